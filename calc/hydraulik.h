@@ -1,0 +1,23 @@
+// Capacity formulas and tables shared by the eaves and the internal gutter.
+#pragma once
+
+#include <array>
+
+namespace dkm {
+
+// Long-gutter factor for x = L/W (both mm). `x_runden` rounds x to float first
+// (eaves sizing and the internal design layer); the caller applies it only for x > 50.
+double Langrinnenfaktor(double x, bool x_runden = true);
+
+inline constexpr std::array<int, 22> Fallrohr_Durchmesser = {
+    50, 60, 70, 80, 90, 100, 110, 120, 125, 130, 140, 150, 160, 170, 180, 190, 200, 220, 240, 260, 280, 300};
+extern const std::array<float, 22> Fallrohr_Tabelle_Trichter;
+extern const std::array<float, 22> Fallrohr_Tabelle_ohne_Trichter;
+
+// Marker for a flow beyond the 300 mm capacity.
+inline constexpr int Fallrohr_zu_gross = 1111;
+
+// Smallest diameter whose capacity is at least q (single precision); Fallrohr_zu_gross beyond 300.
+int Fallrohr_nachschlagen(const std::array<float, 22>& tabelle, float q);
+
+}  // namespace dkm

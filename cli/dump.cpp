@@ -1,0 +1,1 @@
+// JSON dump of the window state.

@@ -1,0 +1,1 @@
+// Project file reading and writing.
