@@ -1,0 +1,18 @@
+// Switching between single and total dimensions.
+#pragma once
+
+#include "model/dialoge.h"
+#include "model/formular.h"
+
+namespace dkm {
+
+// Panel states: which of segment boxes / total boxes are editable, Option6..8, notes.
+void Panel_einzel(Formular& f);
+void Panel_gesamt(Formular& f);
+
+// Click handlers of "Eingabe von Einzelmaßen" / "Eingabe von Gesamtmaßen".
+// They do not consult Ladevorgang; the project load fires them too.
+void Option10_Click(Formular& f, Dialoge& d);
+void Option11_Click(Formular& f, Dialoge& d);
+
+}  // namespace dkm
