@@ -1,0 +1,41 @@
+#include "calc/engine.h"
+
+#include <string>
+
+#include "calc/meldungen.h"
+#include "model/zahlen.h"
+
+namespace dkm {
+
+void Teilstrecken_einlesen(Formular& f) {
+    Rechenwerte& w = f.werte;
+    for (int i = 1; i <= 8; ++i) {
+        const size_t j = static_cast<size_t>(i - 1);
+        w.Laenge[j] = Einzelwert(f[Laenge(i)]);
+        w.Breite[j] = Einzelwert(f[Breite(i)]);
+        w.Zusatz_Flaeche[j] = Einzelwert(f[Zusatz_Flaeche(i)]);
+    }
+}
+
+void Eingabepruefung(Formular& f) {
+    f.Masse_vollstaendig = ja;
+    Teilstrecken_einlesen(f);
+    const Rechenwerte& w = f.werte;
+    for (size_t j = 0; j < 8; ++j) {
+        const bool laenge = w.Laenge[j] != 0;
+        const bool flaeche = w.Breite[j] != 0 || w.Zusatz_Flaeche[j] != 0;
+        if (laenge != flaeche) f.Masse_vollstaendig = nein;
+    }
+}
+
+void Masse_fehlen_Meldung(Dialoge& d) {
+    d.meldung(std::string(meldung::Masse_fehlen_Titel), std::string(meldung::Masse_fehlen_Text));
+}
+
+void Pruefen_und_berechnen(Formular& f, Dialoge& d) {
+    Eingabepruefung(f);
+    if (f.Masse_vollstaendig != nein) Neuberechnung(f, d);
+    else Masse_fehlen_Meldung(d);
+}
+
+}  // namespace dkm

@@ -1,0 +1,275 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "calc/engine.h"
+#include "calc/fallrohr.h"
+#include "calc/gesamtmasse.h"
+#include "calc/innenrinne.h"
+#include "calc/meldungen.h"
+#include "calc/traufe.h"
+#include "model/tabellen.h"
+#include "model/zahlen.h"
+
+namespace dkm {
+
+namespace {
+
+// Everything the run derives from the inputs, before anything is written.
+struct Lasten {
+    bool gesamt = false;
+    Aufteilung aufteilung;
+    std::array<float, 8> L{}, B{}, Z{}, A{}, Q{}, Q100{};
+    std::array<float, 4> FA{}, FQ{};
+    float Gesamtlaenge = 0, Gesamtflaeche = 0;
+    float C = 1, f = 1, r5_5 = 0, r5_100 = 0, Hindernisabzug = 0, Bemessungsspende = 0, Notspende = 0;
+    bool r5_5_ersetzt = false, r5_100_ersetzt = false;
+};
+
+template <size_t N>
+bool endlich(const std::array<float, N>& a) {
+    return std::all_of(a.begin(), a.end(), [](float x) { return std::isfinite(x); });
+}
+
+// A rainfall value; 0 is replaced by its default, which goes back into the field.
+bool Regen_lesen(const std::string& text, float ersatz, float& wert, bool& ersetzt) {
+    const double w = Zahl_lesen(text);
+    if (!Zahl_gueltig(w)) return false;
+    wert = static_cast<float>(w);
+    ersetzt = wert == 0;
+    if (ersetzt) wert = ersatz;
+    return true;
+}
+
+// False when an input or a product of inputs lies beyond the float range.
+bool Lasten_rechnen(const Formular& f, Lasten& l) {
+    l.gesamt = f.Eingabe_Art == "gesamt";
+    if (l.gesamt) {
+        l.aufteilung = Aufteilung_rechnen(f);
+        const Aufteilung& a = l.aufteilung;
+        if (!Aufteilung_im_Bereich(a)) return false;
+        for (int i = a.erste_ts; i <= a.letzte_ts; ++i) {
+            l.L[static_cast<size_t>(i - 1)] = a.laenge_m;
+            l.Z[static_cast<size_t>(i - 1)] = a.flaeche_m2;
+        }
+        l.A = l.Z;
+        l.Gesamtlaenge = a.Gesamtlaenge;
+        l.Gesamtflaeche = a.Gesamtflaeche;
+    } else {
+        for (int i = 1; i <= 8; ++i) {
+            const size_t j = static_cast<size_t>(i - 1);
+            l.L[j] = Einzelwert(f[Laenge(i)]);
+            l.B[j] = Einzelwert(f[Breite(i)]);
+            l.Z[j] = Einzelwert(f[Zusatz_Flaeche(i)]);
+            l.A[j] = l.B[j] * l.L[j] + l.Z[j];
+            l.Gesamtlaenge += l.L[j];
+            l.Gesamtflaeche += l.A[j];
+        }
+    }
+    l.C = Abflussbeiwert_nach_Index(f[L::Combo_Abfl_beiwert].index);
+    if (!Regen_lesen(f[T::r5_5], 450, l.r5_5, l.r5_5_ersetzt)) return false;
+    if (!Regen_lesen(f[T::r5_100], 800, l.r5_100, l.r5_100_ersetzt)) return false;
+    l.Hindernisabzug = 2.0f * 100.0f * Einzelwert(f[T::Text5]);
+    l.f = Schutzfaktor_nach_Text(f[L::Combo_Schutzfaktor].text).value_or(f.Sicherheitsfaktor);
+    l.Bemessungsspende = l.C * l.r5_5 * l.f / 10000.0f;
+    l.Notspende = l.f * l.r5_100 / 10000.0f;
+    float summe_Q = 0, summe_Q100 = 0;
+    for (size_t j = 0; j < 8; ++j) {
+        l.Q[j] = l.Bemessungsspende * l.A[j];
+        l.Q100[j] = l.Notspende * l.A[j];
+        summe_Q += l.Q[j];
+        summe_Q100 += l.Q100[j];
+        if (!std::isfinite(1000.0f * l.L[j])) return false;  // the sizing works in mm
+    }
+    for (size_t k = 0; k < 4; ++k) {
+        l.FA[k] = l.A[2 * k] + l.A[2 * k + 1];
+        l.FQ[k] = l.Q[2 * k] + l.Q[2 * k + 1];
+    }
+    // The internal gutter also takes the total flows.
+    const float gesamt_Q = l.Gesamtflaeche * l.Bemessungsspende, gesamt_Q100 = l.Gesamtflaeche * l.Notspende;
+    const std::array<float, 10> einzeln = {l.Gesamtlaenge, l.Gesamtflaeche,    l.Hindernisabzug, l.Bemessungsspende,
+                                           l.Notspende,    summe_Q,            summe_Q100,       gesamt_Q,
+                                           gesamt_Q100,    l.f};
+    if (!endlich(einzeln) || !endlich(l.L) || !endlich(l.B) || !endlich(l.Z) || !endlich(l.A) || !endlich(l.Q) ||
+        !endlich(l.Q100) || !endlich(l.FA) || !endlich(l.FQ))
+        return false;
+
+    if (!endlich(f.Winkelfaktor)) return false;
+    if (f.Rinnenart != "innenliegend") {
+        // The rectangle to measure multiplies the ratio by widths up to the search limit.
+        const float r = Verhaeltnis_HB_lesen(f);
+        const float grenze = static_cast<float>(Suche_Start_mm + Suche_Schritte);
+        if (!std::isfinite(r * grenze * grenze)) return false;
+        // An angle factor from a file can push the shown standard capacities beyond float.
+        for (size_t j = 0; j < 8; ++j) {
+            const float wf = f.Winkelfaktor[j];
+            if (l.A[j] == 0 || std::fabs(wf) <= 1) continue;
+            const auto& h = Rinnengroesse_Tabelle_halbrund.back();
+            const auto& k = Rinnengroesse_Tabelle_Kasten.back();
+            const float L = 1000.0f * l.L[j];
+            if (!std::isfinite(Kapazitaet_halbrund(h.A_E_mm2, h.W_mm, L, wf, 1)) ||
+                !std::isfinite(Kapazitaet_Kasten(k.A_E_mm2, k.W_mm, k.T_mm, k.B_mm, L, wf)))
+                return false;
+        }
+    }
+    return true;
+}
+
+struct Anordnung {
+    S option;
+    int anzahl;
+};
+// By the first empty length after the first filled one (TS 2..8, 9 when none is empty).
+constexpr std::array<Anordnung, 10> Anordnung_ab_TS1 = {{{S::Option6, 0}, {S::Option6, 0}, {S::Option7, 1},
+                                                         {S::Option6, 1}, {S::Option7, 2}, {S::Option6, 2},
+                                                         {S::Option7, 3}, {S::Option6, 3}, {S::Option7, 4},
+                                                         {S::Option6, 4}}};
+constexpr std::array<Anordnung, 10> Anordnung_ab_TS2 = {{{S::Option7, 0}, {S::Option7, 0}, {S::Option7, 0},
+                                                         {S::Option7, 1}, {S::Option8, 2}, {S::Option7, 2},
+                                                         {S::Option8, 3}, {S::Option7, 3}, {S::Option8, 4},
+                                                         {S::Option7, 4}}};
+
+void Anordnung_ableiten(Formular& f, const std::array<float, 8>& L) {
+    int anzahl = 0;
+    if (L[0] != 0 || L[1] != 0) {
+        const int erste = L[0] != 0 ? 1 : 2;
+        int leer = erste + 1;
+        while (leer <= 8 && L[static_cast<size_t>(leer - 1)] != 0) ++leer;
+        const Anordnung a = (erste == 1 ? Anordnung_ab_TS1 : Anordnung_ab_TS2)[static_cast<size_t>(leer)];
+        f[S::Option6] = f[S::Option7] = f[S::Option8] = false;
+        f[a.option] = true;
+        anzahl = a.anzahl;
+    }
+    f.werte.Anzahl_Stutzen = anzahl;
+    f[T::Text27] = anzahl == 0 ? std::string() : Zahlentext(static_cast<float>(anzahl));
+}
+
+std::string gerundet_oder_leer(float wert) {
+    std::string t = Zahlentext_gerundet(wert);
+    if (Zahl_lesen(t) == 0) t.clear();
+    return t;
+}
+
+void Pfeil(Zeichnung& z, double x1, double y1, double x2, double y2) {
+    z.striche.push_back({x1, y1, x2, y2, 2});
+    const double dx = x2 > x1 ? -80 : x2 < x1 ? 80 : 0;
+    const double dy = y2 > y1 ? -80 : y2 < y1 ? 80 : 0;
+    // the two barbs of the head, at right angles to each other
+    z.striche.push_back({x2, y2, x2 + dx + dy, y2 + dy - dx, 2});
+    z.striche.push_back({x2, y2, x2 + dx - dy, y2 + dy + dx, 2});
+}
+
+// The strip of segments: each loaded one outlined and labelled, its flow pointing to its outlet.
+void Skizze_zeichnen(Formular& f, const std::array<float, 8>& A) {
+    Zeichnung& z = f.Picture(37).zeichnung;
+    z = {};
+    z.breite = 8000;
+    z.hoehe = 600;
+    bool belastet = false;
+    for (size_t j = 0; j < 8; ++j) {
+        if (A[j] == 0) continue;
+        belastet = true;
+        const double x0 = 1000.0 * static_cast<double>(j);
+        z.striche.push_back({x0 + 50, 200, x0 + 950, 200});
+        z.striche.push_back({x0 + 950, 200, x0 + 950, 500});
+        z.striche.push_back({x0 + 950, 500, x0 + 50, 500});
+        z.striche.push_back({x0 + 50, 500, x0 + 50, 200});
+        z.texte.push_back({x0 + 380, 40, "TS " + std::to_string(j + 1)});
+        // odd segments drain to the outlet on their right, even ones to the left
+        if (j % 2 == 0) Pfeil(z, x0 + 200, 350, x0 + 800, 350);
+        else Pfeil(z, x0 + 800, 350, x0 + 200, 350);
+    }
+    if (belastet) f[V::Picture37] = true;
+}
+
+void Fallrohr_Marke(Formular& f, int k, bool belastet) {
+    const V marke = static_cast<V>(static_cast<int>(V::Picture43) + k);
+    f[marke] = belastet;
+    Zeichnung& z = f.Picture(43 + k).zeichnung;
+    z = {};
+    if (!belastet) return;
+    z.breite = 300;
+    z.hoehe = 400;
+    Pfeil(z, 150, 40, 150, 360);
+}
+
+std::string Muster_oder_leer(float wert, bool zeigen, std::string_view muster, const Formular& f) {
+    return zeigen ? Muster(wert, muster, f.dezimaltrenner) : std::string();
+}
+
+}  // namespace
+
+void Neuberechnung(Formular& f, Dialoge& d) {
+    Lasten l;
+    if (!Lasten_rechnen(f, l)) {
+        d.meldung(std::string(meldung::zu_gross_Titel), std::string(meldung::zu_gross_Text));
+        return;
+    }
+    Rechenwerte& w = f.werte;
+
+    f[V::Frame2] = true;
+    f[V::Frame8] = false;
+    f[A::Command14] = false;
+    f[A::Command15] = true;
+
+    if (l.gesamt) {
+        Aufteilung_anwenden(f, l.aufteilung);
+        if (l.aufteilung.Option8_mit_einem_Ablauf)
+            d.meldung(std::string(meldung::nicht_passend_Titel), std::string(meldung::nicht_passend_Text));
+    } else {
+        w.Laenge = l.L;
+        w.Breite = l.B;
+        w.Zusatz_Flaeche = l.Z;
+        w.Gesamtlaenge = l.Gesamtlaenge;
+        w.Gesamtflaeche = l.Gesamtflaeche;
+        f[T::Text25] = gerundet_oder_leer(l.Gesamtlaenge);
+        f[T::Text26] = gerundet_oder_leer(l.Gesamtflaeche);
+        Anordnung_ableiten(f, l.L);
+    }
+    w.Einzel_Flaeche = l.A;
+    for (int i = 1; i <= 8; ++i) {
+        const float a = l.A[static_cast<size_t>(i - 1)];
+        f[Einzel_Flaeche(i)] = Muster_oder_leer(a, a != 0, "0.00 m²", f);
+    }
+
+    f.Abflussbeiwert = l.C;
+    f.Notueberlauf_Regen = f[L::Combo_Diff_Notueberl].index == 1 ? "voll" : "Jahrh_abz_Bererechnungsregen";
+    if (l.r5_5_ersetzt) f[T::r5_5] = Zahlentext15(l.r5_5);
+    if (l.r5_100_ersetzt) f[T::r5_100] = Zahlentext15(l.r5_100);
+    w.r5_5 = l.r5_5;
+    w.r5_100 = l.r5_100;
+    w.Hindernisabzug = l.Hindernisabzug;
+    f.Sicherheitsfaktor = l.f;
+    w.Bemessungsspende = l.Bemessungsspende;
+    w.Notspende = l.Notspende;
+    w.Belast_Teilrinne = l.Q;
+    w.Belast_Jahrhundert = l.Q100;
+    for (int i = 1; i <= 8; ++i) {
+        const size_t j = static_cast<size_t>(i - 1);
+        f[Belast_Teilrinne(i)] = Muster_oder_leer(l.Q[j], l.A[j] != 0, "0.00 l/s", f);
+    }
+    Skizze_zeichnen(f, l.A);
+
+    w.Flaeche_Fallrohr = l.FA;
+    w.Belastung_Fallrohr = l.FQ;
+    for (int k = 1; k <= 4; ++k) {
+        const size_t j = static_cast<size_t>(k - 1);
+        const bool belastet = l.A[2 * j] != 0 || l.A[2 * j + 1] != 0;
+        f[Flaeche_Fallrohr(k)] = Muster_oder_leer(l.FA[j], l.FA[j] != 0, "0.00 m²", f);
+        f[Belastung_Fallrohr(k)] = Muster_oder_leer(l.FQ[j], belastet, "0.00 l/s", f);
+        Fallrohr_Marke(f, k - 1, l.FQ[j] != 0);
+    }
+
+    for (size_t j = 0; j < 8; ++j)
+        w.Teilstreckentabelle[j] = {l.L[j], l.A[j], l.Q[j], l.Q100[j], f.Winkelfaktor[j]};
+
+    if (f.Rinnenart == "innenliegend") {
+        Innenrinne_berechnen(f, d);
+        return;
+    }
+    Traufe_berechnen(f, d);
+    Fallrohre_waehlen(f);
+}
+
+}  // namespace dkm

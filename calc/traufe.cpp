@@ -1,0 +1,349 @@
+#include "calc/traufe.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "calc/engine.h"
+#include "calc/hydraulik.h"
+#include "calc/meldungen.h"
+#include "model/zahlen.h"
+
+namespace dkm {
+
+const std::array<Rinne_halbrund, 6> Rinnengroesse_Tabelle_halbrund = {{
+    {200, 3153, 48},
+    {250, 5274, 62},
+    {285, 7476, 72.5f},
+    {333, 10722, 86.5f},
+    {400, 16588, 107},
+    {500, 27293, 136},
+}};
+
+const std::array<Rinne_Kasten, 5> Rinnengroesse_Tabelle_Kasten = {{
+    {200, 2940, 42, 70, 70},
+    {250, 4675, 55, 85, 85},
+    {333, 9000, 75, 120, 120},
+    {400, 13500, 90, 150, 150},
+    {500, 22000, 110, 200, 200},
+}};
+
+namespace {
+
+constexpr std::string_view Massfehler_Titel = "Massfehler!";
+constexpr std::string_view Massfehler_Text =
+    "Das Verhältnis von Rinnenlänge zur Wassertiefe ist zu groß. Nach DIN EN 12056-3 kann eine Rinne nur "
+    "dann berechnet werden, wenn das Verhältnis L/W maximal 500 beträgt. Es wird hier mit Näherungswerten "
+    "weiter gerechnet; das kann aber zu Ungenauigkeiten führen!";
+constexpr std::string_view Label48_Text = "Die Dimensionierung erfolgt nach der un- günstigsten Teilstrecke.";
+constexpr double Pi = 3.1415926;
+constexpr int Suche_Ende_mm = Suche_Start_mm + Suche_Schritte - 1;  // last size tried
+
+double Laengenfaktor(float L, float W) {
+    const float x = L / W;
+    return x > 50 ? Langrinnenfaktor(x) : 1.0;
+}
+
+// First n in [lo, hi] with reicht(n), or hi + 1. Needs reicht to switch from
+// false to true at most once over the range; gallops out from the estimate.
+template <class P>
+int erste_monoton(P reicht, int lo, int hi, int schaetzung) {
+    if (lo > hi) return hi + 1;
+    const int g = std::clamp(schaetzung, lo, hi);
+    int falsch = lo - 1, wahr = hi + 1;
+    if (reicht(g)) {
+        wahr = g;
+        for (int schritt = 1; wahr > lo; schritt *= 2) {
+            const int p = std::max(lo, wahr - schritt);
+            if (!reicht(p)) {
+                falsch = p;
+                break;
+            }
+            wahr = p;
+        }
+    } else {
+        falsch = g;
+        for (int schritt = 1; falsch < hi; schritt *= 2) {
+            const int p = std::min(hi, falsch + schritt);
+            if (reicht(p)) {
+                wahr = p;
+                break;
+            }
+            falsch = p;
+        }
+    }
+    while (wahr - falsch > 1) {
+        const int m = falsch + (wahr - falsch) / 2;
+        (reicht(m) ? wahr : falsch) = m;
+    }
+    return wahr;
+}
+
+// First size in [lo, hi] whose capacity carries q, or hi + 1, with the result
+// of a 1-mm scan. The capacity is non-decreasing over the range up to float
+// rounding; only a size just short of q could hide an earlier fit.
+template <class K>
+int erste_ausreichende(K kapazitaet, float q, int lo, int hi, int schaetzung) {
+    auto reicht = [&](int n) { return q <= kapazitaet(n); };
+    const int r = erste_monoton(reicht, lo, hi, schaetzung);
+    const int vor = r - 1;
+    if (vor >= lo && !(kapazitaet(vor) < q * (1 - 1e-6f))) {
+        for (int n = lo; n <= vor; ++n)
+            if (reicht(n)) return n;
+    }
+    return r;
+}
+
+template <class K>
+int linear(K kapazitaet, float q) {
+    int n = Suche_Start_mm;
+    while (n <= Suche_Ende_mm && !(q <= kapazitaet(n))) ++n;
+    return n;
+}
+
+// The wetted area is floored at 1 mm² while the obstacle takes all of it; the
+// sizes with a floored area come first and may carry more than the next ones.
+template <class R, class K>
+int suche(R flaeche_roh, K kapazitaet, float q, int schaetzung) {
+    const int frei = erste_monoton([&](int n) { return flaeche_roh(n) > 0; }, Suche_Start_mm, Suche_Ende_mm,
+                                   Suche_Start_mm);
+    if (frei > Suche_Start_mm) {
+        const int r = erste_ausreichende(kapazitaet, q, Suche_Start_mm, frei - 1, Suche_Start_mm);
+        if (r < frei) return r;
+    }
+    return erste_ausreichende(kapazitaet, q, frei, Suche_Ende_mm, schaetzung);
+}
+
+int schaetzung_runden(double n) {
+    if (!(n >= Suche_Start_mm)) return Suche_Start_mm;
+    if (n > Suche_Ende_mm) return Suche_Ende_mm;
+    return static_cast<int>(std::ceil(n));
+}
+
+}  // namespace
+
+float Kapazitaet_halbrund(float A_E, float W, float L, float winkelfaktor, float schutzkorbfaktor) {
+    const double q = 1e-5 * (static_cast<double>(schutzkorbfaktor) * 0.9 * 2.78) *
+                     std::pow(static_cast<double>(A_E), 1.25) * Laengenfaktor(L, W) * winkelfaktor;
+    return static_cast<float>(q);
+}
+
+float Kapazitaet_Kasten(float A_E, float W, float T, float B, float L, float winkelfaktor) {
+    const double F_d = std::pow(static_cast<double>(W) / T, 0.25);
+    const double X = static_cast<double>(B) / T;
+    const double F_s = -0.1 * X * X + 0.21 * X + 0.89;
+    const double q = 1e-5 * 3.132 * std::pow(static_cast<double>(A_E), 1.25) * F_d * F_s * Laengenfaktor(L, W) *
+                     winkelfaktor;
+    return static_cast<float>(q);
+}
+
+int Durchmesser_nach_Bedarf(float q, float L, float wf, float sk, float hindernis) {
+    auto flaeche_roh = [&](int n) {
+        const double D = static_cast<float>(n);
+        return static_cast<float>(Pi * (D * D) / 8) - hindernis;
+    };
+    auto kapazitaet = [&](int n) {
+        float A_E = flaeche_roh(n);
+        if (A_E <= 0) A_E = 1;
+        return Kapazitaet_halbrund(A_E, static_cast<float>(n) / 2, L, wf, sk);
+    };
+    if (!(wf > 0) || !std::isfinite(wf)) return linear(kapazitaet, q);
+
+    // Estimate from the formula solved for the area, the length factor taken at the last estimate.
+    const double c = 1e-5 * (static_cast<double>(sk) * 0.9 * 2.78) * wf;
+    double D = Suche_Start_mm, F_L = 1;
+    for (int i = 0; i < 3; ++i) {
+        const double A = std::pow(q / (c * F_L), 0.8);
+        D = std::sqrt(8 * (A + hindernis) / Pi);
+        if (!(D >= Suche_Start_mm && D <= Suche_Ende_mm)) break;
+        F_L = Laengenfaktor(L, static_cast<float>(D / 2));
+    }
+    return suche(flaeche_roh, kapazitaet, q, schaetzung_runden(D));
+}
+
+int Breite_nach_Bedarf(float q, float L, float wf, float r, float hindernis) {
+    auto flaeche_roh = [&](int n) {
+        const float B = static_cast<float>(n);
+        const float H = r * B;
+        return B * H - hindernis;
+    };
+    auto kapazitaet = [&](int n) {
+        const float B = static_cast<float>(n);
+        const float H = r * B;
+        float A_E = B * H - hindernis;
+        if (A_E <= 0) A_E = 1;
+        return Kapazitaet_Kasten(A_E, H, B, B, L, wf);
+    };
+    if (!(wf > 0) || !std::isfinite(wf) || !(r > 0)) return linear(kapazitaet, q);
+
+    const double c = 1e-5 * 3.132 * std::pow(static_cast<double>(r), 0.25) * wf;
+    double B = Suche_Start_mm, F_L = 1;
+    for (int i = 0; i < 3; ++i) {
+        const double A = std::pow(q / (c * F_L), 0.8);
+        B = std::sqrt((A + hindernis) / r);
+        if (!(B >= Suche_Start_mm && B <= Suche_Ende_mm)) break;
+        F_L = Laengenfaktor(L, static_cast<float>(r * B));
+    }
+    return suche(flaeche_roh, kapazitaet, q, schaetzung_runden(B));
+}
+
+float Verhaeltnis_HB_lesen(const Formular& f) {
+    const float r = Einzelwert(f[T::Text1]);
+    return r == 0 ? 0.625f : r;
+}
+
+namespace {
+
+struct Standardgroesse {
+    float zuschnitt = 0, schluessel = 0, kapazitaet = 0;
+};
+
+// The first table row whose capacity exceeds q; equal capacity is not enough for a standard size.
+template <class Tabelle, class K>
+Standardgroesse standard_waehlen(const Tabelle& tabelle, float q, K kapazitaet) {
+    Standardgroesse s{0, 600, 0};
+    for (const auto& zeile : tabelle) {
+        s.kapazitaet = kapazitaet(zeile);
+        if (s.kapazitaet > q) return {static_cast<float>(zeile.zuschnitt_mm), static_cast<float>(zeile.zuschnitt_mm),
+                                      s.kapazitaet};
+    }
+    return s;
+}
+
+void Eingaben_Innenrinne_sperren(Formular& f) {
+    f[V::Rinne_vorgeh_einzel] = true;
+    f[V::Frame6] = true;
+    f[V::Rinnen_innenliegend] = false;
+    f[V::Frame4] = false;
+    for (A a : {A::Text30, A::Combo_Diff_Notueberl, A::Label33, A::Label21, A::Command11, A::Option3, A::Option4,
+                A::Option5})
+        f[a] = false;
+}
+
+void Standard_drucken(Bild& bild, std::string_view titel, float zuschnitt, float kapazitaet, const Formular& f) {
+    bild.leeren();
+    bild.drucken(titel, {true, false});
+    bild.drucken("Zuschnitt:  " + Ganzzahltext(Ganzzahl(zuschnitt)));
+    bild.drucken("bis max.    " + Muster(kapazitaet, "0.00 l/s", f.dezimaltrenner));
+}
+
+}  // namespace
+
+void Traufe_berechnen(Formular& f, Dialoge& d) {
+    Eingaben_Innenrinne_sperren(f);
+    Traufe_Werte& tw = f.werte.traufe;
+    tw.Label48 = Label48_Text;
+    tw.Schutzkorbfaktor = f[S::Check_Schutzkorb] ? 0.5f : 1.0f;
+    const auto& tabelle = f.werte.Teilstreckentabelle;
+
+    bool belastet = false;
+    for (size_t i = 0; i < tabelle.size(); ++i) {
+        const Teilstrecke& ts = tabelle[i];
+        auto& erg = tw.Ergebnisse_TS[i];
+        erg = {};
+        if (ts.flaeche_m2 == 0) continue;
+        belastet = true;
+        const float L = 1000.0f * ts.laenge_m;
+        const Standardgroesse h = standard_waehlen(Rinnengroesse_Tabelle_halbrund, ts.abfluss_l_s, [&](const auto& z) {
+            return Kapazitaet_halbrund(z.A_E_mm2, z.W_mm, L, ts.winkelfaktor, tw.Schutzkorbfaktor);
+        });
+        const Standardgroesse k = standard_waehlen(Rinnengroesse_Tabelle_Kasten, ts.abfluss_l_s, [&](const auto& z) {
+            return Kapazitaet_Kasten(z.A_E_mm2, z.W_mm, z.T_mm, z.B_mm, L, ts.winkelfaktor);
+        });
+        erg = {h.zuschnitt, h.schluessel, h.kapazitaet, k.zuschnitt, k.schluessel, k.kapazitaet};
+    }
+
+    // Governing segment: the largest sort key, the earlier one on a tie.
+    Standardgroesse halbrund, kasten;
+    for (size_t i = 0; i < tabelle.size(); ++i) {
+        if (tabelle[i].flaeche_m2 == 0) continue;
+        const auto& erg = tw.Ergebnisse_TS[i];
+        if (erg[1] > halbrund.schluessel) halbrund = {erg[0], erg[1], erg[2]};
+        if (erg[4] > kasten.schluessel) kasten = {erg[3], erg[4], erg[5]};
+    }
+    tw.Zuschnitt_halbrund = halbrund.zuschnitt;
+    tw.Kapazitaet_halbrund = halbrund.kapazitaet;
+    tw.Zuschnitt_Kasten = kasten.zuschnitt;
+    tw.Kapazitaet_Kasten = kasten.kapazitaet;
+
+    // Nothing to size without a loaded segment, even when a total area is given.
+    const bool anzeigen = f.werte.Gesamtflaeche != 0 && belastet;
+    if (anzeigen) {
+        Standard_drucken(f.Picture(3), "runde Rinne", halbrund.zuschnitt, halbrund.kapazitaet, f);
+        Standard_drucken(f.Picture(4), "Kastenrinne", kasten.zuschnitt, kasten.kapazitaet, f);
+    } else {
+        f.Picture(3).leeren();
+        f.Picture(4).leeren();
+    }
+
+    const float hindernis = f.werte.Hindernisabzug;
+    float Dmax = 0, Bmax = 0;
+    float r = Einzelwert(f[T::Text1]);
+    bool massfehler = false, grenze = false;
+    for (const Teilstrecke& ts : tabelle) {
+        if (ts.flaeche_m2 == 0) continue;
+        const float L = 1000.0f * ts.laenge_m;
+        const int D = Durchmesser_nach_Bedarf(ts.abfluss_l_s, L, ts.winkelfaktor, tw.Schutzkorbfaktor, hindernis);
+        if (Dmax < static_cast<float>(D)) Dmax = static_cast<float>(D);
+        tw.x_R = L / (static_cast<float>(D) / 2);
+
+        r = Einzelwert(f[T::Text1]);
+        if (r == 0) {
+            r = 0.625f;
+            f[T::Text1] = Zahlentext(r);
+        }
+        const int B = Breite_nach_Bedarf(ts.abfluss_l_s, L, ts.winkelfaktor, r, hindernis);
+        if (Bmax < static_cast<float>(B)) Bmax = static_cast<float>(B);
+        tw.x_K = L / (r * static_cast<float>(B));
+        grenze = grenze || D > Suche_Ende_mm || B > Suche_Ende_mm;
+    }
+    if (belastet) massfehler = tw.x_R > 500 || tw.x_K > 500;
+    tw.Verhaeltnis_HB = r;
+    tw.Durchmesser_nach_Bedarf = Dmax;
+    tw.Breite_nach_Bedarf = Bmax;
+    tw.Hoehe_nach_Bedarf = r * Bmax;
+    tw.Massfehler = massfehler;
+    tw.Suchgrenze = grenze;
+    if (massfehler) d.meldung(std::string(Massfehler_Titel), std::string(Massfehler_Text));
+    // A size from the step limit is no design: say so instead of showing it silently.
+    if (grenze) d.meldung(std::string(meldung::Suchgrenze_Titel), std::string(meldung::Suchgrenze_Text));
+
+    Bild& p1 = f.Picture(1);
+    Bild& p2 = f.Picture(2);
+    p1.leeren();
+    p2.leeren();
+    if (!anzeigen) return;
+    f[V::Picture1] = true;
+    f[V::Picture2] = true;
+    p1.drucken("Rinne mit Halbkreis", {true, false});
+    p1.drucken("als Querschnitt", {true, false});
+    p1.drucken("Durchm.:    " + Muster(Dmax, "0.0 mm", f.dezimaltrenner));
+    p2.drucken("Rechteckige Rinne", {true, false});
+    p2.drucken("Breite:    " + Muster(Bmax, "0.0 mm", f.dezimaltrenner));
+    p2.drucken("Höhe:      " + Muster(tw.Hoehe_nach_Bedarf, "0.0 mm", f.dezimaltrenner));
+}
+
+namespace {
+
+// Both width buttons: the ratio moves by one step and the window recalculates.
+void Verhaeltnis_aendern(Formular& f, Dialoge& d, float schritt) {
+    float r = Einzelwert(f[T::Text1]);
+    if (std::isfinite(r)) {
+        if (r == 0) r = 0.625f;
+        r += schritt;
+        // A ratio of zero or below cannot be sized; the smallest step stays.
+        if (r < 0.0025f) {
+            d.piepton();
+            return;
+        }
+        f[T::Text1] = Zahlentext(r);
+    }
+    Pruefen_und_berechnen(f, d);
+}
+
+}  // namespace
+
+void Command12_Click(Formular& f, Dialoge& d) { Verhaeltnis_aendern(f, d, 0.005f); }
+void Command13_Click(Formular& f, Dialoge& d) { Verhaeltnis_aendern(f, d, -0.005f); }
+
+}  // namespace dkm
