@@ -1,1 +1,243 @@
-// Project file reading and writing.
+#include "files/projektdatei.h"
+
+#include "files/dateizugriff.h"
+#include "files/kodierung.h"
+#include "model/zahlen.h"
+
+namespace dkm {
+
+namespace {
+
+// Reads into `ziel` and reports success, so that the reading below stays a list.
+struct Leser {
+    Zeilenleser& z;
+    bool ok = true;
+
+    void zeile(std::string& ziel) { nimm(z.zeile(), ziel); }
+    void text(std::string& ziel) { nimm(z.text(), ziel); }
+    void zahl(double& ziel) { nimm(z.zahl(), ziel); }
+    void zahl(float& ziel) {
+        double w = 0;
+        zahl(w);
+        ziel = static_cast<float>(w);
+    }
+    void zahlen(std::array<float, 8>& ziel) {
+        for (float& w : ziel) zahl(w);
+    }
+    void ganzzahl(int16_t& ziel) { nimm(z.ganzzahl(), ziel); }
+    // A value that may be a number or a text; only the field is kept.
+    std::string_view wert() {
+        const auto f = ok ? z.feld() : std::nullopt;
+        if (!f) ok = false;
+        return f.value_or(std::string_view{});
+    }
+    // A number equal to 1 checks; any other number or text clears.
+    void schalter(bool& ziel) {
+        const std::string_view f = wert();
+        const bool zahl = Ist_Dezimalzahl(f);
+        if (zahl && !Feldzahl(f)) ok = false;
+        ziel = zahl && Feldzahl(f) == 1.0;
+    }
+    // List index: "leer" and empty count 0, a number outside the list selects nothing.
+    void index(int& ziel) {
+        const std::string_view f = wert();
+        if (!ok || f.empty() || f == "leer") return void(ziel = 0);
+        const auto w = Feldzahl(f);
+        if (!w) return void(ok = false);
+        const long long i = Ganzzahl(*w);
+        ziel = (i >= 0 && i < 1000) ? static_cast<int>(i) : -1;
+    }
+
+    template <typename W, typename Z>
+    void nimm(std::optional<W>&& w, Z& ziel) {
+        if (!ok) return;
+        if (w) ziel = std::move(*w);
+        else ok = false;
+    }
+};
+
+// Bemerkungen may hold a line break; in the file it would shift every later line.
+std::string eine_zeile(std::string_view utf8) {
+    std::string t;
+    t.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
+        t.push_back(utf8[i] == '\r' || utf8[i] == '\n' ? ' ' : utf8[i]);
+    }
+    return Utf8_nach_Cp1252(t);
+}
+
+std::string gedruckt(float w) { return Zahlentext(w) + " "; }
+
+std::string_view Option_Text(const Formular& f, std::initializer_list<std::pair<S, std::string_view>> gruppe) {
+    for (const auto& [s, text] : gruppe)
+        if (f[s]) return text;
+    return {};
+}
+
+}  // namespace
+
+bool Ist_Projektkopf(std::string_view zeile) { return zeile == Projektkopf || zeile == Projektkopf_12_05; }
+
+std::optional<Projektdaten> Projektzeilen_lesen(Zeilenleser& z) {
+    Projektdaten p;
+    Leser l{z};
+    for (std::string* t : {&p.Bauherr, &p.strasse, &p.PLZ_Ort, &p.Telef, &p.Fax, &p.Bemerkungen}) l.zeile(*t);
+    l.text(p.Combo_Wahl_Regensp);
+    l.zahl(p.r5_5);
+    l.zahl(p.r5_100);
+    l.text(p.Combo_Abfl_beiwert);
+    l.zahlen(p.Laenge);
+    l.zahlen(p.Breite);
+    l.zahlen(p.Zusatz_Flaeche);
+    l.zahl(p.Verhaeltnis_HB);
+    l.text(p.Rinnenart);
+    l.text(p.Combo_Schutzfaktor);
+    l.zahl(p.Hindernis_Rinne);
+    l.zahl(p.Rinnenbreite_unten);
+    l.zahl(p.Winkel_links);
+    l.zahl(p.Winkel_rechts);
+    l.text(p.Notueberlauf_Art);
+    l.schalter(p.Check_Schutzkorb);
+    l.wert();  // reserved
+    l.zahlen(p.Winkelfaktor);
+    l.zeile(p.Eingabe_Art);
+    l.zahl(p.Gesamtlaenge);
+    l.zahl(p.Gesamtflaeche);
+    l.ganzzahl(p.Anzahl_Stutzen);
+    l.zeile(p.Anordnung_Stutzen);
+    l.text(p.Combo_Diff_Notueberl);
+    l.index(p.Index_Diff_Notueberl);
+    l.index(p.Index_Abfl_beiwert);
+    l.ganzzahl(p.Anzahl_Notueberlaeufe);
+    l.zahl(p.Hoehenkorrektur);
+    l.wert();  // end marker, not checked
+    if (!l.ok) return std::nullopt;
+    return p;
+}
+
+std::optional<Projektdaten> Projektdatei_lesen(std::string_view bytes) {
+    if (bytes.size() > Projektdatei_Hoechstgroesse) return std::nullopt;
+    Zeilenleser z(bytes);
+    const auto kopf = z.zeile();
+    if (!kopf || !Ist_Projektkopf(*kopf)) return std::nullopt;
+    return Projektzeilen_lesen(z);
+}
+
+std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten& p) {
+    std::string fehler;
+    auto zahl = [&](T feld, std::string_view bezeichnung) {
+        const double w = Zahl_lesen(f[feld]);
+        if (!Zahl_gueltig(w) && fehler.empty()) fehler = bezeichnung;
+        return Zahl_gueltig(w) ? w : 0.0;
+    };
+    auto einzel = [&](T feld, std::string_view bezeichnung) {
+        return static_cast<float>(zahl(feld, bezeichnung));
+    };
+    auto ganz = [&](T feld, std::string_view bezeichnung) -> int16_t {
+        const auto g = Ganzzahl16(zahl(feld, bezeichnung));
+        if (!g && fehler.empty()) fehler = bezeichnung;
+        return g.value_or(0);
+    };
+
+    p = Projektdaten{};
+    p.Bauherr = f[T::Bauherr];
+    p.strasse = f[T::strasse];
+    p.PLZ_Ort = f[T::PLZ_Ort];
+    p.Telef = f[T::Telef];
+    p.Fax = f[T::Fax];
+    p.Bemerkungen = f[T::Bemerkungen];
+    p.Combo_Wahl_Regensp = f[L::Combo_Wahl_Regensp].text;
+    p.r5_5 = zahl(T::r5_5, "r(5,5)");
+    p.r5_100 = zahl(T::r5_100, "r(5,100)");
+    p.Combo_Abfl_beiwert = f[L::Combo_Abfl_beiwert].text;
+    for (int i = 1; i <= 8; ++i) {
+        const std::string ts = " der Teilstrecke " + std::to_string(i);
+        p.Laenge[i - 1] = einzel(Laenge(i), "Länge" + ts);
+        p.Breite[i - 1] = einzel(Breite(i), "Dachbreite" + ts);
+        p.Zusatz_Flaeche[i - 1] = einzel(Zusatz_Flaeche(i), "Zusatzfläche" + ts);
+        p.Winkelfaktor[i - 1] = f[Check(i)] ? 0.85f : 1.0f;
+    }
+    p.Verhaeltnis_HB = einzel(T::Text1, "Verhältnis Höhe/Breite");
+    p.Rinnenart = f.Rinnenart;
+    p.Combo_Schutzfaktor = f[L::Combo_Schutzfaktor].text;
+    p.Hindernis_Rinne = einzel(T::Text5, "Hindernis in der Rinne");
+    p.Rinnenbreite_unten = einzel(T::Text2, "untere Rinnenbreite");
+    p.Winkel_links = einzel(T::Text3, "Winkel links");
+    p.Winkel_rechts = einzel(T::Text4, "Winkel rechts");
+    p.Notueberlauf_Art = Option_Text(f, {{S::Option3, "Notüberlauf_beidseits"},
+                                         {S::Option4, "Notüberlauf_eineSeite"},
+                                         {S::Option5, "Notüberlauf_Laengsseite"}});
+    p.Check_Schutzkorb = f[S::Check_Schutzkorb];
+    p.Eingabe_Art = f.Eingabe_Art;
+    p.Gesamtlaenge = einzel(T::Text25, "Gesamtlänge");
+    p.Gesamtflaeche = einzel(T::Text26, "Gesamtfläche");
+    p.Anzahl_Stutzen = ganz(T::Text27, "Anzahl der Abläufe");
+    p.Anordnung_Stutzen = Option_Text(f, {{S::Option6, "alle innerhalb"},
+                                          {S::Option7, "eine Seite innen, eine aussen"},
+                                          {S::Option8, "beidseits aussen"}});
+    p.Combo_Diff_Notueberl = f[L::Combo_Diff_Notueberl].text;
+    p.Index_Diff_Notueberl = f[L::Combo_Diff_Notueberl].index;
+    p.Index_Abfl_beiwert = f[L::Combo_Abfl_beiwert].index;
+    p.Anzahl_Notueberlaeufe = ganz(T::Text30, "Anzahl der Notüberläufe");
+    p.Hoehenkorrektur = f.Hoehenkorrektur;
+    if (fehler.empty()) return std::nullopt;
+    return "Das Projekt wurde nicht gespeichert: Die Eingabe \u00B4" + fehler +
+           "\u00B4 ist für die Berechnung zu groß. Bitte korrigieren Sie den Wert.";
+}
+
+std::string Projektdatei_schreiben(const Projektdaten& p) {
+    std::string aus;
+    aus.reserve(1024);
+    auto zeile = [&](std::string_view cp1252) {
+        aus += cp1252;
+        aus += "\r\n";
+    };
+    auto text = [&](std::string_view utf8) { zeile(eine_zeile(utf8)); };
+    auto reihe = [&](const std::array<float, 8>& werte) {
+        std::string z;
+        for (float w : werte) z += Zahlentext(w);
+        zeile(z);
+    };
+
+    text(Projektkopf);
+    for (const std::string* t : {&p.Bauherr, &p.strasse, &p.PLZ_Ort, &p.Telef, &p.Fax, &p.Bemerkungen,
+                                 &p.Combo_Wahl_Regensp})
+        text(*t);
+    zeile(Zahlentext15(p.r5_5));
+    zeile(Zahlentext15(p.r5_100));
+    text(p.Combo_Abfl_beiwert);
+    reihe(p.Laenge);
+    reihe(p.Breite);
+    reihe(p.Zusatz_Flaeche);
+    zeile(Zahlentext(p.Verhaeltnis_HB));
+    text(p.Rinnenart);
+    text(p.Combo_Schutzfaktor);
+    for (float w : {p.Hindernis_Rinne, p.Rinnenbreite_unten, p.Winkel_links, p.Winkel_rechts})
+        zeile(Zahlentext(w));
+    text(p.Notueberlauf_Art);
+    zeile(gedruckt(p.Check_Schutzkorb ? 1.0f : 0.0f));
+    zeile(gedruckt(0));
+    for (float w : p.Winkelfaktor) zeile(Zahlentext(w));
+    text(p.Eingabe_Art);
+    zeile(Zahlentext(p.Gesamtlaenge));
+    zeile(Zahlentext(p.Gesamtflaeche));
+    zeile(Zahlentext(p.Anzahl_Stutzen));
+    text(p.Anordnung_Stutzen);
+    text(p.Combo_Diff_Notueberl);
+    zeile(gedruckt(static_cast<float>(p.Index_Diff_Notueberl)));
+    zeile(gedruckt(static_cast<float>(p.Index_Abfl_beiwert)));
+    zeile(Zahlentext(p.Anzahl_Notueberlaeufe));
+    zeile(gedruckt(p.Hoehenkorrektur));
+    zeile("leer");
+    return aus;
+}
+
+std::optional<std::string> Projekt_speichern(Formular& f, const std::filesystem::path& datei) {
+    Projektdaten p;
+    if (auto fehler = Projektdaten_sammeln(f, p)) return fehler;
+    f.Winkelfaktor = p.Winkelfaktor;
+    return Datei_ersetzen(datei, Projektdatei_schreiben(p));
+}
+
+}  // namespace dkm

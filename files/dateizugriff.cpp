@@ -1,0 +1,71 @@
+#include "files/dateizugriff.h"
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <system_error>
+
+namespace dkm {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Speicherfehler(const fs::path& datei) {
+    return "Die Datei \u201E" + datei.filename().string() +
+           "\u201C konnte nicht gespeichert werden. Bitte prüfen Sie, ob der Ordner beschreibbar ist "
+           "und genügend Speicherplatz frei ist. Eine bereits vorhandene Datei dieses Namens ist "
+           "unverändert geblieben.";
+}
+
+// A name no other save is using at the same time, in the folder of the target.
+fs::path Temporaerer_Name(const fs::path& datei) {
+    static std::atomic<unsigned> zaehler{0};
+    const auto jetzt = std::chrono::steady_clock::now().time_since_epoch().count();
+    // short, so that a target name near the length limit still gets one
+    const std::string name =
+        ".dkm-" + std::to_string(jetzt % 1000000007) + "-" + std::to_string(zaehler++) + ".tmp";
+    return datei.parent_path() / name;
+}
+
+}  // namespace
+
+std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens) {
+    std::error_code ec;
+    // Devices and pipes could block or never end.
+    if (!fs::is_regular_file(datei, ec)) return std::nullopt;
+    std::ifstream ein(datei, std::ios::binary);
+    if (!ein) return std::nullopt;
+    std::string inhalt(hoechstens + 1, '\0');
+    ein.read(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
+    if (ein.bad()) return std::nullopt;
+    inhalt.resize(static_cast<size_t>(ein.gcount()));
+    return inhalt;
+}
+
+std::optional<std::string> Datei_ersetzen(const fs::path& datei, std::string_view inhalt) {
+    const fs::path temp = Temporaerer_Name(datei);
+    {
+        std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
+        if (!aus) return Speicherfehler(datei);
+        aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
+        aus.flush();
+        aus.close();
+        if (aus.fail()) {
+            std::error_code ec;
+            fs::remove(temp, ec);
+            return Speicherfehler(datei);
+        }
+    }
+    std::error_code ec;
+    const fs::file_status alt = fs::status(datei, ec);
+    if (!ec && fs::is_regular_file(alt)) fs::permissions(temp, alt.permissions(), ec);
+    fs::rename(temp, datei, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return Speicherfehler(datei);
+    }
+    return std::nullopt;
+}
+
+}  // namespace dkm

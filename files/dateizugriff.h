@@ -1,0 +1,20 @@
+// Whole-file reading with a size limit, and replacing a file without ever
+// leaving it half written.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dkm {
+
+// At most `hoechstens` + 1 bytes of a regular file, so that a caller can tell
+// an oversized file; nullopt when it cannot be opened or read.
+std::optional<std::string> Datei_lesen(const std::filesystem::path& datei, size_t hoechstens);
+
+// Writes `inhalt` to a temporary file beside `datei`, flushes it and renames it
+// over `datei`. On failure `datei` is as it was and a German message returned.
+std::optional<std::string> Datei_ersetzen(const std::filesystem::path& datei, std::string_view inhalt);
+
+}  // namespace dkm

@@ -1,0 +1,37 @@
+// The two settings files: the user's own rainfall places (Regeneig.dat) and
+// the printer adjustment (Druckwrt.dat). The caller names the path.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/eigene_orte.h"
+
+namespace dkm {
+
+inline constexpr std::string_view Regeneig_Dateiname = "Regeneig.dat";
+inline constexpr std::string_view Druckwrt_Dateiname = "Druckwrt.dat";
+
+// Reading stops silently at the first error; what was read stays in `orte`,
+// the rest keeps its previous value. False when the file could not be read at all.
+void Eigene_Orte_lesen_aus(std::string_view bytes, Eigene_Orte& orte);
+bool Eigene_Orte_lesen(const std::filesystem::path& datei, Eigene_Orte& orte);
+std::string Eigene_Orte_Dateiinhalt(const Eigene_Orte& orte);
+// The message on failure; the window does not show it.
+std::optional<std::string> Eigene_Orte_schreiben(const std::filesystem::path& datei, const Eigene_Orte& orte);
+
+struct Druckwerte {
+    float Schriftgroesse = 0;
+    float Verschiebung_horizontal = 0;
+    float Verschiebung_vertikal = 0;
+};
+
+// As above; a font size of 0 becomes 10 unless the file is missing.
+void Druckwerte_lesen_aus(std::string_view bytes, Druckwerte& werte);
+bool Druckwerte_lesen(const std::filesystem::path& datei, Druckwerte& werte);
+std::string Druckwerte_Dateiinhalt(const Druckwerte& werte);
+std::optional<std::string> Druckwerte_schreiben(const std::filesystem::path& datei, const Druckwerte& werte);
+
+}  // namespace dkm

@@ -1,0 +1,169 @@
+#include "files/laden.h"
+
+#include <initializer_list>
+#include <utility>
+
+#include "calc/engine.h"
+#include "calc/modus.h"
+#include "files/altprojekt.h"
+#include "files/dateizugriff.h"
+#include "files/zeilenleser.h"
+#include "model/tabellen.h"
+#include "model/zahlen.h"
+
+namespace dkm {
+
+namespace {
+
+using Optionen = std::initializer_list<std::pair<S, std::string_view>>;
+
+// Selecting an option deselects the others of its group; an unknown text selects none.
+void Option_nach_Text(Formular& f, std::string_view text, Optionen gruppe) {
+    for (const auto& [s, t] : gruppe) {
+        if (text != t) continue;
+        for (const auto& [g, _] : gruppe) f[g] = (g == s);
+        return;
+    }
+}
+
+std::string Segmentwert(float w) { return w == 0 ? std::string() : Zahlentext(w); }
+
+// Choosing entry `index` shows its text; outside the list nothing is chosen and the text stays.
+void Eintrag_waehlen(Liste& l, int index, size_t anzahl, std::string_view (*eintrag)(size_t)) {
+    if (index >= 0 && static_cast<size_t>(index) < anzahl) {
+        l = {std::string(eintrag(static_cast<size_t>(index))), index};
+    } else {
+        l.index = -1;
+    }
+}
+
+int Ort_Index(std::string_view text) {
+    for (size_t i = 0; i < Orte.size(); ++i)
+        if (Orte[i].name == text) return static_cast<int>(i);
+    return -1;
+}
+
+std::optional<Projektdaten> Lesen(const std::optional<std::string>& inhalt, const Formular& f, Dialoge& d) {
+    if (!inhalt || inhalt->size() > Projektdatei_Hoechstgroesse) return std::nullopt;
+    Zeilenleser z(*inhalt);
+    const auto kopf = z.zeile();
+    if (!kopf) return std::nullopt;
+    if (Ist_Projektkopf(*kopf)) return Projektzeilen_lesen(z);
+    return Altprojekt_lesen(z, *kopf, f, d);
+}
+
+}  // namespace
+
+void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
+    f[T::Bauherr] = p.Bauherr;
+    f[T::strasse] = p.strasse;
+    f[T::PLZ_Ort] = p.PLZ_Ort;
+    f[T::Telef] = p.Telef;
+    f[T::Fax] = p.Fax;
+    f[T::Bemerkungen] = p.Bemerkungen;
+    f[L::Combo_Wahl_Regensp] = {p.Combo_Wahl_Regensp, Ort_Index(p.Combo_Wahl_Regensp)};
+    f[T::r5_5] = Zahlentext15(p.r5_5);
+    f[T::r5_100] = Zahlentext15(p.r5_100);
+    f[L::Combo_Abfl_beiwert].text = p.Combo_Abfl_beiwert;
+
+    for (int i = 1; i <= 8; ++i) {
+        f[Laenge(i)] = Segmentwert(p.Laenge[i - 1]);
+        f[Breite(i)] = Segmentwert(p.Breite[i - 1]);
+        f[Zusatz_Flaeche(i)] = Segmentwert(p.Zusatz_Flaeche[i - 1]);
+    }
+    f[T::Text1] = Zahlentext(p.Verhaeltnis_HB);
+
+    f.Rinnenart = p.Rinnenart;
+    Option_nach_Text(f, p.Rinnenart, {{S::Option1, "vorgehaengt"}, {S::Option2, "innenliegend"}});
+
+    const int schutz = Schutzfaktor_Index(p.Combo_Schutzfaktor);
+    if (schutz >= 0) {
+        f[L::Combo_Schutzfaktor] = {std::string(Schutzfaktoren[static_cast<size_t>(schutz)].text), schutz};
+        f.Sicherheitsfaktor = Schutzfaktoren[static_cast<size_t>(schutz)].f;
+    } else {
+        f[L::Combo_Schutzfaktor] = {p.Combo_Schutzfaktor, -1};
+    }
+
+    f[T::Text5] = Segmentwert(p.Hindernis_Rinne);
+    f[T::Text2] = Zahlentext(p.Rinnenbreite_unten);
+    f[T::Text3] = Zahlentext(p.Winkel_links);
+    f[T::Text4] = Zahlentext(p.Winkel_rechts);
+    Option_nach_Text(f, p.Notueberlauf_Art,
+                     {{S::Option3, "Notüberlauf_beidseits"},
+                      {S::Option4, "Notüberlauf_eineSeite"},
+                      {S::Option5, "Notüberlauf_Laengsseite"}});
+    f[S::Check_Schutzkorb] = p.Check_Schutzkorb;
+    for (int i = 1; i <= 8; ++i) {
+        f[Check(i)] = p.Winkelfaktor[static_cast<size_t>(i - 1)] != 1.0f;
+        f.Winkelfaktor[static_cast<size_t>(i - 1)] = p.Winkelfaktor[static_cast<size_t>(i - 1)];
+    }
+
+    if (p.Eingabe_Art == "einzel") {
+        f[S::Option10] = true;
+        f[S::Option11] = false;
+        Option10_Click(f, d);
+    } else if (p.Eingabe_Art == "gesamt") {
+        f[S::Option11] = true;
+        f[S::Option10] = false;
+        Option11_Click(f, d);
+    }
+
+    f[T::Text25] = Zahlentext_gerundet(p.Gesamtlaenge);
+    f[T::Text26] = Zahlentext_gerundet(p.Gesamtflaeche);
+    f[T::Text27] = Zahlentext(p.Anzahl_Stutzen);
+    Option_nach_Text(f, p.Anordnung_Stutzen,
+                     {{S::Option6, "alle innerhalb"},
+                      {S::Option7, "eine Seite innen, eine aussen"},
+                      {S::Option8, "beidseits aussen"}});
+
+    f[L::Combo_Diff_Notueberl].text =
+        p.Combo_Diff_Notueberl == "leer" ? std::string(Notueberlauf_Regen_Liste[0]) : p.Combo_Diff_Notueberl;
+    Eintrag_waehlen(f[L::Combo_Diff_Notueberl], p.Index_Diff_Notueberl, Notueberlauf_Regen_Liste.size(),
+                    [](size_t i) { return Notueberlauf_Regen_Liste[i]; });
+    Eintrag_waehlen(f[L::Combo_Abfl_beiwert], p.Index_Abfl_beiwert, Abflussbeiwerte.size(),
+                    [](size_t i) { return Abflussbeiwerte[i].text; });
+
+    f[T::Text30] = p.Anzahl_Notueberlaeufe < 1 ? std::string("1") : Zahlentext(p.Anzahl_Notueberlaeufe);
+    f.Hoehenkorrektur = p.Hoehenkorrektur;
+}
+
+Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname,
+                           const std::function<std::optional<std::string>()>& inhalt_lesen) {
+    f.Ladevorgang = ja;
+    if (f.werte.Einzel_Flaeche[0] != 0 || f.werte.Einzel_Flaeche[1] != 0) {
+        if (!d.frage("Daten aufrufen", "Eventuell im Formular eingegebene Daten werden überschrieben. In Ordnung?")) {
+            f.Ladevorgang = nein;
+            return Ladeergebnis::abgelehnt;
+        }
+    }
+    const bool label_vorher = f[V::Label4], name_sichtbar_vorher = f[V::Text24];
+    std::string name_vorher = f[T::Text24];
+    f[V::Label4] = f[V::Text24] = true;
+    f[T::Text24] = dateiname;
+
+    const auto daten = Lesen(inhalt_lesen(), f, d);
+    if (!daten) {
+        // the window keeps the project it shows, so it keeps that project's name too
+        f[V::Label4] = label_vorher;
+        f[V::Text24] = name_sichtbar_vorher;
+        f[T::Text24] = std::move(name_vorher);
+        f.Ladevorgang = nein;
+        d.meldung(std::string(Datei_Kontrolle_Titel), std::string(Datei_Kontrolle_Text));
+        return Ladeergebnis::Datei_Kontrolle;
+    }
+    Projektdaten_anwenden(f, d, *daten);
+    f.Ladevorgang = nein;
+    Neuberechnung(f, d);
+    return Ladeergebnis::geladen;
+}
+
+Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname, std::string_view inhalt) {
+    return Projekt_laden(f, d, dateiname, [inhalt] { return std::optional<std::string>(inhalt); });
+}
+
+Ladeergebnis Projekt_laden_Datei(Formular& f, Dialoge& d, const std::filesystem::path& datei) {
+    return Projekt_laden(f, d, datei.string(),
+                         [&datei] { return Datei_lesen(datei, Projektdatei_Hoechstgroesse); });
+}
+
+}  // namespace dkm

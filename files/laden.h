@@ -1,0 +1,36 @@
+// Loading a project into the window: the part of the load command after the
+// file dialog.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "files/projektdatei.h"
+#include "model/dialoge.h"
+#include "model/formular.h"
+
+namespace dkm {
+
+enum class Ladeergebnis {
+    geladen,
+    abgelehnt,        // "Daten aufrufen" answered No
+    Datei_Kontrolle,  // unreadable or no project file; the inputs are unchanged
+};
+
+// Asks before overwriting, shows the file name, reads with `inhalt_lesen`
+// (nullopt: the file cannot be read), applies and recalculates. The file is
+// parsed completely before anything is applied.
+Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname,
+                           const std::function<std::optional<std::string>()>& inhalt_lesen);
+Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname, std::string_view inhalt);
+Ladeergebnis Projekt_laden_Datei(Formular& f, Dialoge& d, const std::filesystem::path& datei);
+
+// Puts a read project into the controls, in the order the load always used;
+// the option handlers of the mode switch fire, the others stay quiet while
+// Ladevorgang is "ja".
+void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p);
+
+}  // namespace dkm

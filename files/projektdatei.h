@@ -1,0 +1,70 @@
+// The project file (*.Dkm): 43 lines of Windows-1252 text after a header.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "files/zeilenleser.h"
+#include "model/formular.h"
+
+namespace dkm {
+
+inline constexpr std::string_view Projektkopf = "Wertedatei für Dachkandelmesser Version 07 08";
+inline constexpr std::string_view Projektkopf_12_05 = "Wertedatei für Dachkandelmesser Version 12_05";
+
+inline constexpr std::string_view Datei_Kontrolle_Titel = "Datei-Kontrolle";
+inline constexpr std::string_view Datei_Kontrolle_Text =
+    "Die ausgewählte Datei ist keine Datei mit Daten für die Dachkandelmesser; eventuell ist sie beschädigt.";
+inline constexpr std::string_view Speichern_Fehlertitel = "Projekt speichern";
+
+// A project file is a few kilobytes; anything beyond this is no project.
+inline constexpr size_t Projektdatei_Hoechstgroesse = 1u << 20;
+
+// Everything a project file holds, texts in UTF-8, in file order.
+struct Projektdaten {
+    std::string Bauherr, strasse, PLZ_Ort, Telef, Fax, Bemerkungen;
+    std::string Combo_Wahl_Regensp;
+    double r5_5 = 0, r5_100 = 0;
+    std::string Combo_Abfl_beiwert;
+    std::array<float, 8> Laenge{}, Breite{}, Zusatz_Flaeche{};
+    float Verhaeltnis_HB = 0;
+    std::string Rinnenart;
+    std::string Combo_Schutzfaktor;
+    float Hindernis_Rinne = 0, Rinnenbreite_unten = 0, Winkel_links = 0, Winkel_rechts = 0;
+    std::string Notueberlauf_Art;
+    bool Check_Schutzkorb = false;
+    std::array<float, 8> Winkelfaktor{1, 1, 1, 1, 1, 1, 1, 1};
+    std::string Eingabe_Art;
+    float Gesamtlaenge = 0, Gesamtflaeche = 0;
+    int16_t Anzahl_Stutzen = 0;
+    std::string Anordnung_Stutzen;
+    std::string Combo_Diff_Notueberl;
+    int Index_Diff_Notueberl = 0, Index_Abfl_beiwert = 0;  // -1: no entry
+    int16_t Anzahl_Notueberlaeufe = 0;
+    float Hoehenkorrektur = 0;
+
+    bool operator==(const Projektdaten&) const = default;
+};
+
+bool Ist_Projektkopf(std::string_view zeile);
+
+// Lines 2 to 43, after the header; nullopt on any read error.
+std::optional<Projektdaten> Projektzeilen_lesen(Zeilenleser& leser);
+// A whole file with one of the two headers; nullopt for anything else.
+std::optional<Projektdaten> Projektdatei_lesen(std::string_view bytes);
+
+// What the controls show now. Fails with a German message when a box holds a
+// number beyond the range of the calculation, which no file could give back.
+std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten& daten);
+// The file content: header and 43 lines, Windows-1252, CR LF.
+std::string Projektdatei_schreiben(const Projektdaten& daten);
+
+// Collects, writes and replaces `datei` safely; the angle factors follow the
+// check boxes as saving has always done. Returns the message on failure.
+std::optional<std::string> Projekt_speichern(Formular& f, const std::filesystem::path& datei);
+
+}  // namespace dkm

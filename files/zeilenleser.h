@@ -1,0 +1,48 @@
+// The reading rules shared by project and settings files: whole lines, and
+// fields that end at a blank, a comma or the line end. Every read returns
+// nullopt on an error; the caller then drops the whole record.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dkm {
+
+// True for a complete decimal number: sign, digits with at most one point,
+// exponent ("e" or "d") with digits. Nothing else may follow.
+bool Ist_Dezimalzahl(std::string_view feld);
+
+class Zeilenleser {
+public:
+    // `bytes` is the Windows-1252 file content; it must outlive the reader.
+    explicit Zeilenleser(std::string_view bytes) : daten_(bytes) {}
+
+    bool am_ende() const { return pos_ >= daten_.size(); }
+
+    // The rest of the current line as UTF-8; CR LF, LF and CR all end a line.
+    std::optional<std::string> zeile();
+    // The same with leading blanks skipped (the text lines of the lists).
+    std::optional<std::string> text();
+
+    // One field, raw: blanks before it skipped, ended by a blank, a comma or the
+    // line end; a minus right after a digit starts the next field.
+    std::optional<std::string_view> feld();
+    // A field that must be a number within the float range; empty reads 0.
+    std::optional<double> zahl();
+    // A number rounded half to even to a 16-bit integer.
+    std::optional<int16_t> ganzzahl();
+
+private:
+    std::string_view daten_;
+    size_t pos_ = 0;
+
+    bool zeilenende(size_t i) const { return i >= daten_.size() || daten_[i] == '\r' || daten_[i] == '\n'; }
+    void zeilenende_verbrauchen();
+};
+
+// Value of a field that must be a number (see Zeilenleser::zahl).
+std::optional<double> Feldzahl(std::string_view feld);
+
+}  // namespace dkm
