@@ -1,1 +1,225 @@
-// JSON dump of the window state.
+#include "cli/dump.h"
+
+#include <charconv>
+#include <filesystem>
+#include <variant>
+
+#include "files/dateizugriff.h"
+#include "files/einstellungen.h"
+#include "files/laden.h"
+#include "model/startzustand.h"
+
+namespace dkm {
+
+namespace {
+
+struct Hoehe {};  // the one number among the inputs
+using Eingabe = std::variant<T, L, S, Hoehe>;
+using Ergebnis = std::variant<T, int>;  // a result box, or picture box n
+
+template <typename E>
+std::vector<E> Folge(E erstes, int anzahl) {
+    std::vector<E> v;
+    for (int i = 0; i < anzahl; ++i) v.push_back(static_cast<E>(static_cast<int>(erstes) + i));
+    return v;
+}
+
+template <typename E, typename... R>
+void anhaengen(std::vector<E>& v, const R&... teile) {
+    (v.insert(v.end(), teile.begin(), teile.end()), ...);
+}
+
+std::vector<Eingabe> Eingaben() {
+    std::vector<Eingabe> v{T::Bauherr, T::strasse, T::PLZ_Ort, T::Telef, T::Fax, T::Bemerkungen,
+                           L::Combo_Wahl_Regensp, T::r5_5, T::r5_100, L::Combo_Abfl_beiwert,
+                           L::Combo_Schutzfaktor, L::Combo_Diff_Notueberl};
+    for (T t : Folge(T::Text1, 5)) v.push_back(t);
+    for (T t : {T::Text25, T::Text26, T::Text27, T::Text30}) v.push_back(t);
+    for (T erstes : {T::Laenge_1, T::Breite_1, T::Zusatz_Flaeche_1})
+        for (T t : Folge(erstes, 8)) v.push_back(t);
+    for (S s : Folge(S::Option1, 8)) v.push_back(s);
+    for (S s : {S::Option10, S::Option11}) v.push_back(s);
+    for (S s : Folge(S::Check1, 8)) v.push_back(s);
+    v.push_back(S::Check_Schutzkorb);
+    v.push_back(Hoehe{});
+    return v;
+}
+
+std::vector<Ergebnis> Ergebnisse() {
+    std::vector<Ergebnis> v;
+    for (T erstes : {T::Einzel_Flaeche_1, T::Belast_Teilrinne_1})
+        for (T t : Folge(erstes, 8)) v.push_back(t);
+    for (T erstes : {T::Flaeche_Fallrohr_1_2, T::Belastung_Fallrohr_1_2})
+        for (T t : Folge(erstes, 4)) v.push_back(t);
+    for (T t : {T::Text28, T::Text29, T::Text31, T::Text32}) v.push_back(t);
+    for (int n : {1, 2, 3, 4}) v.push_back(n);
+    for (int n = 13; n <= 27; ++n) v.push_back(n);
+    for (int n : {29, 30, 31, 32, 34, 35}) v.push_back(n);
+    return v;
+}
+
+std::vector<V> Sichtbare() {
+    std::vector<V> v{V::Rinne_vorgeh_einzel, V::Frame6, V::Rinnen_innenliegend, V::Frame4, V::Label3, V::Label6,
+                     V::Label14, V::Text28, V::Text29, V::Picture1, V::Picture2, V::Picture28};
+    anhaengen(v, Folge(V::Picture29, 4), std::vector<V>{V::Picture34, V::Picture35}, Folge(V::Picture43, 4));
+    return v;
+}
+
+std::vector<A> Aktive() {
+    std::vector<A> v = Folge(A::Option3, 6);
+    anhaengen(v, std::vector<A>{A::Combo_Diff_Notueberl, A::Text30, A::Command11});
+    return v;
+}
+
+void Json_Text(std::string& aus, std::string_view s) {
+    static constexpr char hex[] = "0123456789abcdef";
+    aus += '"';
+    for (size_t i = 0; i < s.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c == '"' || c == '\\') {
+            aus += '\\';
+            aus += static_cast<char>(c);
+        } else if (c < 0x20) {
+            aus += "\\u00";
+            aus += hex[c >> 4];
+            aus += hex[c & 15];
+        } else {
+            aus += static_cast<char>(c);
+        }
+    }
+    aus += '"';
+}
+
+std::string Zahl(float w) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, w);
+    return std::string(buf, r.ptr);
+}
+
+// Writes `"name": ` with the indentation of an object member.
+void Schluessel(std::string& aus, std::string_view name, bool& erstes) {
+    aus += erstes ? "\n    " : ",\n    ";
+    erstes = false;
+    Json_Text(aus, name);
+    aus += ": ";
+}
+
+std::string Bildname(int n) { return "Picture" + std::to_string(n); }
+
+}  // namespace
+
+std::string Dezimaltrenner(const char* lc_all, const char* lc_numeric, const char* lang) {
+    for (const char* wert : {lc_all, lc_numeric, lang}) {
+        if (wert && *wert) return std::string_view(wert).starts_with("de_DE") ? "," : ".";
+    }
+    return ".";
+}
+
+std::string Dump(const Formular& f, const std::vector<Meldung>& meldungen) {
+    std::string aus = "{\n  \"format\": \"dkm-rechner/1\",\n  \"eingaben\": {";
+    bool erstes = true;
+    for (const Eingabe& e : Eingaben()) {
+        if (const T* t = std::get_if<T>(&e)) {
+            Schluessel(aus, Name(*t), erstes);
+            Json_Text(aus, f[*t]);
+        } else if (const L* l = std::get_if<L>(&e)) {
+            Schluessel(aus, Name(*l), erstes);
+            Json_Text(aus, f[*l].text);
+        } else if (const S* s = std::get_if<S>(&e)) {
+            Schluessel(aus, Name(*s), erstes);
+            aus += f[*s] ? "true" : "false";
+        } else {
+            Schluessel(aus, "Hoehenkorrektur", erstes);
+            aus += Zahl(f.Hoehenkorrektur);
+        }
+    }
+    aus += "\n  },\n  \"ergebnisse\": {";
+    erstes = true;
+    for (const Ergebnis& e : Ergebnisse()) {
+        if (const T* t = std::get_if<T>(&e)) {
+            Schluessel(aus, Name(*t), erstes);
+            Json_Text(aus, f[*t]);
+            continue;
+        }
+        const int n = std::get<int>(e);
+        Schluessel(aus, Bildname(n), erstes);
+        const std::vector<std::string> zeilen = f.Picture(n).texte();
+        if (zeilen.empty()) {
+            aus += "[]";
+            continue;
+        }
+        aus += '[';
+        for (size_t i = 0; i < zeilen.size(); ++i) {
+            aus += i ? ",\n      " : "\n      ";
+            Json_Text(aus, zeilen[i]);
+        }
+        aus += "\n    ]";
+    }
+    aus += "\n  },\n  \"sichtbar\": {";
+    erstes = true;
+    for (V v : Sichtbare()) {
+        Schluessel(aus, Name(v), erstes);
+        aus += f[v] ? "true" : "false";
+    }
+    aus += "\n  },\n  \"aktiv\": {";
+    erstes = true;
+    for (A a : Aktive()) {
+        Schluessel(aus, Name(a), erstes);
+        aus += f[a] ? "true" : "false";
+    }
+    aus += "\n  },\n  \"meldungen\": [";
+    for (size_t i = 0; i < meldungen.size(); ++i) {
+        aus += i ? ",\n    {\"titel\": " : "\n    {\"titel\": ";
+        Json_Text(aus, meldungen[i].titel);
+        aus += ", \"text\": ";
+        Json_Text(aus, meldungen[i].text);
+        aus += '}';
+    }
+    aus += meldungen.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return aus;
+}
+
+namespace {
+
+constexpr std::string_view Hilfe =
+    "Aufruf: dkm-rechner DATEI\n"
+    "        dkm-rechner --help\n"
+    "\n"
+    "Lädt die Projektdatei DATEI (*.Dkm) so, wie das Fenster ein vorhandenes Projekt aufruft,\n"
+    "rechnet neu und gibt Eingaben, Ergebnisse, sichtbare und aktive Felder und alle Meldungen\n"
+    "als JSON-Objekt (UTF-8) aus. Fragen werden mit ´Ja´ beantwortet.\n"
+    "\n"
+    "Eigene Regenspenden kommen aus Regeneig.dat im Arbeitsordner, wenn die Datei vorhanden ist.\n"
+    "Das Dezimaltrennzeichen der Ergebnisse folgt LC_ALL, LC_NUMERIC oder LANG\n"
+    "(de_DE: Komma, sonst Punkt).\n"
+    "\n"
+    "Rückgabewert: 0 Projekt geladen, 1 Datei-Kontrolle (die Ausgabe folgt trotzdem),\n"
+    "              2 falscher Aufruf oder Datei nicht lesbar.\n";
+
+}  // namespace
+
+Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string& dezimaltrenner,
+                    const std::string& einstellungsordner) {
+    std::vector<std::string> args = argumente;
+    if (args.size() == 2 && args[0] == "--") args.erase(args.begin());
+    else if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return {0, std::string(Hilfe), ""};
+    else if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-'))
+        return {2, "", "dkm-rechner: falscher Aufruf.\n" + std::string(Hilfe)};
+
+    const std::string& datei = args[0];
+    const auto inhalt = Datei_lesen(datei, Projektdatei_Hoechstgroesse);
+    if (!inhalt)
+        return {2, "", "dkm-rechner: Die Datei \u201E" + datei + "\u201C kann nicht geöffnet werden.\n"};
+
+    Formular f;
+    Eigene_Orte orte{};
+    const bool mit_orten = Eigene_Orte_lesen(std::filesystem::path(einstellungsordner) / Regeneig_Dateiname, orte);
+    Startzustand(f, mit_orten ? &orte : nullptr);
+    f.dezimaltrenner = dezimaltrenner;
+
+    Aufzeichnung d;
+    const Ladeergebnis e = Projekt_laden(f, d, datei, *inhalt);
+    return {e == Ladeergebnis::Datei_Kontrolle ? 1 : 0, Dump(f, d.meldungen), ""};
+}
+
+}  // namespace dkm
