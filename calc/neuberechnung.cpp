@@ -166,6 +166,8 @@ void Skizze_zeichnen(Formular& f, const std::array<float, 8>& A) {
     z = {};
     z.breite = 8000;
     z.hoehe = 600;
+    z.striche.reserve(56);
+    z.texte.reserve(8);
     bool belastet = false;
     for (size_t j = 0; j < 8; ++j) {
         if (A[j] == 0) continue;

@@ -1,6 +1,7 @@
 #include "calc/traufe.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -79,11 +80,33 @@ int erste_monoton(P reicht, int lo, int hi, int schaetzung) {
     return wahr;
 }
 
+// Remembers the last few capacities: the bracket and the check look at the same sizes.
+template <class K>
+class Gemerkt {
+public:
+    explicit Gemerkt(K k) : k_(k) {}
+    float operator()(int n) {
+        for (size_t j = 0; j < n_.size(); ++j)
+            if (n_[j] == n) return w_[j];
+        const float w = k_(n);
+        n_[i_] = n;
+        w_[i_] = w;
+        i_ = (i_ + 1) % n_.size();
+        return w;
+    }
+
+private:
+    K k_;
+    std::array<int, 4> n_{-1, -1, -1, -1};
+    std::array<float, 4> w_{};
+    size_t i_ = 0;
+};
+
 // First size in [lo, hi] whose capacity carries q, or hi + 1, with the result
 // of a 1-mm scan. The capacity is non-decreasing over the range up to float
 // rounding; only a size just short of q could hide an earlier fit.
 template <class K>
-int erste_ausreichende(K kapazitaet, float q, int lo, int hi, int schaetzung) {
+int erste_ausreichende(K& kapazitaet, float q, int lo, int hi, int schaetzung) {
     auto reicht = [&](int n) { return q <= kapazitaet(n); };
     const int r = erste_monoton(reicht, lo, hi, schaetzung);
     const int vor = r - 1;
@@ -104,9 +127,11 @@ int linear(K kapazitaet, float q) {
 // The wetted area is floored at 1 mm² while the obstacle takes all of it; the
 // sizes with a floored area come first and may carry more than the next ones.
 template <class R, class K>
-int suche(R flaeche_roh, K kapazitaet, float q, int schaetzung) {
-    const int frei = erste_monoton([&](int n) { return flaeche_roh(n) > 0; }, Suche_Start_mm, Suche_Ende_mm,
-                                   Suche_Start_mm);
+int suche(R flaeche_roh, K kapazitaet_roh, float q, int schaetzung) {
+    Gemerkt<K> kapazitaet(kapazitaet_roh);
+    int frei = Suche_Start_mm;
+    if (!(flaeche_roh(frei) > 0))
+        frei = erste_monoton([&](int n) { return flaeche_roh(n) > 0; }, Suche_Start_mm, Suche_Ende_mm, schaetzung);
     if (frei > Suche_Start_mm) {
         const int r = erste_ausreichende(kapazitaet, q, Suche_Start_mm, frei - 1, Suche_Start_mm);
         if (r < frei) return r;
@@ -122,19 +147,34 @@ int schaetzung_runden(double n) {
 
 }  // namespace
 
-float Kapazitaet_halbrund(float A_E, float W, float L, float winkelfaktor, float schutzkorbfaktor) {
-    const double q = 1e-5 * (static_cast<double>(schutzkorbfaktor) * 0.9 * 2.78) *
-                     std::pow(static_cast<double>(A_E), 1.25) * Laengenfaktor(L, W) * winkelfaktor;
-    return static_cast<float>(q);
-}
+namespace {
 
-float Kapazitaet_Kasten(float A_E, float W, float T, float B, float L, float winkelfaktor) {
+struct Standardgroesse {
+    float zuschnitt = 0, schluessel = 0, kapazitaet = 0;
+};
+
+// The leading factors of both formulas, evaluated in the same order as the whole product.
+double halbrund_vorn(float A_E, float schutzkorbfaktor) {
+    return 1e-5 * (static_cast<double>(schutzkorbfaktor) * 0.9 * 2.78) * std::pow(static_cast<double>(A_E), 1.25);
+}
+double Kasten_vorn(float A_E, float W, float T, float B) {
     const double F_d = std::pow(static_cast<double>(W) / T, 0.25);
     const double X = static_cast<double>(B) / T;
     const double F_s = -0.1 * X * X + 0.21 * X + 0.89;
-    const double q = 1e-5 * 3.132 * std::pow(static_cast<double>(A_E), 1.25) * F_d * F_s * Laengenfaktor(L, W) *
-                     winkelfaktor;
-    return static_cast<float>(q);
+    return 1e-5 * 3.132 * std::pow(static_cast<double>(A_E), 1.25) * F_d * F_s;
+}
+float kapazitaet(double vorn, float L, float W, float winkelfaktor) {
+    return static_cast<float>(vorn * Laengenfaktor(L, W) * winkelfaktor);
+}
+
+}  // namespace
+
+float Kapazitaet_halbrund(float A_E, float W, float L, float winkelfaktor, float schutzkorbfaktor) {
+    return kapazitaet(halbrund_vorn(A_E, schutzkorbfaktor), L, W, winkelfaktor);
+}
+
+float Kapazitaet_Kasten(float A_E, float W, float T, float B, float L, float winkelfaktor) {
+    return kapazitaet(Kasten_vorn(A_E, W, T, B), L, W, winkelfaktor);
 }
 
 int Durchmesser_nach_Bedarf(float q, float L, float wf, float sk, float hindernis) {
@@ -153,7 +193,7 @@ int Durchmesser_nach_Bedarf(float q, float L, float wf, float sk, float hinderni
     const double c = 1e-5 * (static_cast<double>(sk) * 0.9 * 2.78) * wf;
     double D = Suche_Start_mm, F_L = 1;
     for (int i = 0; i < 3; ++i) {
-        const double A = std::pow(q / (c * F_L), 0.8);
+        const double A = std::pow(static_cast<float>(q / (c * F_L)), 0.8f);
         D = std::sqrt(8 * (A + hindernis) / Pi);
         if (!(D >= Suche_Start_mm && D <= Suche_Ende_mm)) break;
         F_L = Laengenfaktor(L, static_cast<float>(D / 2));
@@ -179,7 +219,7 @@ int Breite_nach_Bedarf(float q, float L, float wf, float r, float hindernis) {
     const double c = 1e-5 * 3.132 * std::pow(static_cast<double>(r), 0.25) * wf;
     double B = Suche_Start_mm, F_L = 1;
     for (int i = 0; i < 3; ++i) {
-        const double A = std::pow(q / (c * F_L), 0.8);
+        const double A = std::pow(static_cast<float>(q / (c * F_L)), 0.8f);
         B = std::sqrt((A + hindernis) / r);
         if (!(B >= Suche_Start_mm && B <= Suche_Ende_mm)) break;
         F_L = Laengenfaktor(L, static_cast<float>(r * B));
@@ -194,18 +234,38 @@ float Verhaeltnis_HB_lesen(const Formular& f) {
 
 namespace {
 
-struct Standardgroesse {
-    float zuschnitt = 0, schluessel = 0, kapazitaet = 0;
+// The cross-section factors of the standard sizes never change.
+struct Standard_vorn {
+    std::array<double, 6> halbrund_voll, halbrund_halb;
+    std::array<double, 5> kasten;
 };
+const Standard_vorn& standard_vorn() {
+    static const Standard_vorn v = [] {
+        Standard_vorn t{};
+        for (size_t i = 0; i < t.halbrund_voll.size(); ++i) {
+            t.halbrund_voll[i] = halbrund_vorn(Rinnengroesse_Tabelle_halbrund[i].A_E_mm2, 1.0f);
+            t.halbrund_halb[i] = halbrund_vorn(Rinnengroesse_Tabelle_halbrund[i].A_E_mm2, 0.5f);
+        }
+        for (size_t i = 0; i < t.kasten.size(); ++i) {
+            const Rinne_Kasten& z = Rinnengroesse_Tabelle_Kasten[i];
+            t.kasten[i] = Kasten_vorn(z.A_E_mm2, z.W_mm, z.T_mm, z.B_mm);
+        }
+        return t;
+    }();
+    return v;
+}
 
 // The first table row whose capacity exceeds q; equal capacity is not enough for a standard size.
-template <class Tabelle, class K>
-Standardgroesse standard_waehlen(const Tabelle& tabelle, float q, K kapazitaet) {
+template <class Tabelle, size_t N>
+Standardgroesse standard_waehlen(const Tabelle& tabelle, const std::array<double, N>& vorn, float q, float L,
+                                 float winkelfaktor) {
     Standardgroesse s{0, 600, 0};
-    for (const auto& zeile : tabelle) {
-        s.kapazitaet = kapazitaet(zeile);
-        if (s.kapazitaet > q) return {static_cast<float>(zeile.zuschnitt_mm), static_cast<float>(zeile.zuschnitt_mm),
-                                      s.kapazitaet};
+    for (size_t i = 0; i < N; ++i) {
+        s.kapazitaet = kapazitaet(vorn[i], L, tabelle[i].W_mm, winkelfaktor);
+        if (s.kapazitaet > q) {
+            const float zuschnitt = static_cast<float>(tabelle[i].zuschnitt_mm);
+            return {zuschnitt, zuschnitt, s.kapazitaet};
+        }
     }
     return s;
 }
@@ -233,7 +293,8 @@ void Traufe_berechnen(Formular& f, Dialoge& d) {
     Eingaben_Innenrinne_sperren(f);
     Traufe_Werte& tw = f.werte.traufe;
     tw.Label48 = Label48_Text;
-    tw.Schutzkorbfaktor = f[S::Check_Schutzkorb] ? 0.5f : 1.0f;
+    const bool halb = f[S::Check_Schutzkorb];
+    tw.Schutzkorbfaktor = halb ? 0.5f : 1.0f;
     const auto& tabelle = f.werte.Teilstreckentabelle;
 
     bool belastet = false;
@@ -244,12 +305,12 @@ void Traufe_berechnen(Formular& f, Dialoge& d) {
         if (ts.flaeche_m2 == 0) continue;
         belastet = true;
         const float L = 1000.0f * ts.laenge_m;
-        const Standardgroesse h = standard_waehlen(Rinnengroesse_Tabelle_halbrund, ts.abfluss_l_s, [&](const auto& z) {
-            return Kapazitaet_halbrund(z.A_E_mm2, z.W_mm, L, ts.winkelfaktor, tw.Schutzkorbfaktor);
-        });
-        const Standardgroesse k = standard_waehlen(Rinnengroesse_Tabelle_Kasten, ts.abfluss_l_s, [&](const auto& z) {
-            return Kapazitaet_Kasten(z.A_E_mm2, z.W_mm, z.T_mm, z.B_mm, L, ts.winkelfaktor);
-        });
+        const Standard_vorn& vorn = standard_vorn();
+        const Standardgroesse h =
+            standard_waehlen(Rinnengroesse_Tabelle_halbrund, halb ? vorn.halbrund_halb : vorn.halbrund_voll,
+                             ts.abfluss_l_s, L, ts.winkelfaktor);
+        const Standardgroesse k =
+            standard_waehlen(Rinnengroesse_Tabelle_Kasten, vorn.kasten, ts.abfluss_l_s, L, ts.winkelfaktor);
         erg = {h.zuschnitt, h.schluessel, h.kapazitaet, k.zuschnitt, k.schluessel, k.kapazitaet};
     }
 
