@@ -1,0 +1,24 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "files/einstellungen.h"
+#include "ui/form1.h"
+#include "ui/start.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dachkandelmesser"));
+    QTranslator qt_texte;
+    if (qt_texte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt_texte);
+
+    const std::string orte_datei(dkm::Regeneig_Dateiname);
+    dkm::ui::Qt_Plattform plattform;
+    dkm::ui::Form1 fenster(plattform, dkm::ui::Startformular(orte_datei));
+    fenster.setze_eigene_orte_datei(orte_datei);
+    plattform.setze_eltern(&fenster);
+    fenster.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,405 @@
+#include "ui/form1.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "calc/engine.h"
+#include "calc/handler.h"
+#include "calc/hoehenkorrektur.h"
+#include "calc/traufe.h"
+#include "files/einstellungen.h"
+#include "model/zahlen.h"
+#include "ui/bildbox.h"
+#include "ui/korrektur.h"
+#include "ui/tastenfilter.h"
+
+namespace dkm::ui {
+
+namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The 48 boxes whose keys are filtered.
+bool numerisch(T t) {
+    const int i = static_cast<int>(t);
+    auto in = [i](T a, T b) { return i >= static_cast<int>(a) && i <= static_cast<int>(b); };
+    if (in(T::Laenge_1, T::Zusatz_Flaeche_8) || t == T::r5_5 || t == T::r5_100 || in(T::Text1, T::Text8)) return true;
+    if (in(T::Text10, T::Text23)) return (i - static_cast<int>(T::Text9)) % 3 != 0;
+    return t == T::Text25 || t == T::Text26 || t == T::Text27 || t == T::Text30;
+}
+
+bool segmentfeld(T t) {
+    return static_cast<int>(t) >= static_cast<int>(T::Laenge_1) &&
+           static_cast<int>(t) <= static_cast<int>(T::Zusatz_Flaeche_8);
+}
+
+void feld_sperren(QWidget* w, bool gesperrt) {
+    auto* e = qobject_cast<QLineEdit*>(w);
+    if (!e || e->isReadOnly() == gesperrt) return;
+    e->setReadOnly(gesperrt);
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base, gesperrt ? p.color(QPalette::Button) : QPalette().color(QPalette::Base));
+    e->setPalette(p);
+}
+
+constexpr int Bildnummern[] = {1,  2,  3,  4,  13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
+                               26, 27, 28, 29, 30, 31, 32, 34, 35, 37, 43, 44, 45, 46};
+
+}  // namespace
+
+Form1::Form1(Plattform& p, const Formular& f, QWidget* eltern) : QMainWindow(eltern), p_(p), f_(f) {
+    aufbauen();
+    verbinden();
+    tab_reihenfolge();
+    // a message refers to what the engine just did, so show that first
+    p_.vor_dialog = [this] { anzeigen(); };
+    anzeigen();
+    resize(1360, 740);
+}
+
+Form1::~Form1() { p_.vor_dialog = nullptr; }
+
+QPushButton* Form1::knopf(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
+
+void Form1::befehl(const char* name, void (Form1::*m)()) {
+    if (QPushButton* b = knopf(name)) connect(b, &QPushButton::clicked, this, [this, m] { (this->*m)(); });
+}
+
+void Form1::verbinden() {
+    tastenfilter_ = new Tastenfilter(p_, [this] { handler([this] { Neuberechnung(f_, p_); }); }, this);
+    for (int i = 0; i < Anzahl(T{}); ++i) {
+        const T t = static_cast<T>(i);
+        QWidget* w = findChild<QWidget*>(q(Name(t)));
+        text_[static_cast<size_t>(i)] = w;
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            connect(e, &QLineEdit::textEdited, this, [this, t](const QString& s) { eingabe_geaendert(t, s); });
+            e->installEventFilter(this);
+            if (numerisch(t)) e->installEventFilter(tastenfilter_);
+        }
+    }
+    for (int i = 0; i < static_cast<int>(L::Anzahl); ++i) {
+        const L l = static_cast<L>(i);
+        QComboBox* c = findChild<QComboBox*>(q(Name(l)));
+        liste_[static_cast<size_t>(i)] = c;
+        connect(c, &QComboBox::activated, this, [this, l](int index) { liste_gewaehlt(l, index); });
+        if (c->lineEdit())
+            connect(c->lineEdit(), &QLineEdit::textEdited, this, [this, l](const QString& s) {
+                f_[l] = {s.toStdString(), -1};
+            });
+    }
+    for (int i = 0; i < static_cast<int>(S::Anzahl); ++i) {
+        const S s = static_cast<S>(i);
+        auto* b = findChild<QAbstractButton*>(q(Name(s)));
+        schalter_[static_cast<size_t>(i)] = b;
+        connect(b, &QAbstractButton::clicked, this, [this, s](bool an) { schalter_geklickt(s, an); });
+    }
+    for (int i = 0; i < static_cast<int>(V::Anzahl); ++i)
+        sichtbar_[static_cast<size_t>(i)] = findChild<QWidget*>(q(Name(static_cast<V>(i))));
+    for (int i = 0; i < static_cast<int>(A::Anzahl); ++i)
+        aktiv_[static_cast<size_t>(i)] = findChild<QWidget*>(q(Name(static_cast<A>(i))));
+    for (int nr : Bildnummern) bild_[static_cast<size_t>(nr)] = findChild<BildBox*>(QStringLiteral("Picture%1").arg(nr));
+    if (QPushButton* k = knopf("Command11")) k->installEventFilter(this);
+
+    befehl("Command1", &Form1::Command1);
+    befehl("Command2", &Form1::Command2);
+    befehl("Command3", &Form1::Command3);
+    befehl("Command6", &Form1::Command6);
+    befehl("Command7", &Form1::Command7);
+    befehl("Command9", &Form1::Command9);
+    befehl("Command10", &Form1::Command10);
+    befehl("Command11", &Form1::Command11);
+    befehl("Command12", &Form1::Command12);
+    befehl("Command13", &Form1::Command13);
+    befehl("Command14", &Form1::Command14);
+    befehl("Command15", &Form1::Command15);
+    befehl("Command17", &Form1::Command17);
+    befehl("Command18", &Form1::Command18);
+    befehl("Command19", &Form1::Command19);
+    befehl("Command20", &Form1::Command20);
+    befehl("Command21", &Form1::Command21);
+    befehl("Command22", &Form1::Command22);
+    befehl("Command23", &Form1::Command23);
+    befehl("Command27", &Form1::Command27);
+    befehl("Command28", &Form1::Command28);
+    befehl("Command29", &Form1::Command29);
+    befehl("Command30", &Form1::Command30);
+    befehl("Command31", &Form1::Command31);
+    befehl("Formular_Print", &Form1::Formular_Print);
+    const char* uebernehmen_knoepfe[] = {"Command4", "Command5", "Command24", "Command25", "Command26"};
+    for (int k = 0; k < 5; ++k)
+        if (QPushButton* b = knopf(uebernehmen_knoepfe[k]))
+            connect(b, &QPushButton::clicked, this, [this, k] { uebernehmen(k + 1); });
+}
+
+void Form1::handler(const std::function<void()>& fn) {
+    ++beschaeftigt_;
+    fn();
+    --beschaeftigt_;
+    anzeigen();
+}
+
+void Form1::eingabe_geaendert(T t, const QString& text) { f_[t] = text.toStdString(); }
+
+void Form1::feld_verlassen(T t) {
+    handler([&] { Feld_verlassen(f_, p_, t); });
+}
+
+void Form1::schalter_geklickt(S s, bool an) {
+    const bool option = qobject_cast<QRadioButton*>(schalter_[static_cast<size_t>(s)]) != nullptr;
+    // a click on the option already chosen changes nothing, as before
+    if (option && f_[s]) return;
+    handler([&] {
+        if (option) Option_Click(f_, p_, s);
+        else Check_Click(f_, p_, s, an);
+    });
+}
+
+void Form1::liste_gewaehlt(L l, int index) {
+    handler([&] { Liste_Click(f_, p_, l, index); });
+}
+
+bool Form1::eventFilter(QObject* ziel, QEvent* e) {
+    if (e->type() != QEvent::FocusOut || beschaeftigt_ > 0 || beenden_bestaetigt_) return false;
+    // focus taken by a message box, a context menu or another window is no leaving of the box
+    const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+    if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason || grund == Qt::MenuBarFocusReason)
+        return false;
+    if (ziel == knopf("Command11")) {
+        handler([&] { Command11_verlassen(f_, p_); });
+        return false;
+    }
+    for (size_t i = 0; i < text_.size(); ++i)
+        if (text_[i] == ziel) {
+            feld_verlassen(static_cast<T>(i));
+            break;
+        }
+    return false;
+}
+
+void Form1::anzeigen() {
+    for (size_t i = 0; i < text_.size(); ++i) {
+        const QString s = QString::fromStdString(f_.text[i]);
+        if (auto* e = qobject_cast<QLineEdit*>(text_[i])) {
+            if (e->text() != s) e->setText(s);
+        } else if (auto* t = qobject_cast<QPlainTextEdit*>(text_[i])) {
+            if (t->toPlainText() != s) t->setPlainText(s);
+        }
+    }
+    for (size_t i = 0; i < liste_.size(); ++i) {
+        QComboBox* c = liste_[i];
+        const Liste& l = f_.liste[i];
+        const QSignalBlocker sperre(c);
+        const int index = l.index < c->count() ? l.index : -1;
+        if (c->currentIndex() != index) c->setCurrentIndex(index);
+        const QString s = QString::fromStdString(l.text);
+        if (c->isEditable()) {
+            if (c->currentText() != s) c->setEditText(s);
+        } else if (index < 0) {
+            // a loaded text that is no entry is shown as it was read
+            c->setPlaceholderText(s);
+        }
+    }
+    for (size_t i = 0; i < schalter_.size(); ++i) {
+        QAbstractButton* b = schalter_[i];
+        if (b->isChecked() == f_.wahl[i]) continue;
+        QButtonGroup* g = b->group();
+        if (g && !f_.wahl[i]) g->setExclusive(false);
+        b->setChecked(f_.wahl[i]);
+        if (g) g->setExclusive(true);
+    }
+    for (size_t i = 0; i < sichtbar_.size(); ++i)
+        if (QWidget* w = sichtbar_[i]; w && w->isHidden() == f_.sichtbar[i]) w->setVisible(f_.sichtbar[i]);
+    for (size_t i = 0; i < aktiv_.size(); ++i)
+        if (QWidget* w = aktiv_[i]; w && w->isEnabled() != f_.aktiv[i]) w->setEnabled(f_.aktiv[i]);
+    for (int nr : Bildnummern)
+        if (BildBox* b = bild_[static_cast<size_t>(nr)]) b->setze(f_.Picture(nr));
+    panel_zustand_zeigen();
+    korrektur_->anzeigen(f_);
+    panel_platzieren();
+}
+
+void Form1::panel_platzieren() {
+    if (korrektur_->isHidden()) return;
+    const QWidget* raster = findChild<QWidget*>(QStringLiteral("Frame_Teilstrecken"));
+    const QPoint unten = raster->mapTo(korrektur_->parentWidget(), raster->rect().bottomLeft());
+    korrektur_->setGeometry(QRect(unten + QPoint(0, 6), korrektur_->sizeHint()));
+    korrektur_->raise();
+}
+
+void Form1::panel_zustand_zeigen() {
+    const bool gesamt = f_.Eingabe_Art == "gesamt";
+    for (size_t i = 0; i < text_.size(); ++i)
+        if (segmentfeld(static_cast<T>(i))) feld_sperren(text_[i], gesamt);
+    for (T t : {T::Text25, T::Text26, T::Text27}) feld_sperren(text_[static_cast<size_t>(t)], !gesamt);
+    if (QPushButton* b = knopf("Command17"))
+        b->setText(f_.Status_Hilfe == nicht_sichtbar ? QStringLiteral("Hilfe einschalten")
+                                                     : QStringLiteral("Hilfe ausschalten"));
+    if (QPushButton* b = knopf("Command19"))
+        b->setText(f_.Status_Druckjustage == sichtbar ? QStringLiteral("Drucker justieren ´aus´")
+                                                      : QStringLiteral("Drucker justieren ´ein´"));
+}
+
+// Commands.
+
+void Form1::Command1() { handler([this] { Command1_Click(f_, p_); }); }
+void Form1::Command7() { handler([this] { Command7_Click(f_, p_); }); }
+void Form1::Command9() { handler([this] { Command9_Click(f_, p_); }); }
+void Form1::Command12() { handler([this] { Command12_Click(f_, p_); }); }
+void Form1::Command13() { handler([this] { Command13_Click(f_, p_); }); }
+void Form1::Command14() { handler([this] { Command14_Click(f_); }); }
+void Form1::Command15() { handler([this] { Command15_Click(f_); }); }
+void Form1::Command18() { handler([this] { Command18_Click(f_, p_); }); }
+void Form1::Command23() { handler([this] { Command23_Click(f_); }); }
+void Form1::Command11() { handler([this] { Korrektur_oeffnen(f_, p_); }); }
+void Form1::Command29() { handler([this] { Modus_beenden(f_, p_); }); }
+
+void Form1::Command28() {
+    handler([this] {
+        if (f_.Status_Korrektur == aktiv) Hoehe_groesser(f_, p_);
+    });
+}
+
+void Form1::Command30() {
+    handler([this] {
+        if (f_.Status_Korrektur == aktiv) Hoehe_kleiner(f_, p_);
+    });
+}
+
+void Form1::Command31() {
+    handler([this] {
+        if (f_.Status_Korrektur == aktiv) Korrektur_uebernehmen(f_, p_);
+    });
+}
+
+void Form1::Command22() {
+    handler([this] {
+        // places the file does not give keep what the boxes show
+        Eigene_Orte orte = Eigene_Orte_aus_Formular(f_);
+        Eigene_Orte_lesen(orte_datei_, orte);
+        Command22_Click(f_, &orte);
+    });
+}
+
+void Form1::uebernehmen(int zeile) {
+    handler([&] {
+        Uebernehmen_Click(f_, p_, zeile, [this](const Eigene_Orte& orte) {
+            if (auto fehler = Eigene_Orte_schreiben(orte_datei_, orte))
+                p_.meldung("Eigene Werte speichern", *fehler);
+        });
+    });
+}
+
+void Form1::noch_nicht(const char* titel) {
+    p_.meldung(titel, "Diese Funktion ist in dieser Programmversion noch nicht enthalten.");
+}
+
+void Form1::Command3() {
+    handler([this] {
+        if (f_.Status_Korrektur == aktiv) {
+            p_.meldung("Konflikt Druckvorschau mit Korrektur Rinnenhöhe",
+                       "Vor dem Aufruf der Druckvorschau muss im Fenster zur Korrektur der Rinnenhöhe der Wert "
+                       "übernommen oder auf Null gesetzt werden.");
+            return;
+        }
+        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit der Druckvorschau",
+                                "Während der ´Leitfaden´ aktiv ist, ist die Druckvorschau nicht möglich. Soll der "
+                                "´Leitfaden´ beendet werden?"))
+            return;
+        noch_nicht("Druckansicht");
+    });
+}
+
+void Form1::Formular_Print() {
+    handler([this] {
+        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit der Druckausgabe",
+                                "Während der ´Leitfaden´ aktiv ist, ist die Druckausgabe nicht möglich. Soll der "
+                                "´Leitfaden´ beendet werden?"))
+            return;
+        noch_nicht("Projekt drucken");
+    });
+}
+
+void Form1::Command27() {
+    handler([this] {
+        if (f_.Status_Korrektur == aktiv) {
+            p_.meldung("Konflikt Leitfaden mit Korrektur Rinnenhöhe",
+                       "Vor dem Aufruf des Leitfadens muss im Fenster zur Korrektur der Rinnenhöhe der Wert "
+                       "übernommen oder auf Null gesetzt werden.");
+            return;
+        }
+        noch_nicht("Leitfaden");
+    });
+}
+
+void Form1::Command17() {
+    handler([this] {
+        if (f_.Status_Hilfe == nicht_sichtbar) {
+            f_.Status_Hilfe = sichtbar;
+        } else {
+            f_.Status_Hilfe = nicht_sichtbar;
+            f_[V::Hilfe_Text] = false;
+        }
+    });
+}
+
+void Form1::Command19() {
+    handler([this] {
+        if (f_.Status_Druckjustage == sichtbar) {
+            Command21();
+            return;
+        }
+        Druckwerte w;
+        Druckwerte_lesen(std::string(Druckwrt_Dateiname), w);
+        f_[T::Text6] = Zahlentext(w.Schriftgroesse);
+        f_[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
+        f_[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
+        f_[V::Frame5] = true;
+        f_.Status_Druckjustage = sichtbar;
+    });
+}
+
+void Form1::Command20() {
+    handler([this] {
+        if (!f_[V::Frame5]) return;
+        const Druckwerte w{Einzelwert(f_[T::Text6]), Einzelwert(f_[T::Text7]), Einzelwert(f_[T::Text8])};
+        if (auto fehler = Druckwerte_schreiben(std::string(Druckwrt_Dateiname), w))
+            p_.meldung("Drucker justieren", *fehler);
+        f_[V::Frame5] = false;
+        f_.Status_Druckjustage = nicht_sichtbar;
+    });
+}
+
+void Form1::Command21() {
+    f_[V::Frame5] = false;
+    f_.Status_Druckjustage = nicht_sichtbar;
+    anzeigen();
+}
+
+void Form1::Command10() {
+    if (beenden_frage()) return;
+    beenden_bestaetigt_ = true;
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    if (!beenden_bestaetigt_ && beenden_frage()) {
+        e->ignore();
+        return;
+    }
+    beenden_bestaetigt_ = true;
+    e->accept();
+}
+
+bool Form1::beenden_frage() {
+    return p_.frage("Programm beenden",
+                    "Nicht gesicherte Eingaben gehen verloren. Speichern Sie die Werte ggf. mit dem Schalter links "
+                    "oben auf dem Monitor.  Wollen Sie die eingegebenen Werte speichern? ");
+}
+
+}  // namespace dkm::ui

@@ -1,0 +1,119 @@
+// The main window "Ein- und Ausgabe-Formular". It holds the window state as
+// a Formular, forwards every control event to the handlers and the engine,
+// and shows the Formular again afterwards.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "model/formular.h"
+#include "ui/plattform.h"
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolBar;
+
+namespace dkm::ui {
+
+class BildBox;
+class Korrektur_Panel;
+class Tastenfilter;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // `f` is the start state (defaults and own places).
+    Form1(Plattform& p, const Formular& f, QWidget* eltern = nullptr);
+    ~Form1() override;
+
+    Formular& formular() { return f_; }
+    const Formular& formular() const { return f_; }
+    // Shows the Formular in the controls.
+    void anzeigen();
+
+    // Commands of the frame window's button row forward to these buttons.
+    QPushButton* knopf(const char* name) const;
+
+    // Where the own rainfall places are kept (Regeneig.dat).
+    void setze_eigene_orte_datei(std::string pfad) { orte_datei_ = std::move(pfad); }
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    Plattform& p_;
+    Formular f_;
+    std::string orte_datei_ = "Regeneig.dat";
+    int beschaeftigt_ = 0;
+    bool beenden_bestaetigt_ = false;
+
+    std::array<QWidget*, static_cast<size_t>(T::Anzahl)> text_{};
+    std::array<QComboBox*, static_cast<size_t>(L::Anzahl)> liste_{};
+    std::array<QAbstractButton*, static_cast<size_t>(S::Anzahl)> schalter_{};
+    std::array<QWidget*, static_cast<size_t>(V::Anzahl)> sichtbar_{};
+    std::array<QWidget*, static_cast<size_t>(A::Anzahl)> aktiv_{};
+    std::array<BildBox*, 47> bild_{};
+    Korrektur_Panel* korrektur_ = nullptr;
+    Tastenfilter* tastenfilter_ = nullptr;
+    QToolBar* leiste_ = nullptr;
+
+    // form1_aufbau.cpp
+    void aufbauen();
+    QWidget* linke_spalte();
+    QWidget* mittlere_spalte();
+    QWidget* rechte_spalte();
+    QWidget* befehle();
+    void knopfleiste();
+    void verbinden();
+    void tab_reihenfolge();
+
+    // form1.cpp
+    // Runs a handler and shows the state it leaves.
+    void handler(const std::function<void()>& f);
+    void feld_verlassen(T t);
+    void eingabe_geaendert(T t, const QString& text);
+    void schalter_geklickt(S s, bool an);
+    void liste_gewaehlt(L l, int index);
+    void panel_zustand_zeigen();
+    void panel_platzieren();
+    void befehl(const char* name, void (Form1::*m)());
+
+    // Commands.
+    void Command1();
+    void Command7();
+    void Command9();
+    void Command10();
+    void Command11();
+    void Command12();
+    void Command13();
+    void Command14();
+    void Command15();
+    void Command17();
+    void Command18();
+    void Command19();
+    void Command20();
+    void Command21();
+    void Command22();
+    void Command23();
+    void Command27();
+    void Command28();
+    void Command29();
+    void Command30();
+    void Command31();
+    void Command3();
+    void Formular_Print();
+    void uebernehmen(int zeile);
+    void noch_nicht(const char* titel);
+
+    // form1_projekt.cpp: save and load.
+    void Command2();
+    void Command6();
+    bool beenden_frage();
+};
+
+}  // namespace dkm::ui

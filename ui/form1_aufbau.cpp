@@ -1,0 +1,478 @@
+// Building the window: every control with its name and caption, and the layout.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QAction>
+
+#include "model/tabellen.h"
+#include "ui/bildbox.h"
+#include "ui/form1.h"
+#include "ui/korrektur.h"
+
+namespace dkm::ui {
+
+namespace {
+
+QString n(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QLineEdit* feld(const QString& name, int zeichen = 7) {
+    auto* e = new QLineEdit;
+    e->setObjectName(name);
+    const int breite = e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * zeichen + 12;
+    e->setMinimumWidth(breite);
+    e->setMaximumWidth(breite * 2);
+    return e;
+}
+
+// Result boxes: read-only, numbers in one right-aligned column, skipped by TAB.
+QLineEdit* ergebnis(const QString& name, int zeichen = 10) {
+    QLineEdit* e = feld(name, zeichen);
+    e->setReadOnly(true);
+    e->setAlignment(Qt::AlignRight);
+    e->setFocusPolicy(Qt::ClickFocus);
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window).lighter(104));
+    e->setPalette(p);
+    return e;
+}
+
+QLabel* label(const QString& name, const QString& text, bool umbruch = false) {
+    auto* l = new QLabel(text);
+    l->setObjectName(name);
+    l->setWordWrap(umbruch);
+    return l;
+}
+
+QPushButton* schaltflaeche(const QString& name, const QString& text) {
+    auto* b = new QPushButton(text);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QRadioButton* option(const QString& name, const QString& text) {
+    auto* r = new QRadioButton(text);
+    r->setObjectName(name);
+    return r;
+}
+
+QCheckBox* check(const QString& name, const QString& text) {
+    auto* c = new QCheckBox(text);
+    c->setObjectName(name);
+    return c;
+}
+
+QComboBox* liste(const QString& name, bool editierbar) {
+    auto* c = new QComboBox;
+    c->setObjectName(name);
+    c->setEditable(editierbar);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    // a long typed or loaded text must not widen the window
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c->setMinimumContentsLength(16);
+    return c;
+}
+
+QGroupBox* rahmen(const QString& name, const QString& titel) {
+    auto* g = new QGroupBox(titel);
+    g->setObjectName(name);
+    return g;
+}
+
+QPlainTextEdit* notiz(const QString& name) {
+    auto* t = new QPlainTextEdit;
+    t->setObjectName(name);
+    t->setReadOnly(true);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->setFixedHeight(t->fontMetrics().lineSpacing() * 5 + 10);
+    return t;
+}
+
+// Segment columns are as wide as the widest result they show.
+template <typename W>
+W* spaltenbreit(W* w) {
+    w->setFixedWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("999.99 m²")) + 10);
+    return w;
+}
+
+QString ts(const char* basis, int i) { return QStringLiteral("%1%2").arg(QLatin1String(basis)).arg(i); }
+
+void gruppe(std::initializer_list<QAbstractButton*> knoepfe, QObject* eltern) {
+    auto* g = new QButtonGroup(eltern);
+    for (QAbstractButton* b : knoepfe) g->addButton(b);
+}
+
+}  // namespace
+
+void Form1::aufbauen() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Ein- und Ausgabe-Formular"));
+
+    auto* inhalt = new QWidget;
+    inhalt->setObjectName(QStringLiteral("Form1_Inhalt"));
+    auto* spalten = new QHBoxLayout(inhalt);
+    spalten->setContentsMargins(6, 6, 6, 6);
+    spalten->setSpacing(6);
+    spalten->addWidget(linke_spalte(), 0, Qt::AlignTop);
+    spalten->addWidget(mittlere_spalte(), 0, Qt::AlignTop);
+    spalten->addWidget(rechte_spalte(), 0, Qt::AlignTop);
+    spalten->addStretch(1);
+    // the panel lies over the lower middle of the window, as a picture box over the form
+    korrektur_ = new Korrektur_Panel(inhalt);
+    korrektur_->hide();
+
+    auto* rollen = new QScrollArea;
+    rollen->setObjectName(QStringLiteral("Rollbereich"));
+    rollen->setWidget(inhalt);
+    rollen->setWidgetResizable(true);
+    rollen->setFrameShape(QFrame::NoFrame);
+    setCentralWidget(rollen);
+    knopfleiste();
+}
+
+QWidget* Form1::linke_spalte() {
+    auto* w = new QWidget;
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    auto* datei = new QHBoxLayout;
+    datei->addWidget(label(QStringLiteral("Label4"), QStringLiteral("bearbeitete Datei:")));
+    QLineEdit* text24 = feld(QStringLiteral("Text24"), 24);
+    text24->setMaximumWidth(QWIDGETSIZE_MAX);
+    text24->setReadOnly(true);
+    text24->setFocusPolicy(Qt::ClickFocus);
+    datei->addWidget(text24, 1);
+    v->addLayout(datei);
+
+    // "Vorgaben" and "Projektdaten" share one place; exactly one is shown.
+    auto* platz = new QGridLayout;
+    QGroupBox* f2 = rahmen(QStringLiteral("Frame2"), QStringLiteral("Vorgaben"));
+    auto* g2 = new QGridLayout(f2);
+    g2->addWidget(label(QStringLiteral("Label10"), QStringLiteral("Wahl des Orts für die  Regenmenge")), 0, 0, 1, 3);
+    QComboBox* orte = liste(QStringLiteral("Combo_Wahl_Regensp"), true);
+    for (const Ort& o : Orte) orte->addItem(n(o.name));
+    g2->addWidget(orte, 1, 0, 1, 3);
+    g2->addWidget(label(QStringLiteral("Label7"), QStringLiteral("Regen 5 min/5 Jahre "), true), 2, 0);
+    g2->addWidget(label(QStringLiteral("Label8"), QStringLiteral("Regen 5 min/100Jahre"), true), 2, 1);
+    g2->addWidget(label(QStringLiteral("Label12"), QStringLiteral("eigene Werte")), 2, 2);
+    g2->addWidget(feld(QStringLiteral("r5_5"), 6), 3, 0);
+    g2->addWidget(feld(QStringLiteral("r5_100"), 6), 3, 1);
+    g2->addWidget(schaltflaeche(QStringLiteral("Command22"), QStringLiteral("aufrufen")), 3, 2);
+    g2->addWidget(label(QStringLiteral("Label29"), QStringLiteral("Abfluss-Beiwert der Deckung (C)")), 4, 0, 1, 3);
+    QComboBox* c = liste(QStringLiteral("Combo_Abfl_beiwert"), false);
+    for (const auto& e : Abflussbeiwerte) c->addItem(n(e.text));
+    g2->addWidget(c, 5, 0, 1, 3);
+    g2->addWidget(label(QStringLiteral("Label9"), QStringLiteral("Sicherheitsfaktor")), 6, 0);
+    QComboBox* s = liste(QStringLiteral("Combo_Schutzfaktor"), false);
+    for (const auto& e : Schutzfaktoren) s->addItem(n(e.text));
+    g2->addWidget(s, 6, 1, 1, 2);
+    g2->addWidget(schaltflaeche(QStringLiteral("Command15"), QStringLiteral("Projektdaten öffnen")), 7, 0, 1, 3);
+    platz->addWidget(f2, 0, 0);
+
+    QGroupBox* f8 = rahmen(QStringLiteral("Frame8"), QStringLiteral("Projektdaten"));
+    auto* g8 = new QGridLayout(f8);
+    const std::pair<const char*, const char*> daten[] = {{"Bauherr", "Bauherr:"},     {"strasse", "Straße:"},
+                                                         {"PLZ_Ort", "PLZ / Ort:"},   {"Telef", "Telefon:"},
+                                                         {"Fax", "Fax:"},             {"Bemerkungen", "Bemerkungen:"}};
+    int zeile = 0;
+    for (const auto& [name, text] : daten) {
+        g8->addWidget(label(QStringLiteral("Label_%1").arg(QLatin1String(name)), QString::fromUtf8(text)), zeile, 0);
+        QLineEdit* e = feld(QLatin1String(name), 24);
+        e->setMaximumWidth(QWIDGETSIZE_MAX);
+        g8->addWidget(e, zeile++, 1);
+    }
+    g8->addWidget(schaltflaeche(QStringLiteral("Command14"), QStringLiteral("Vorgaben öffnen")), zeile, 0, 1, 2);
+    platz->addWidget(f8, 0, 0);
+    v->addLayout(platz);
+
+    QGroupBox* f9 = rahmen(QStringLiteral("Frame9"), QStringLiteral("Eigene Werte für die Regenspende"));
+    auto* g9 = new QGridLayout(f9);
+    g9->addWidget(label(QStringLiteral("Label13"), QStringLiteral("Ort")), 0, 0);
+    g9->addWidget(label(QStringLiteral("Label_r5_5_eigen"), QStringLiteral("r(5,5)")), 0, 1);
+    g9->addWidget(label(QStringLiteral("Label_r5_100_eigen"), QStringLiteral("r(5,100)")), 0, 2);
+    const char* uebernehmen_knoepfe[] = {"Command4", "Command5", "Command24", "Command25", "Command26"};
+    for (int k = 0; k < 5; ++k) {
+        QLineEdit* name = feld(ts("Text", 9 + 3 * k), 14);
+        name->setMaximumWidth(QWIDGETSIZE_MAX);
+        g9->addWidget(name, k + 1, 0);
+        g9->addWidget(feld(ts("Text", 10 + 3 * k), 5), k + 1, 1);
+        g9->addWidget(feld(ts("Text", 11 + 3 * k), 5), k + 1, 2);
+        g9->addWidget(schaltflaeche(QLatin1String(uebernehmen_knoepfe[k]), QStringLiteral("übernehmen")), k + 1, 3);
+    }
+    g9->addWidget(schaltflaeche(QStringLiteral("Command23"), QStringLiteral("abbrechen")), 6, 3);
+    v->addWidget(f9);
+
+    QGroupBox* art = rahmen(QStringLiteral("frame3"), QStringLiteral("Rinnenart"));
+    auto* ga = new QHBoxLayout(art);
+    QRadioButton* o1 = option(QStringLiteral("Option1"), QStringLiteral("vorgehängte Rinne"));
+    QRadioButton* o2 = option(QStringLiteral("Option2"), QStringLiteral("innenliegende Rinne"));
+    ga->addWidget(o1);
+    ga->addWidget(o2);
+    gruppe({o1, o2}, this);
+    v->addWidget(art);
+
+    QGroupBox* zus = rahmen(QStringLiteral("Rinnenvorgaben"), QStringLiteral("Zusätzliche Angaben"));
+    auto* gz = new QGridLayout(zus);
+    gz->addWidget(label(QStringLiteral("Label_Text1"), QStringLiteral("Verhältnis Höhe/Breite (Kastenrinne)"), true), 0, 0);
+    gz->addWidget(feld(QStringLiteral("Text1"), 6), 0, 1);
+    gz->addWidget(label(QStringLiteral("Label46"), QStringLiteral("Hindernis im Wasserlauf (cm²)"), true), 1, 0);
+    gz->addWidget(feld(QStringLiteral("Text5"), 6), 1, 1);
+    gz->addWidget(check(QStringLiteral("Check_Schutzkorb"), QStringLiteral("Sieb/Laubfang im Ablauf")), 2, 0, 1, 3);
+    gz->addWidget(label(QStringLiteral("Label14"), QStringLiteral("Der Laubschutz wird bei Kasten- rinnen  nicht berücksichtigt!"), true), 3, 0, 1, 3);
+    gz->addWidget(label(QStringLiteral("Label78"), QStringLiteral("untere Rinnen-Breite (mm)"), true), 4, 0);
+    gz->addWidget(feld(QStringLiteral("Text2"), 6), 4, 1);
+    gz->addWidget(label(QStringLiteral("Label79"), QStringLiteral("Außenwinkel links / rechts (°)"), true), 5, 0);
+    auto* winkel = new QHBoxLayout;
+    winkel->addWidget(feld(QStringLiteral("Text3"), 4));
+    winkel->addWidget(feld(QStringLiteral("Text4"), 4));
+    gz->addLayout(winkel, 5, 1, 1, 2);
+    gz->addWidget(label(QStringLiteral("Label33"), QStringLiteral("Notüberlauf über:")), 6, 0, 1, 3);
+    QRadioButton* o3 = option(QStringLiteral("Option3"), QStringLiteral("zwei Stirnseiten "));
+    QRadioButton* o4 = option(QStringLiteral("Option4"), QStringLiteral("eine Stirnseite"));
+    QRadioButton* o5 = option(QStringLiteral("Option5"), QStringLiteral("Längsseite/Gullies"));
+    gz->addWidget(o3, 7, 0, 1, 3);
+    gz->addWidget(o4, 8, 0, 1, 3);
+    gz->addWidget(o5, 9, 0, 1, 3);
+    gruppe({o3, o4, o5}, this);
+    gz->addWidget(label(QStringLiteral("Label_Text30"), QStringLiteral("Anzahl Notüberläufe:")), 10, 0);
+    gz->addWidget(feld(QStringLiteral("Text30"), 4), 10, 1);
+    gz->addWidget(schaltflaeche(QStringLiteral("Command11"), QStringLiteral("Korr.")), 10, 2);
+    gz->addWidget(label(QStringLiteral("Label21"), QStringLiteral("Berechnung Notüberlauf")), 11, 0, 1, 3);
+    QComboBox* diff = liste(QStringLiteral("Combo_Diff_Notueberl"), false);
+    for (auto e : Notueberlauf_Regen_Liste) diff->addItem(n(e));
+    gz->addWidget(diff, 12, 0, 1, 3);
+    v->addWidget(zus);
+
+    QGroupBox* f5 = rahmen(QStringLiteral("Frame5"), QStringLiteral("Druckereinstellung"));
+    auto* g5 = new QGridLayout(f5);
+    const std::pair<const char*, const char*> drucker[] = {{"Text6", "Schriftgröße (Vorgabe = 10)"},
+                                                           {"Text7", "Zeichnung hori- zontal verschieben"},
+                                                           {"Text8", "Zeichnung vertikal verschieben"}};
+    zeile = 0;
+    for (const auto& [name, text] : drucker) {
+        g5->addWidget(label(QStringLiteral("Label_%1").arg(QLatin1String(name)), QString::fromUtf8(text), true), zeile, 0);
+        g5->addWidget(feld(QLatin1String(name), 5), zeile++, 1);
+    }
+    g5->addWidget(schaltflaeche(QStringLiteral("Command20"), QStringLiteral("übernehmen")), zeile, 0);
+    g5->addWidget(schaltflaeche(QStringLiteral("Command21"), QStringLiteral("abbrechen")), zeile, 1);
+    v->addWidget(f5);
+
+    auto* hilfe = new QPlainTextEdit;
+    hilfe->setObjectName(QStringLiteral("Hilfe_Text"));
+    hilfe->setReadOnly(true);
+    hilfe->setFocusPolicy(Qt::NoFocus);
+    v->addWidget(hilfe);
+    v->addStretch(1);
+    w->setMaximumWidth(320);
+    return w;
+}
+
+QWidget* Form1::befehle() {
+    auto* w = rahmen(QStringLiteral("Befehle"), QStringLiteral("Befehle"));
+    auto* g = new QGridLayout(w);
+    const std::pair<const char*, const char*> liste[] = {
+        {"Command2", "Projekt speichen"},         {"Command6", "vorh. Projekt aufrufen"},
+        {"Command7", "neues Projekt anlegen"},    {"Command9", "Projektdaten zurücksetzen"},
+        {"Command1", "Werte zurücksetzen"},       {"Command18", "Monitor neu"},
+        {"Command3", "Druckansicht"},             {"Formular_Print", "Projekt drucken"},
+        {"Command19", "Drucker justieren ´ein´"}, {"Command17", "Hilfe ausschalten"},
+        {"Command27", "Leitfaden starten"},       {"Command10", "beenden"}};
+    int i = 0;
+    for (const auto& [name, text] : liste) {
+        g->addWidget(schaltflaeche(QLatin1String(name), QString::fromUtf8(text)), i / 4, i % 4);
+        ++i;
+    }
+    return w;
+}
+
+QWidget* Form1::mittlere_spalte() {
+    auto* w = new QWidget;
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    QGroupBox* mass = rahmen(QStringLiteral("Frame7"), QStringLiteral("Maßeingabe"));
+    auto* gm = new QGridLayout(mass);
+    QRadioButton* o10 = option(QStringLiteral("Option10"), QStringLiteral("Eingabe von Einzelmaßen"));
+    QRadioButton* o11 = option(QStringLiteral("Option11"), QStringLiteral("Eingabe von Gesamtmaßen"));
+    gruppe({o10, o11}, this);
+    gm->addWidget(o10, 0, 0, 1, 2);
+    gm->addWidget(o11, 1, 0, 1, 2);
+    gm->addWidget(label(QStringLiteral("Label15"), QStringLiteral("gesamte Länge:")), 2, 0);
+    gm->addWidget(feld(QStringLiteral("Text25"), 7), 2, 1);
+    gm->addWidget(label(QStringLiteral("Label18"), QStringLiteral("gesamte Fläche:")), 3, 0);
+    gm->addWidget(feld(QStringLiteral("Text26"), 7), 3, 1);
+    gm->addWidget(label(QStringLiteral("Label16"), QStringLiteral("Anzahl der Abläufe:")), 4, 0);
+    gm->addWidget(feld(QStringLiteral("Text27"), 7), 4, 1);
+    gm->addWidget(label(QStringLiteral("Label17"), QStringLiteral("Anordnung der Abläufe:")), 0, 2);
+    QRadioButton* o6 = option(QStringLiteral("Option6"), QStringLiteral("alle innerhalb der Rinne"));
+    QRadioButton* o7 = option(QStringLiteral("Option7"), QStringLiteral("eine Seite am Rinnenende"));
+    QRadioButton* o8 = option(QStringLiteral("Option8"), QStringLiteral("beiderseits am Rinnenende"));
+    gruppe({o6, o7, o8}, this);
+    gm->addWidget(o6, 1, 2);
+    gm->addWidget(o7, 2, 2);
+    gm->addWidget(o8, 3, 2);
+    gm->setColumnStretch(3, 1);
+    v->addWidget(mass);
+
+    QGroupBox* ts_rahmen = rahmen(QStringLiteral("Frame_Teilstrecken"), QString());
+    auto* g = new QGridLayout(ts_rahmen);
+    g->setHorizontalSpacing(3);
+    QLabel* titel = label(QStringLiteral("Label11"), QStringLiteral("Rinnen-Teilstrecken:"), true);
+    titel->setMaximumWidth(titel->fontMetrics().horizontalAdvance(QStringLiteral("Teillänge der")) + 8);
+    g->addWidget(titel, 0, 0);
+    const std::pair<const char*, const char*> zeilen[] = {{"Label23", "Teillänge der Rinne (m)"},
+                                                          {"Label24", "Dach-Breite dazu (m)"},
+                                                          {"Label25", "zusätzliche Fläche (m²)"},
+                                                          {"Label77", "Rinnenwinkel"},
+                                                          {"Label_Flaeche", "Fläche"},
+                                                          {"Label_Abfluss", "Abfluss"}};
+    for (int z = 0; z < 6; ++z) {
+        QLabel* l = label(QLatin1String(zeilen[z].first), QString::fromUtf8(zeilen[z].second), true);
+        l->setMaximumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Teillänge der")) + 8);
+        g->addWidget(l, z + 1, 0);
+    }
+    for (int i = 1; i <= 8; ++i) {
+        g->addWidget(label(ts("Label_TS", i), QStringLiteral("TS %1").arg(i)), 0, i, Qt::AlignCenter);
+        g->addWidget(spaltenbreit(feld(ts("Laenge_", i))), 1, i);
+        g->addWidget(spaltenbreit(feld(ts("Breite_", i))), 2, i);
+        g->addWidget(spaltenbreit(feld(ts("Zusatz_Flaeche_", i))), 3, i);
+        g->addWidget(check(ts("Check", i), QString()), 4, i, Qt::AlignCenter);
+        g->addWidget(spaltenbreit(ergebnis(ts("Einzel_Flaeche_", i))), 5, i);
+        g->addWidget(spaltenbreit(ergebnis(ts("Belast_Teilrinne_", i))), 6, i);
+    }
+    BildBox* skizze = new BildBox(QStringLiteral("Picture37"), 3, 10);
+    g->addWidget(skizze, 7, 1, 1, 8);
+    g->addWidget(label(QStringLiteral("Label_Ablauf"), QStringLiteral("Ablauf / Fallrohr")), 8, 0);
+    g->addWidget(label(QStringLiteral("Label_Flaeche_Ablauf"), QStringLiteral("Fläche")), 9, 0);
+    g->addWidget(label(QStringLiteral("Label_Abfluss_Ablauf"), QStringLiteral("Abfluss")), 10, 0);
+    for (int k = 1; k <= 4; ++k) {
+        auto* marke = new BildBox(ts("Picture", 42 + k), 1, 3);
+        marke->setFrameShape(QFrame::NoFrame);
+        g->addWidget(marke, 8, 2 * k - 1, 1, 2, Qt::AlignCenter);
+        static const char* paare[] = {"1_2", "3_4", "5_6", "7_8"};
+        g->addWidget(ergebnis(QStringLiteral("Flaeche_Fallrohr_%1").arg(QLatin1String(paare[k - 1]))), 9, 2 * k - 1, 1, 2);
+        g->addWidget(ergebnis(QStringLiteral("Belastung_Fallrohr_%1").arg(QLatin1String(paare[k - 1]))), 10, 2 * k - 1, 1, 2);
+    }
+    v->addWidget(ts_rahmen);
+
+    auto* notizen = new QHBoxLayout;
+    notizen->addWidget(notiz(QStringLiteral("Text28")));
+    notizen->addWidget(notiz(QStringLiteral("Text29")));
+    v->addLayout(notizen);
+
+    v->addWidget(befehle());
+    v->addStretch(1);
+    return w;
+}
+
+QWidget* Form1::rechte_spalte() {
+    auto* w = new QWidget;
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    QGroupBox* traufe = rahmen(QStringLiteral("Rinne_vorgeh_einzel"), QStringLiteral("Rinne (vorgehängt)"));
+    auto* gt = new QGridLayout(traufe);
+    gt->addWidget(label(QStringLiteral("Label_Standard"), QStringLiteral("Standardgrößen:")), 0, 0, 1, 2);
+    gt->addWidget(new BildBox(QStringLiteral("Picture3"), 3, 20), 1, 0);
+    gt->addWidget(new BildBox(QStringLiteral("Picture4"), 3, 20), 1, 1);
+    gt->addWidget(label(QStringLiteral("Label_Bedarf"), QStringLiteral("Maße nach Bedarf:")), 2, 0, 1, 2);
+    gt->addWidget(new BildBox(QStringLiteral("Picture1"), 3, 20), 3, 0);
+    gt->addWidget(new BildBox(QStringLiteral("Picture2"), 3, 20), 3, 1);
+    gt->addWidget(schaltflaeche(QStringLiteral("Command12"), QStringLiteral("Breite kleiner")), 4, 0);
+    gt->addWidget(schaltflaeche(QStringLiteral("Command13"), QStringLiteral("Breite größer")), 4, 1);
+    gt->addWidget(label(QStringLiteral("Label48"), QStringLiteral("Die Dimensionierung erfolgt nach der un- günstigsten Teilstrecke."), true), 5, 0, 1, 2);
+    v->addWidget(traufe);
+
+    QGroupBox* rohre = rahmen(QStringLiteral("Frame6"), QStringLiteral("Fallrohre (vorgehängte Rinne)"));
+    auto* gr = new QGridLayout(rohre);
+    gr->setVerticalSpacing(1);
+    gr->setHorizontalSpacing(4);
+    // per outlet: with funnel, without funnel, drop outlet, each under its own label
+    const char* texte[3][2] = {{"mit Trichter", "m.Trichter"}, {"o. Trichter", "o. Trichter"}, {"Einhangstutzen", "Einhangst."}};
+    const int spalten[3] = {6, 6, 11};
+    for (int k = 1; k <= 4; ++k) {
+        gr->addWidget(label(ts("Label_Ablauf_", k), QStringLiteral("Ablauf %1").arg(k)), 2 * k - 1, 0);
+        const int bilder[3] = {13 + 2 * (k - 1), 14 + 2 * (k - 1), 20 + k};
+        const int labels[3] = {58 + 2 * (k - 1), 59 + 2 * (k - 1), 65 + k};
+        for (int art = 0; art < 3; ++art) {
+            QLabel* l = label(ts("Label", labels[art]), QString::fromUtf8(texte[art][k == 4 ? 1 : 0]));
+            QFont klein = l->font();
+            klein.setPointSizeF(klein.pointSizeF() * 0.85);
+            l->setFont(klein);
+            gr->addWidget(l, 2 * k - 2, art + 1);
+            gr->addWidget(new BildBox(ts("Picture", bilder[art]), 1, spalten[art]), 2 * k - 1, art + 1);
+        }
+    }
+    gr->addWidget(label(QStringLiteral("Label3"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 8, 0, 1, 4);
+    v->addWidget(rohre);
+
+    QGroupBox* innen = rahmen(QStringLiteral("Rinnen_innenliegend"), QStringLiteral("Rinne (innenliegend)"));
+    auto* gi = new QGridLayout(innen);
+    gi->addWidget(new BildBox(QStringLiteral("Picture27"), 7, 21), 0, 0);
+    gi->addWidget(new BildBox(QStringLiteral("Picture26"), 7, 21), 0, 1);
+    gi->addWidget(new BildBox(QStringLiteral("Picture25"), 7, 21), 1, 0);
+    gi->addWidget(new BildBox(QStringLiteral("Picture28"), 7, 21), 1, 1);
+    gi->addWidget(label(QStringLiteral("Label81"), QStringLiteral("Zuschnitt: letzte Zeile")), 2, 0, 1, 2);
+    v->addWidget(innen);
+
+    QGroupBox* f4 = rahmen(QStringLiteral("Frame4"), QStringLiteral("Abfluss-Rohr (Rinne innenliegend)"));
+    auto* g4 = new QGridLayout(f4);
+    for (int k = 0; k < 4; ++k) g4->addWidget(new BildBox(ts("Picture", 29 + k), 7, 21), k / 2, k % 2);
+    g4->addWidget(new BildBox(QStringLiteral("Picture34"), 7, 24), 2, 0, 1, 2);
+    g4->addWidget(new BildBox(QStringLiteral("Picture35"), 7, 24), 3, 0, 1, 2);
+    g4->addWidget(label(QStringLiteral("Label6"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 4, 0, 1, 2);
+    v->addWidget(f4);
+    v->addStretch(1);
+    return w;
+}
+
+void Form1::knopfleiste() {
+    leiste_ = addToolBar(QStringLiteral("Dachkandelmesser nach DIN EN 12056"));
+    leiste_->setObjectName(QStringLiteral("MDIForm1"));
+    leiste_->setMovable(false);
+    leiste_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // each button presses the main window's button, so its questions and checks run too
+    const std::pair<const char*, const char*> ziele[] = {
+        {"Command2", "Command2"}, {"Command6", "Command6"}, {"Command7", "Command7"},
+        {"Command9", "Command9"}, {"Command1", "Command1"}, {"Command18", "Command18"},
+        {"Command3", "Command3"}, {"Command8", "Formular_Print"}, {"Command10", "Command10"}};
+    for (const auto& [name, ziel] : ziele) {
+        QPushButton* b = knopf(ziel);
+        QAction* a = leiste_->addAction(b->text());
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, b, &QPushButton::click);
+    }
+}
+
+void Form1::tab_reihenfolge() {
+    std::vector<QWidget*> reihe;
+    auto dazu = [&](const QString& name) {
+        if (QWidget* w = findChild<QWidget*>(name)) reihe.push_back(w);
+    };
+    for (const char* name : {"Combo_Wahl_Regensp", "r5_5", "r5_100", "Command22", "Combo_Abfl_beiwert",
+                             "Combo_Schutzfaktor", "Bauherr", "strasse", "PLZ_Ort", "Telef", "Fax", "Bemerkungen",
+                             "Option1", "Option2", "Option10", "Option11", "Text25", "Text26", "Text27", "Option6",
+                             "Option7", "Option8"})
+        dazu(QLatin1String(name));
+    for (int i = 1; i <= 8; ++i) {
+        dazu(ts("Laenge_", i));
+        dazu(ts("Breite_", i));
+        dazu(ts("Zusatz_Flaeche_", i));
+    }
+    for (int i = 1; i <= 8; ++i) dazu(ts("Check", i));
+    for (const char* name : {"Text1", "Text5", "Check_Schutzkorb", "Text2", "Text3", "Text4", "Option3", "Option4",
+                             "Option5", "Text30", "Command11", "Combo_Diff_Notueberl"})
+        dazu(QLatin1String(name));
+    for (size_t i = 1; i < reihe.size(); ++i) setTabOrder(reihe[i - 1], reihe[i]);
+}
+
+}  // namespace dkm::ui

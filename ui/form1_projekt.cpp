@@ -1,0 +1,39 @@
+// Saving and loading the project with the file dialogs.
+#include "calc/handler.h"
+#include "files/laden.h"
+#include "files/projektdatei.h"
+#include "ui/form1.h"
+
+namespace dkm::ui {
+
+void Form1::Command2() {
+    handler([this] {
+        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit ´Projekt speichern´",
+                                "Während der ´Leitfaden´ aktiv ist, ist ´Projekt speichern´ nicht möglich. Soll der "
+                                "´Leitfaden´ beendet werden?"))
+            return;
+        const std::optional<std::string> pfad =
+            p_.speichern_unter({"aktuelles Projekt speichern", "KandProj", "Dkm", {{"*.Dkm", "*.Dkm"}}});
+        if (!pfad) return;
+        if (auto fehler = Projekt_speichern(f_, std::filesystem::path(*pfad)))
+            p_.meldung(std::string(Speichern_Fehlertitel), *fehler);
+    });
+}
+
+void Form1::Command6() {
+    handler([this] {
+        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit ´Projekt aufrufen´",
+                                "Während der ´Leitfaden´ aktiv ist, ist ´Projekt aufrufen´ nicht möglich. Soll der "
+                                "´Leitfaden´ beendet werden?"))
+            return;
+        const std::optional<std::string> pfad = p_.oeffnen(
+            {"vorhandenes Projekt aufrufen",
+             "KandProj",
+             "Dkm",
+             {{"*.Dkm (Version ab 2006)", "*.Dkm"}, {"*.Dkl (ältere Version)", "*.Dkl"}}});
+        if (!pfad) return;
+        Projekt_laden_Datei(f_, p_, std::filesystem::path(*pfad));
+    });
+}
+
+}  // namespace dkm::ui

@@ -1,0 +1,121 @@
+#include "ui/plattform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace dkm::ui {
+
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+void Qt_Plattform::meldung(const std::string& titel, const std::string& text) {
+    vorher();
+    QMessageBox box(QMessageBox::Information, q(titel), q(text), QMessageBox::NoButton, eltern_);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+bool Qt_Plattform::frage(const std::string& titel, const std::string& text) {
+    vorher();
+    QMessageBox box(QMessageBox::Question, q(titel), q(text), QMessageBox::NoButton, eltern_);
+    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(ja);
+    box.setEscapeButton(nein);
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
+void Qt_Plattform::piepton() { QApplication::beep(); }
+
+namespace {
+
+std::optional<std::string> datei_dialog(QWidget* eltern, const Dateidialog& d, bool speichern) {
+    QFileDialog dlg(eltern, q(d.titel));
+    // the platform's own dialog would speak the system's language, not necessarily German
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    dlg.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg.setDefaultSuffix(q(d.endung));
+    QStringList filter;
+    for (const Dateifilter& f : d.filter) filter << q(f.name + " (" + f.muster + ")");
+    dlg.setNameFilters(filter);
+    dlg.selectFile(q(d.vorschlag));
+    dlg.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+    dlg.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+    dlg.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    dlg.setLabelText(QFileDialog::Accept, speichern ? QStringLiteral("Speichern") : QStringLiteral("Öffnen"));
+    dlg.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+    return dlg.selectedFiles().first().toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> Qt_Plattform::speichern_unter(const Dateidialog& d) {
+    vorher();
+    for (;;) {
+        std::optional<std::string> pfad = datei_dialog(eltern_, d, true);
+        if (!pfad || !QFileInfo::exists(q(*pfad))) return pfad;
+        const std::string name = QFileInfo(q(*pfad)).fileName().toStdString();
+        if (frage(d.titel, name + " ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?")) return pfad;
+    }
+}
+
+std::optional<std::string> Qt_Plattform::oeffnen(const Dateidialog& d) {
+    vorher();
+    return datei_dialog(eltern_, d, false);
+}
+
+void Skript_Plattform::zeigen(Eintrag e) {
+    vorher();
+    protokoll.push_back(e);
+    if (beim_zeigen) beim_zeigen(protokoll.back());
+}
+
+void Skript_Plattform::meldung(const std::string& titel, const std::string& text) {
+    zeigen({"meldung", titel, text});
+}
+
+bool Skript_Plattform::frage(const std::string& titel, const std::string& text) {
+    zeigen({"frage", titel, text});
+    if (antworten.empty()) return true;
+    bool a = antworten.front();
+    antworten.pop_front();
+    return a;
+}
+
+void Skript_Plattform::piepton() { zeigen({"piepton", "", ""}); }
+
+namespace {
+std::optional<std::string> naechste(std::deque<std::optional<std::string>>& dateien) {
+    if (dateien.empty()) return std::nullopt;
+    std::optional<std::string> p = dateien.front();
+    dateien.pop_front();
+    return p;
+}
+}  // namespace
+
+std::optional<std::string> Skript_Plattform::speichern_unter(const Dateidialog& d) {
+    zeigen({"speichern", d.titel, d.vorschlag});
+    return naechste(dateien);
+}
+
+std::optional<std::string> Skript_Plattform::oeffnen(const Dateidialog& d) {
+    zeigen({"oeffnen", d.titel, d.vorschlag});
+    return naechste(dateien);
+}
+
+std::vector<std::string> Skript_Plattform::titel() const {
+    std::vector<std::string> v;
+    for (const Eintrag& e : protokoll)
+        if (e.art == "meldung" || e.art == "frage") v.push_back(e.titel);
+    return v;
+}
+
+}  // namespace dkm::ui
