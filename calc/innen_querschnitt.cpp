@@ -74,6 +74,8 @@ void Hoehen_ableiten(Querschnitt& q, float h1, float zusatz, float B, const Waen
 // Emergency layer on top of the governing water surface; `zusatz` raises the overflow.
 void Notschicht(Formular& f, Dialoge& d, Innen_Werte& w, Querschnitt& q, float zusatz, bool mit_hoehen) {
     const Waende wand = Winkel_lesen(f, d);
+    // without a sized segment there is no water surface to build on
+    if (w.Anzahl_TS_belastet == 0) return;
     const float Ts = w.Spiegelbreite, H = f.werte.Hindernisabzug;
     const float Lf = q.Fliesslaenge_mm, Qe = q.Notabfluss_Schicht_l_s, k = w.Winkelfaktor_Rinne;
     auto genuegt = [&](int stufe) {
@@ -215,7 +217,7 @@ void Notschichten(Formular& f, Dialoge& d, Innen_Werte& w) {
     w.Laengsseite.Notabfluss_Schicht_l_s = D / zwei_N;
     w.Laengsseite.Notabfluss_l_s = D / static_cast<float>(w.Anzahl_Notueberlaeufe);
 
-    const bool mit_hoehen = r.Gesamtflaeche != 0;
+    const bool mit_hoehen = r.Gesamtflaeche != 0 && w.Anzahl_TS_belastet > 0;
     Notschicht(f, d, w, w.beidseits, 0, mit_hoehen);
     Notschicht(f, d, w, w.eineSeite, 0, mit_hoehen);
     Notschicht(f, d, w, w.Laengsseite, w.Hoehenkorrektur_mm, mit_hoehen);

@@ -73,16 +73,10 @@ void Innenrinne_berechnen(Formular& f, Dialoge& d) {
     }
     Innen_Werte w;
     Bemessungsschicht(f, d, w);
-    // TS 1 and TS 2 without area: there is no section to size
-    if (w.Anzahl_TS_belastet == 0) {
-        for (int n : {25, 26, 27}) f.Picture(n).leeren();
-        Folgeergebnisse_leeren(f);
-        f.werte.innen = w;
-        return;
-    }
     if (!Anzahl_Notueberlaeufe_lesen(f, d, w)) return;
     Notschichten(f, d, w);
-    const bool weiter = f.werte.Gesamtlaenge != 0;
+    // TS 1 and TS 2 without area: nothing below the cross-section to size
+    const bool weiter = f.werte.Gesamtlaenge != 0 && w.Anzahl_TS_belastet > 0;
     if (weiter) {
         Notueberlauf_berechnen(f, w);
         Ablaeufe_berechnen(f, w);
