@@ -47,9 +47,11 @@ TEST(Tiefe_suchen, SameDepthAsStepwiseSearch) {
         ASSERT_EQ(Tiefe_suchen(genuegt, g1), Tiefe_suchen_schrittweise(genuegt, g2)) << "Fall " << fall;
         EXPECT_EQ(g1, g2);
     }
-    bool grenze = false;
-    EXPECT_EQ(Tiefe_suchen([](int) { return false; }, grenze), 100001);
-    EXPECT_TRUE(grenze);
+    for (int erste : {1, 2, 3, 1000, 65536, 65537, 99999, 100000, 100001}) {
+        bool grenze = false;
+        EXPECT_EQ(Tiefe_suchen([&](int h) { return h >= erste; }, grenze), erste);
+        EXPECT_EQ(grenze, erste > 100000);
+    }
 }
 
 TEST(Bemessungsschicht, FirstSegmentEmptyShiftsPositions) {
