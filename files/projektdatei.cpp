@@ -44,8 +44,8 @@ struct Leser {
         if (!ok || f.empty() || f == "leer") return void(ziel = 0);
         const auto w = Feldzahl(f);
         if (!w) return void(ok = false);
-        const long long i = Ganzzahl(*w);
-        ziel = (i >= 0 && i < 1000) ? static_cast<int>(i) : -1;
+        // far outside any list; checked before the conversion, which could not hold it
+        ziel = (*w > -1 && *w < 1000) ? static_cast<int>(Ganzzahl(*w)) : -1;
     }
 
     template <typename W, typename Z>

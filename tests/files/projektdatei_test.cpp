@@ -120,6 +120,8 @@ TEST(Projektdatei_lesen, ValueLinesTakeNumbersOrTexts) {
     EXPECT_TRUE(p->Check_Schutzkorb);
     EXPECT_EQ(p->Index_Diff_Notueberl, 7);
     EXPECT_EQ(p->Index_Abfl_beiwert, -1);
+    z[39] = "-1e30 ";
+    EXPECT_EQ(Projektdatei_lesen(Datei(z))->Index_Abfl_beiwert, -1);
     z[38] = "eins";
     EXPECT_FALSE(Projektdatei_lesen(Datei(z)));
 }
