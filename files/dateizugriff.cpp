@@ -43,7 +43,12 @@ std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens)
     return inhalt;
 }
 
-std::optional<std::string> Datei_ersetzen(const fs::path& datei, std::string_view inhalt) {
+std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view inhalt) {
+    std::error_code ec;
+    // a link stays a link: the file it points to is the one replaced
+    const bool verweis = fs::symlink_status(name, ec).type() == fs::file_type::symlink;
+    const fs::path datei = verweis ? fs::weakly_canonical(name, ec) : name;
+    if (verweis && ec) return Speicherfehler(name);
     const fs::path temp = Temporaerer_Name(datei);
     {
         std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
@@ -52,12 +57,10 @@ std::optional<std::string> Datei_ersetzen(const fs::path& datei, std::string_vie
         aus.flush();
         aus.close();
         if (aus.fail()) {
-            std::error_code ec;
             fs::remove(temp, ec);
             return Speicherfehler(datei);
         }
     }
-    std::error_code ec;
     const fs::file_status alt = fs::status(datei, ec);
     if (!ec && fs::is_regular_file(alt)) fs::permissions(temp, alt.permissions(), ec);
     fs::rename(temp, datei, ec);

@@ -67,6 +67,16 @@ TEST_F(Speichern, ReplacesTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_TRUE(g[S::Check3]);
 }
 
+TEST_F(Speichern, ThroughALinkTheLinkedFileIsReplaced) {
+    const fs::path datei = ordner / "echt.Dkm";
+    Alte_Datei(datei);
+    fs::create_symlink(datei, ordner / "verweis.Dkm");
+    ASSERT_FALSE(Projekt_speichern(f, ordner / "verweis.Dkm"));
+    EXPECT_TRUE(fs::is_symlink(ordner / "verweis.Dkm"));
+    EXPECT_EQ(test::Zeilen(Inhalt(datei)).size(), 43u);
+    EXPECT_EQ(Dateien(), 2u);
+}
+
 TEST_F(Speichern, FolderThatDoesNotExistGivesAGermanMessage) {
     const auto fehler = Projekt_speichern(f, ordner / "fehlt" / "x.Dkm");
     ASSERT_TRUE(fehler);
