@@ -281,10 +281,91 @@ void Eingaben_Innenrinne_sperren(Formular& f) {
 }
 
 void Standard_drucken(Bild& bild, std::string_view titel, float zuschnitt, float kapazitaet, const Formular& f) {
-    bild.leeren();
     bild.drucken(titel, {true, false});
     bild.drucken("Zuschnitt:  " + Ganzzahltext(Ganzzahl(zuschnitt)));
     bild.drucken("bis max.    " + Muster(kapazitaet, "0.00 l/s", f.dezimaltrenner));
+}
+
+}  // namespace
+
+namespace {
+
+// Standard sizes of every loaded segment and of the governing one; false when no segment is loaded.
+bool Standardgroessen(Formular& f, bool halb) {
+    Traufe_Werte& tw = f.werte.traufe;
+    const auto& tabelle = f.werte.Teilstreckentabelle;
+    const Standard_vorn& vorn = standard_vorn();
+    bool belastet = false;
+    Standardgroesse halbrund, kasten;  // of the governing segment
+    for (size_t i = 0; i < tabelle.size(); ++i) {
+        const Teilstrecke& ts = tabelle[i];
+        auto& erg = tw.Ergebnisse_TS[i];
+        erg = {};
+        if (ts.flaeche_m2 == 0) continue;
+        belastet = true;
+        const float L = 1000.0f * ts.laenge_m;
+        const Standardgroesse h =
+            standard_waehlen(Rinnengroesse_Tabelle_halbrund, halb ? vorn.halbrund_halb : vorn.halbrund_voll,
+                             ts.abfluss_l_s, L, ts.winkelfaktor);
+        const Standardgroesse k =
+            standard_waehlen(Rinnengroesse_Tabelle_Kasten, vorn.kasten, ts.abfluss_l_s, L, ts.winkelfaktor);
+        erg = {h.zuschnitt, h.schluessel, h.kapazitaet, k.zuschnitt, k.schluessel, k.kapazitaet};
+        // the largest sort key governs, the earlier segment on a tie
+        if (h.schluessel > halbrund.schluessel) halbrund = h;
+        if (k.schluessel > kasten.schluessel) kasten = k;
+    }
+    tw.Zuschnitt_halbrund = halbrund.zuschnitt;
+    tw.Kapazitaet_halbrund = halbrund.kapazitaet;
+    tw.Zuschnitt_Kasten = kasten.zuschnitt;
+    tw.Kapazitaet_Kasten = kasten.kapazitaet;
+    return belastet;
+}
+
+// Sizes to measure: the largest over the loaded segments, with the messages of this run.
+void Masse_nach_Bedarf(Formular& f, Dialoge& d) {
+    Traufe_Werte& tw = f.werte.traufe;
+    float Dmax = 0, Bmax = 0;
+    float r = Verhaeltnis_HB_lesen(f);
+    bool belastet = false, grenze = false;
+    tw.x_R = tw.x_K = 0;
+    for (const Teilstrecke& ts : f.werte.Teilstreckentabelle) {
+        if (ts.flaeche_m2 == 0) continue;
+        belastet = true;
+        const float L = 1000.0f * ts.laenge_m;
+        const int D = Durchmesser_nach_Bedarf(ts.abfluss_l_s, L, ts.winkelfaktor, tw.Schutzkorbfaktor,
+                                              f.werte.Hindernisabzug);
+        Dmax = std::max(Dmax, static_cast<float>(D));
+        tw.x_R = L / (static_cast<float>(D) / 2);
+
+        if (Einzelwert(f[T::Text1]) == 0) f[T::Text1] = Zahlentext(r);
+        const int B = Breite_nach_Bedarf(ts.abfluss_l_s, L, ts.winkelfaktor, r, f.werte.Hindernisabzug);
+        Bmax = std::max(Bmax, static_cast<float>(B));
+        tw.x_K = L / (r * static_cast<float>(B));
+        grenze = grenze || D > Suche_Ende_mm || B > Suche_Ende_mm;
+    }
+    tw.Verhaeltnis_HB = r;
+    tw.Durchmesser_nach_Bedarf = Dmax;
+    tw.Breite_nach_Bedarf = Bmax;
+    tw.Hoehe_nach_Bedarf = r * Bmax;
+    tw.Massfehler = belastet && (tw.x_R > 500 || tw.x_K > 500);
+    tw.Suchgrenze = grenze;
+    if (tw.Massfehler) d.meldung(std::string(Massfehler_Titel), std::string(Massfehler_Text));
+    // A size from the step limit is no design: say so instead of showing it silently.
+    if (grenze) d.meldung(std::string(meldung::Suchgrenze_Titel), std::string(meldung::Suchgrenze_Text));
+}
+
+void Masse_drucken(Formular& f) {
+    const Traufe_Werte& tw = f.werte.traufe;
+    f[V::Picture1] = true;
+    f[V::Picture2] = true;
+    Bild& p1 = f.Picture(1);
+    p1.drucken("Rinne mit Halbkreis", {true, false});
+    p1.drucken("als Querschnitt", {true, false});
+    p1.drucken("Durchm.:    " + Muster(tw.Durchmesser_nach_Bedarf, "0.0 mm", f.dezimaltrenner));
+    Bild& p2 = f.Picture(2);
+    p2.drucken("Rechteckige Rinne", {true, false});
+    p2.drucken("Breite:    " + Muster(tw.Breite_nach_Bedarf, "0.0 mm", f.dezimaltrenner));
+    p2.drucken("Höhe:      " + Muster(tw.Hoehe_nach_Bedarf, "0.0 mm", f.dezimaltrenner));
 }
 
 }  // namespace
@@ -295,93 +376,18 @@ void Traufe_berechnen(Formular& f, Dialoge& d) {
     tw.Label48 = Label48_Text;
     const bool halb = f[S::Check_Schutzkorb];
     tw.Schutzkorbfaktor = halb ? 0.5f : 1.0f;
-    const auto& tabelle = f.werte.Teilstreckentabelle;
 
-    bool belastet = false;
-    for (size_t i = 0; i < tabelle.size(); ++i) {
-        const Teilstrecke& ts = tabelle[i];
-        auto& erg = tw.Ergebnisse_TS[i];
-        erg = {};
-        if (ts.flaeche_m2 == 0) continue;
-        belastet = true;
-        const float L = 1000.0f * ts.laenge_m;
-        const Standard_vorn& vorn = standard_vorn();
-        const Standardgroesse h =
-            standard_waehlen(Rinnengroesse_Tabelle_halbrund, halb ? vorn.halbrund_halb : vorn.halbrund_voll,
-                             ts.abfluss_l_s, L, ts.winkelfaktor);
-        const Standardgroesse k =
-            standard_waehlen(Rinnengroesse_Tabelle_Kasten, vorn.kasten, ts.abfluss_l_s, L, ts.winkelfaktor);
-        erg = {h.zuschnitt, h.schluessel, h.kapazitaet, k.zuschnitt, k.schluessel, k.kapazitaet};
-    }
-
-    // Governing segment: the largest sort key, the earlier one on a tie.
-    Standardgroesse halbrund, kasten;
-    for (size_t i = 0; i < tabelle.size(); ++i) {
-        if (tabelle[i].flaeche_m2 == 0) continue;
-        const auto& erg = tw.Ergebnisse_TS[i];
-        if (erg[1] > halbrund.schluessel) halbrund = {erg[0], erg[1], erg[2]};
-        if (erg[4] > kasten.schluessel) kasten = {erg[3], erg[4], erg[5]};
-    }
-    tw.Zuschnitt_halbrund = halbrund.zuschnitt;
-    tw.Kapazitaet_halbrund = halbrund.kapazitaet;
-    tw.Zuschnitt_Kasten = kasten.zuschnitt;
-    tw.Kapazitaet_Kasten = kasten.kapazitaet;
-
+    const bool belastet = Standardgroessen(f, halb);
     // Nothing to size without a loaded segment, even when a total area is given.
     const bool anzeigen = f.werte.Gesamtflaeche != 0 && belastet;
+    for (int n : {3, 4}) f.Picture(n).leeren();
     if (anzeigen) {
-        Standard_drucken(f.Picture(3), "runde Rinne", halbrund.zuschnitt, halbrund.kapazitaet, f);
-        Standard_drucken(f.Picture(4), "Kastenrinne", kasten.zuschnitt, kasten.kapazitaet, f);
-    } else {
-        f.Picture(3).leeren();
-        f.Picture(4).leeren();
+        Standard_drucken(f.Picture(3), "runde Rinne", tw.Zuschnitt_halbrund, tw.Kapazitaet_halbrund, f);
+        Standard_drucken(f.Picture(4), "Kastenrinne", tw.Zuschnitt_Kasten, tw.Kapazitaet_Kasten, f);
     }
-
-    const float hindernis = f.werte.Hindernisabzug;
-    float Dmax = 0, Bmax = 0;
-    float r = Einzelwert(f[T::Text1]);
-    bool massfehler = false, grenze = false;
-    for (const Teilstrecke& ts : tabelle) {
-        if (ts.flaeche_m2 == 0) continue;
-        const float L = 1000.0f * ts.laenge_m;
-        const int D = Durchmesser_nach_Bedarf(ts.abfluss_l_s, L, ts.winkelfaktor, tw.Schutzkorbfaktor, hindernis);
-        if (Dmax < static_cast<float>(D)) Dmax = static_cast<float>(D);
-        tw.x_R = L / (static_cast<float>(D) / 2);
-
-        r = Einzelwert(f[T::Text1]);
-        if (r == 0) {
-            r = 0.625f;
-            f[T::Text1] = Zahlentext(r);
-        }
-        const int B = Breite_nach_Bedarf(ts.abfluss_l_s, L, ts.winkelfaktor, r, hindernis);
-        if (Bmax < static_cast<float>(B)) Bmax = static_cast<float>(B);
-        tw.x_K = L / (r * static_cast<float>(B));
-        grenze = grenze || D > Suche_Ende_mm || B > Suche_Ende_mm;
-    }
-    if (belastet) massfehler = tw.x_R > 500 || tw.x_K > 500;
-    tw.Verhaeltnis_HB = r;
-    tw.Durchmesser_nach_Bedarf = Dmax;
-    tw.Breite_nach_Bedarf = Bmax;
-    tw.Hoehe_nach_Bedarf = r * Bmax;
-    tw.Massfehler = massfehler;
-    tw.Suchgrenze = grenze;
-    if (massfehler) d.meldung(std::string(Massfehler_Titel), std::string(Massfehler_Text));
-    // A size from the step limit is no design: say so instead of showing it silently.
-    if (grenze) d.meldung(std::string(meldung::Suchgrenze_Titel), std::string(meldung::Suchgrenze_Text));
-
-    Bild& p1 = f.Picture(1);
-    Bild& p2 = f.Picture(2);
-    p1.leeren();
-    p2.leeren();
-    if (!anzeigen) return;
-    f[V::Picture1] = true;
-    f[V::Picture2] = true;
-    p1.drucken("Rinne mit Halbkreis", {true, false});
-    p1.drucken("als Querschnitt", {true, false});
-    p1.drucken("Durchm.:    " + Muster(Dmax, "0.0 mm", f.dezimaltrenner));
-    p2.drucken("Rechteckige Rinne", {true, false});
-    p2.drucken("Breite:    " + Muster(Bmax, "0.0 mm", f.dezimaltrenner));
-    p2.drucken("Höhe:      " + Muster(tw.Hoehe_nach_Bedarf, "0.0 mm", f.dezimaltrenner));
+    Masse_nach_Bedarf(f, d);
+    for (int n : {1, 2}) f.Picture(n).leeren();
+    if (anzeigen) Masse_drucken(f);
 }
 
 namespace {
