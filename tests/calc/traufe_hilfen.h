@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "model/dialoge.h"
@@ -12,23 +11,21 @@
 
 namespace dkm::test {
 
+using Texte = std::vector<std::string>;
+
 struct Aufzeichnung : Dialoge {
-    std::vector<std::pair<std::string, std::string>> meldungen;
-    std::vector<std::string> fragen;
+    Texte titel, texte, fragen;
     bool antwort = true;
     int pieptoene = 0;
-
-    void meldung(const std::string& titel, const std::string& text) override { meldungen.emplace_back(titel, text); }
-    bool frage(const std::string& titel, const std::string&) override {
-        fragen.push_back(titel);
+    void meldung(const std::string& t, const std::string& text) override {
+        titel.push_back(t);
+        texte.push_back(text);
+    }
+    bool frage(const std::string& t, const std::string&) override {
+        fragen.push_back(t);
         return antwort;
     }
     void piepton() override { ++pieptoene; }
-    std::vector<std::string> titel() const {
-        std::vector<std::string> t;
-        for (const auto& m : meldungen) t.push_back(m.first);
-        return t;
-    }
 };
 
 // Start state with r(5,5) = 300 and r(5,100) = 600, C = 1, f = 1.
@@ -47,6 +44,6 @@ inline void Segment(Formular& f, int i, const std::string& laenge, const std::st
     f[Zusatz_Flaeche(i)] = zusatz;
 }
 
-inline std::vector<std::string> Zeilen(const Formular& f, int bild) { return f.Picture(bild).texte(); }
+inline Texte Zeilen(const Formular& f, int bild) { return f.Picture(bild).texte(); }
 
 }  // namespace dkm::test
