@@ -1,8 +1,6 @@
-// A small strict JSON reader for the tests: keeps the order of object keys.
+// A small strict JSON reader for the tests; objects keep the order of their keys.
 #pragma once
 
-#include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -19,128 +17,94 @@ struct Json {
     std::vector<std::pair<std::string, Json>> felder;
 
     const Json& operator[](const std::string& name) const {
+        static const Json fehlt;
         for (const auto& [k, v] : felder)
             if (k == name) return v;
-        static const Json fehlt;
         return fehlt;
     }
     std::vector<std::string> schluessel() const {
         std::vector<std::string> v;
-        for (const auto& [k, _] : felder) v.push_back(k);
+        for (const auto& f : felder) v.push_back(f.first);
         return v;
     }
 };
 
-class Json_Leser {
-public:
-    explicit Json_Leser(const std::string& s) : s_(s) {}
-    // nullopt unless the whole text is one valid value.
-    std::optional<Json> lesen() {
-        Json j;
-        if (!wert(j)) return std::nullopt;
-        blanks();
-        if (i_ != s_.size()) return std::nullopt;
-        return j;
-    }
+namespace json_detail {
 
-private:
-    const std::string& s_;
-    size_t i_ = 0;
+struct Leser {
+    const std::string& s;
+    size_t i = 0;
 
-    void blanks() {
-        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t')) ++i_;
-    }
-    bool wort(const char* w) {
-        const std::string t(w);
-        if (s_.compare(i_, t.size(), t) != 0) return false;
-        i_ += t.size();
-        return true;
+    char naechstes() {
+        while (i < s.size() && std::string_view(" \n\r\t").find(s[i]) != std::string_view::npos) ++i;
+        return i < s.size() ? s[i] : '\0';
     }
     bool text(std::string& aus) {
-        if (i_ >= s_.size() || s_[i_] != '"') return false;
-        for (++i_; i_ < s_.size(); ++i_) {
-            const unsigned char c = static_cast<unsigned char>(s_[i_]);
-            if (c == '"') return ++i_, true;
-            if (c < 0x20) return false;
-            if (c != '\\') {
-                aus.push_back(static_cast<char>(c));
-                continue;
-            }
-            if (++i_ >= s_.size()) return false;
-            switch (s_[i_]) {
-                case '"': aus += '"'; break;
-                case '\\': aus += '\\'; break;
-                case '/': aus += '/'; break;
-                case 'n': aus += '\n'; break;
-                case 'r': aus += '\r'; break;
-                case 't': aus += '\t'; break;
-                case 'b': aus += '\b'; break;
-                case 'f': aus += '\f'; break;
-                case 'u': {
-                    if (i_ + 4 >= s_.size()) return false;
-                    const unsigned long c16 = std::stoul(s_.substr(i_ + 1, 4), nullptr, 16);
-                    if (c16 >= 0x80) return false;  // the dump escapes control characters only
-                    aus += static_cast<char>(c16);
-                    i_ += 4;
-                    break;
+        if (naechstes() != '"') return false;
+        for (++i; i < s.size(); ++i) {
+            char c = s[i];
+            if (c == '"') return ++i, true;
+            if (static_cast<unsigned char>(c) < 0x20) return false;
+            if (c == '\\') {
+                if (++i >= s.size()) return false;
+                const std::string_view von = "\"\\/nrtbf", nach = "\"\\/\n\r\t\b\f";
+                if (s[i] == 'u' && i + 4 < s.size()) {
+                    c = static_cast<char>(std::stoi(s.substr(i + 1, 4), nullptr, 16));
+                    i += 4;
+                } else if (von.find(s[i]) != std::string_view::npos) {
+                    c = nach[von.find(s[i])];
+                } else {
+                    return false;
                 }
-                default: return false;
             }
+            aus += c;
         }
         return false;
     }
+    template <typename F>
+    bool folge(char ende, F element) {
+        ++i;
+        if (naechstes() == ende) return ++i, true;
+        do {
+            if (!element()) return false;
+        } while (naechstes() == ',' && ++i);
+        return naechstes() == ende && ++i;
+    }
     bool wert(Json& j) {
-        blanks();
-        if (i_ >= s_.size()) return false;
-        const char c = s_[i_];
+        const char c = naechstes();
         if (c == '{') {
             j.art = Json::Objekt;
-            ++i_;
-            blanks();
-            if (i_ < s_.size() && s_[i_] == '}') return ++i_, true;
-            while (true) {
-                blanks();
-                std::string k;
-                Json v;
-                if (!text(k)) return false;
-                blanks();
-                if (i_ >= s_.size() || s_[i_++] != ':' || !wert(v)) return false;
-                j.felder.emplace_back(std::move(k), std::move(v));
-                blanks();
-                if (i_ < s_.size() && s_[i_] == ',') { ++i_; continue; }
-                return i_ < s_.size() && s_[i_++] == '}';
-            }
+            return folge('}', [&] {
+                j.felder.emplace_back();
+                return text(j.felder.back().first) && naechstes() == ':' && ++i && wert(j.felder.back().second);
+            });
         }
         if (c == '[') {
             j.art = Json::Liste;
-            ++i_;
-            blanks();
-            if (i_ < s_.size() && s_[i_] == ']') return ++i_, true;
-            while (true) {
-                Json v;
-                if (!wert(v)) return false;
-                j.liste.push_back(std::move(v));
-                blanks();
-                if (i_ < s_.size() && s_[i_] == ',') { ++i_; continue; }
-                return i_ < s_.size() && s_[i_++] == ']';
-            }
+            return folge(']', [&] { return wert(j.liste.emplace_back()); });
         }
         if (c == '"') return j.art = Json::Text, text(j.text);
-        if (wort("true")) return j.art = Json::Bool, j.b = true, true;
-        if (wort("false")) return j.art = Json::Bool, true;
-        if (wort("null")) return true;
+        for (const auto& [wort, b] : {std::pair{"true", true}, std::pair{"false", false}})
+            if (s.compare(i, std::string_view(wort).size(), wort) == 0)
+                return i += std::string_view(wort).size(), j.art = Json::Bool, j.b = b, true;
         size_t n = 0;
         try {
-            j.zahl = std::stod(s_.substr(i_, 40), &n);
+            j.zahl = std::stod(s.substr(i, 40), &n);
         } catch (...) {
             return false;
         }
-        j.art = Json::Zahl;
-        i_ += n;
-        return n > 0;
+        return i += n, j.art = Json::Zahl, true;
     }
 };
 
-inline std::optional<Json> Json_lesen(const std::string& s) { return Json_Leser(s).lesen(); }
+}  // namespace json_detail
+
+// nullopt unless the whole text is one valid value.
+inline std::optional<Json> Json_lesen(const std::string& s) {
+    json_detail::Leser l{s};
+    Json j;
+    if (!l.wert(j) || l.naechstes() != '\0' || l.i != s.size()) return std::nullopt;
+    return j;
+}
 
 }  // namespace dkm::test

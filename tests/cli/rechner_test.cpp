@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::Json;
 
-class Rechnerordner : public ::testing::Test {
+class Rechner_Programm : public ::testing::Test {
 protected:
     void SetUp() override {
         ordner = fs::temp_directory_path() /
@@ -25,19 +25,15 @@ protected:
     }
     void TearDown() override { fs::remove_all(ordner); }
 
-    fs::path Datei(const std::string& name, const std::string& inhalt) const {
-        std::ofstream(ordner / name, std::ios::binary) << inhalt;
-        return ordner / name;
-    }
-
     struct Lauf {
         int status = -1;
         std::string ausgabe;
+        Json json() const { return test::Json_lesen(ausgabe).value_or(Json{}); }
     };
     // The real program, started in the test folder.
     Lauf Starten(const std::string& argumente, const std::string& umgebung = "LC_ALL=C") const {
-        const std::string befehl = "cd '" + ordner.string() + "' && " + umgebung + " '" + DKM_RECHNER + "' " +
-                                   argumente + " 2>/dev/null";
+        const std::string befehl =
+            "cd '" + ordner.string() + "' && " + umgebung + " '" + DKM_RECHNER + "' " + argumente + " 2>/dev/null";
         Lauf l;
         FILE* p = popen(befehl.c_str(), "r");
         if (!p) return l;
@@ -47,89 +43,72 @@ protected:
         l.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
         return l;
     }
+    static std::string Beispiel(const std::string& name) { return "'" DKM_EXAMPLES_DIR "/" + name + "'"; }
 
     fs::path ordner;
 };
 
-std::string Beispiel(const std::string& name) { return std::string(DKM_EXAMPLES_DIR) + "/" + name; }
-
-TEST(Rechner, UsageErrorsAndUnreadablePathsEndWithStatusTwo) {
-    const Rechnerlauf hilfe = Rechner({"--help"}, ".");
-    EXPECT_EQ(hilfe.status, 0);
-    EXPECT_NE(hilfe.ausgabe.find("Aufruf: dkm-rechner DATEI"), std::string::npos);
-    for (const std::vector<std::string>& falsch : std::vector<std::vector<std::string>>{{}, {"a", "b"}, {"-x"}}) {
-        const Rechnerlauf l = Rechner(falsch, ".");
-        EXPECT_EQ(l.status, 2);
-        EXPECT_TRUE(l.ausgabe.empty());
-        EXPECT_NE(l.fehler.find("falscher Aufruf"), std::string::npos);
-    }
-    const Rechnerlauf fehlt = Rechner({"/gibt/es/nicht.Dkm"}, ".");
-    EXPECT_EQ(fehlt.status, 2);
-    EXPECT_NE(fehlt.fehler.find("kann nicht geöffnet werden"), std::string::npos);
-    EXPECT_EQ(Rechner({fs::temp_directory_path().string()}, ".").status, 2);
-}
-
-TEST_F(Rechnerordner, DamagedFileStillPrintsTheDumpWithStatusOne) {
-    Eigene_Orte orte{};
-    orte[0] = {"Hof, Saale", 310, 570};
-    ASSERT_FALSE(Eigene_Orte_schreiben(ordner / "Regeneig.dat", orte));
-    const fs::path kaputt = Datei("kaputt.Dkm", "Wertedatei f\xFCr Dachkandelmesser Version 07 08\r\nnur eine Zeile\r\n");
-    const Rechnerlauf l = Rechner({kaputt.string()}, ",", ordner.string());
-    EXPECT_EQ(l.status, 1);
-    const auto j = test::Json_lesen(l.ausgabe);
-    ASSERT_TRUE(j);
-    ASSERT_EQ((*j)["meldungen"].liste.size(), 1u);
-    EXPECT_EQ((*j)["meldungen"].liste[0]["titel"].text, "Datei-Kontrolle");
-    EXPECT_EQ((*j)["eingaben"]["Combo_Wahl_Regensp"].text, "Hof, Saale") << "start state with the own places";
-    EXPECT_EQ((*j)["eingaben"]["r5_5"].text, " 310");
-}
-
-TEST_F(Rechnerordner, SingleModeExampleEndToEnd) {
-    const Lauf l = Starten("'" + Beispiel("traufe_einzel.Dkm") + "'");
+TEST_F(Rechner_Programm, SingleModeExample) {
+    const Lauf l = Starten(Beispiel("traufe_einzel.Dkm"));
     ASSERT_EQ(l.status, 0) << l.ausgabe;
-    const auto j = test::Json_lesen(l.ausgabe);
-    ASSERT_TRUE(j);
-    const Json& e = (*j)["eingaben"];
-    EXPECT_EQ(e["Bauherr"].text, "Familie Beispiel");
+    const Json j = l.json();
+    const Json& e = j["eingaben"];
     EXPECT_EQ(e["Bemerkungen"].text, "Wohnhaus, Traufe Süd");
     EXPECT_EQ(e["Laenge_1"].text, " 6");
     EXPECT_EQ(e["Zusatz_Flaeche_4"].text, " 3");
     EXPECT_TRUE(e["Option10"].b);
     EXPECT_TRUE(e["Check2"].b);
-    const Json& r = (*j)["ergebnisse"];
+    const Json& r = j["ergebnisse"];
     EXPECT_EQ(r["Einzel_Flaeche_1"].text, "30.00 m²");
     EXPECT_EQ(r["Einzel_Flaeche_4"].text, "25.50 m²");
     EXPECT_EQ(r["Belast_Teilrinne_1"].text, "0.99 l/s");
     EXPECT_EQ(r["Einzel_Flaeche_5"].text, "");
     EXPECT_FALSE(r["Picture1"].liste.empty());
-    EXPECT_TRUE((*j)["meldungen"].liste.empty());
-    EXPECT_FALSE((*j)["sichtbar"]["Text28"].b);
+    EXPECT_FALSE(j["sichtbar"]["Text28"].b);
+    EXPECT_EQ(j["meldungen"].art, Json::Liste);
+    EXPECT_TRUE(j["meldungen"].liste.empty());
 
-    const Lauf deutsch = Starten("'" + Beispiel("traufe_einzel.Dkm") + "'", "LC_ALL= LC_NUMERIC=de_DE.UTF-8");
-    EXPECT_EQ(deutsch.status, 0);
-    EXPECT_EQ((*test::Json_lesen(deutsch.ausgabe))["ergebnisse"]["Einzel_Flaeche_1"].text, "30,00 m²");
+    const Lauf deutsch = Starten(Beispiel("traufe_einzel.Dkm"), "LC_ALL= LC_NUMERIC=de_DE.UTF-8");
+    EXPECT_EQ(deutsch.json()["ergebnisse"]["Einzel_Flaeche_1"].text, "30,00 m²");
 }
 
-TEST_F(Rechnerordner, TotalModeExampleShowsTheNotes) {
-    const Lauf l = Starten("'" + Beispiel("traufe_gesamt.Dkm") + "'");
+TEST_F(Rechner_Programm, TotalModeExampleShowsTheNotes) {
+    const Lauf l = Starten(Beispiel("traufe_gesamt.Dkm"));
     ASSERT_EQ(l.status, 0);
-    const auto j = test::Json_lesen(l.ausgabe);
-    ASSERT_TRUE(j);
-    EXPECT_TRUE((*j)["eingaben"]["Option11"].b);
-    EXPECT_EQ((*j)["eingaben"]["Text27"].text, " 5");
-    EXPECT_EQ((*j)["eingaben"]["Laenge_8"].text, " 5");
-    EXPECT_TRUE((*j)["sichtbar"]["Text28"].b);
-    EXPECT_EQ((*j)["ergebnisse"]["Text29"].text, "Die Maße der Abläufe 1 bis 4 gelten auch für Ablauf 5.");
+    const Json j = l.json();
+    EXPECT_TRUE(j["eingaben"]["Option11"].b);
+    EXPECT_EQ(j["eingaben"]["Text27"].text, " 5");
+    EXPECT_EQ(j["eingaben"]["Laenge_8"].text, " 5");
+    EXPECT_TRUE(j["sichtbar"]["Text28"].b);
+    EXPECT_EQ(j["ergebnisse"]["Text29"].text, "Die Maße der Abläufe 1 bis 4 gelten auch für Ablauf 5.");
 }
 
-TEST_F(Rechnerordner, ProgramExitCodesForBadInput) {
-    Datei("kaputt.Dkm", std::string("\0\x01\x02garbage", 10));
-    const Lauf kaputt = Starten("kaputt.Dkm");
-    EXPECT_EQ(kaputt.status, 1);
-    EXPECT_TRUE(test::Json_lesen(kaputt.ausgabe));
-    EXPECT_EQ(Starten("fehlt.Dkm").status, 2);
-    EXPECT_EQ(Starten("").status, 2);
+TEST_F(Rechner_Programm, DamagedFilePrintsTheStartStateWithStatusOne) {
+    Eigene_Orte orte{};
+    orte[0] = {"Hof, Saale", 310, 570};
+    ASSERT_FALSE(Eigene_Orte_schreiben(ordner / "Regeneig.dat", orte));
+    std::ofstream(ordner / "kaputt.Dkm", std::ios::binary) << std::string("\0\x01\x02garbage", 10);
+    const Lauf l = Starten("kaputt.Dkm");
+    EXPECT_EQ(l.status, 1);
+    const Json j = l.json();
+    ASSERT_EQ(j["meldungen"].liste.size(), 1u);
+    EXPECT_EQ(j["meldungen"].liste[0]["titel"].text, "Datei-Kontrolle");
+    EXPECT_EQ(j["eingaben"]["Combo_Wahl_Regensp"].text, "Hof, Saale") << "own places from the working folder";
+    EXPECT_EQ(j["eingaben"]["r5_5"].text, " 310");
+}
+
+TEST_F(Rechner_Programm, UsageErrorsAndUnreadablePathsGiveStatusTwo) {
     EXPECT_EQ(Starten("--help").status, 0);
+    EXPECT_EQ(Starten("").status, 2);
+    EXPECT_EQ(Starten("a.Dkm b.Dkm").status, 2);
+    EXPECT_EQ(Starten("fehlt.Dkm").status, 2);
+    EXPECT_EQ(Starten(".").status, 2);
+
+    EXPECT_NE(Rechner({"--help"}, ".").ausgabe.find("Aufruf: dkm-rechner DATEI"), std::string::npos);
+    EXPECT_NE(Rechner({"-x"}, ".").fehler.find("falscher Aufruf"), std::string::npos);
+    const Rechnerlauf fehlt = Rechner({"/gibt/es/nicht.Dkm"}, ".");
+    EXPECT_TRUE(fehlt.ausgabe.empty());
+    EXPECT_NE(fehlt.fehler.find("kann nicht geöffnet werden"), std::string::npos);
 }
 
 }  // namespace
