@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Speicherfehler(const fs::path& datei) {
-    return "Die Datei \u201E" + datei.filename().string() +
+    return "Die Datei \u201E" + Pfadtext(datei.filename()) +
            "\u201C konnte nicht gespeichert werden. Bitte prüfen Sie, ob der Ordner beschreibbar ist "
            "und genügend Speicherplatz frei ist. Eine bereits vorhandene Datei dieses Namens ist "
            "unverändert geblieben.";
@@ -29,6 +29,11 @@ fs::path Temporaerer_Name(const fs::path& datei) {
 }
 
 }  // namespace
+
+std::string Pfadtext(const fs::path& p) {
+    const std::u8string u8 = p.u8string();
+    return std::string(u8.begin(), u8.end());
+}
 
 std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens) {
     std::error_code ec;

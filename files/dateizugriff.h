@@ -9,6 +9,9 @@
 
 namespace dkm {
 
+// A path as UTF-8 text for the window and messages, whatever the system's code page.
+std::string Pfadtext(const std::filesystem::path& p);
+
 // At most `hoechstens` + 1 bytes of a regular file, so that a caller can tell
 // an oversized file; nullopt when it cannot be opened or read.
 std::optional<std::string> Datei_lesen(const std::filesystem::path& datei, size_t hoechstens);

@@ -162,7 +162,7 @@ Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname
 }
 
 Ladeergebnis Projekt_laden_Datei(Formular& f, Dialoge& d, const std::filesystem::path& datei) {
-    return Projekt_laden(f, d, datei.string(),
+    return Projekt_laden(f, d, Pfadtext(datei),
                          [&datei] { return Datei_lesen(datei, Projektdatei_Hoechstgroesse); });
 }
 
