@@ -1,0 +1,89 @@
+// A real main window, offscreen, with a scripted platform; controls found by name.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "ui/form1.h"
+#include "ui/plattform.h"
+#include "ui/start.h"
+
+namespace dkm::ui {
+
+class Fenster : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ordner = std::filesystem::temp_directory_path() /
+                 ("dkm_ui_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(ordner);
+        std::filesystem::create_directories(ordner);
+        fenster = std::make_unique<Form1>(p, Startformular(ordner / "Regeneig.dat"));
+        fenster->setze_eigene_orte_datei((ordner / "Regeneig.dat").string());
+        fenster->show();
+    }
+    void TearDown() override {
+        fenster.reset();
+        std::filesystem::remove_all(ordner);
+    }
+
+    template <typename W = QWidget>
+    W* w(const char* name) {
+        W* x = fenster->findChild<W*>(QLatin1String(name));
+        EXPECT_NE(x, nullptr) << name;
+        return x;
+    }
+    QLineEdit* feld(const char* name) { return w<QLineEdit>(name); }
+    std::string text(const char* name) { return feld(name)->text().toStdString(); }
+
+    // Typing as a user does, then leaving the box with TAB.
+    void tippen(const char* name, const char* eingabe) {
+        QLineEdit* e = feld(name);
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, QString::fromUtf8(eingabe));
+        verlassen(name);
+    }
+    void verlassen(const char* name) {
+        QFocusEvent aus(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(w(name), &aus);
+    }
+    void klick(const char* name) {
+        QAbstractButton* b = w<QAbstractButton>(name);
+        QApplication::processEvents();  // a button just shown gets its size first
+        // options and check boxes answer to a click on their indicator, not on empty space
+        const QPoint stelle = b->isCheckable() ? QPoint(6, b->height() / 2) : b->rect().center();
+        QTest::mouseClick(b, Qt::LeftButton, {}, stelle);
+    }
+    // Texts with umlauts cannot be typed key by key in a test; the box sees an edit all the same.
+    void setzen(const char* name, const char* eingabe) {
+        QLineEdit* e = feld(name);
+        e->setText(QString::fromUtf8(eingabe));
+        emit e->textEdited(e->text());
+        verlassen(name);
+    }
+    void waehlen(const char* liste, int index) {
+        QComboBox* c = w<QComboBox>(liste);
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    }
+    bool gewaehlt(const char* name) { return w<QAbstractButton>(name)->isChecked(); }
+
+    std::vector<std::string> titel() const { return p.titel(); }
+    void protokoll_leeren() { p.protokoll.clear(); }
+
+    Skript_Plattform p;
+    std::unique_ptr<Form1> fenster;
+    std::filesystem::path ordner;
+};
+
+}  // namespace dkm::ui
