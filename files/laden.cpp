@@ -1,7 +1,6 @@
 #include "files/laden.h"
 
-#include <initializer_list>
-#include <utility>
+#include <span>
 
 #include "calc/engine.h"
 #include "calc/modus.h"
@@ -15,13 +14,11 @@ namespace dkm {
 
 namespace {
 
-using Optionen = std::initializer_list<std::pair<S, std::string_view>>;
-
 // Selecting an option deselects the others of its group; an unknown text selects none.
-void Option_nach_Text(Formular& f, std::string_view text, Optionen gruppe) {
-    for (const auto& [s, t] : gruppe) {
-        if (text != t) continue;
-        for (const auto& [g, _] : gruppe) f[g] = (g == s);
+void Option_nach_Text(Formular& f, std::string_view text, std::span<const Optionstext> gruppe) {
+    for (const Optionstext& o : gruppe) {
+        if (text != o.text) continue;
+        for (const Optionstext& g : gruppe) f[g.option] = (g.option == o.option);
         return;
     }
 }
@@ -74,7 +71,7 @@ void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
     f[T::Text1] = Zahlentext(p.Verhaeltnis_HB);
 
     f.Rinnenart = p.Rinnenart;
-    Option_nach_Text(f, p.Rinnenart, {{S::Option1, "vorgehaengt"}, {S::Option2, "innenliegend"}});
+    Option_nach_Text(f, p.Rinnenart, Rinnenart_Optionen);
 
     const int schutz = Schutzfaktor_Index(p.Combo_Schutzfaktor);
     if (schutz >= 0) {
@@ -88,10 +85,7 @@ void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
     f[T::Text2] = Zahlentext(p.Rinnenbreite_unten);
     f[T::Text3] = Zahlentext(p.Winkel_links);
     f[T::Text4] = Zahlentext(p.Winkel_rechts);
-    Option_nach_Text(f, p.Notueberlauf_Art,
-                     {{S::Option3, "Notüberlauf_beidseits"},
-                      {S::Option4, "Notüberlauf_eineSeite"},
-                      {S::Option5, "Notüberlauf_Laengsseite"}});
+    Option_nach_Text(f, p.Notueberlauf_Art, Notueberlauf_Optionen);
     f[S::Check_Schutzkorb] = p.Check_Schutzkorb;
     for (int i = 1; i <= 8; ++i) {
         f[Check(i)] = p.Winkelfaktor[static_cast<size_t>(i - 1)] != 1.0f;
@@ -111,10 +105,7 @@ void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
     f[T::Text25] = Zahlentext_gerundet(p.Gesamtlaenge);
     f[T::Text26] = Zahlentext_gerundet(p.Gesamtflaeche);
     f[T::Text27] = Zahlentext(p.Anzahl_Stutzen);
-    Option_nach_Text(f, p.Anordnung_Stutzen,
-                     {{S::Option6, "alle innerhalb"},
-                      {S::Option7, "eine Seite innen, eine aussen"},
-                      {S::Option8, "beidseits aussen"}});
+    Option_nach_Text(f, p.Anordnung_Stutzen, Anordnung_Optionen);
 
     f[L::Combo_Diff_Notueberl].text =
         p.Combo_Diff_Notueberl == "leer" ? std::string(Notueberlauf_Regen_Liste[0]) : p.Combo_Diff_Notueberl;

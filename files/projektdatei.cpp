@@ -1,5 +1,7 @@
 #include "files/projektdatei.h"
 
+#include <span>
+
 #include "files/dateizugriff.h"
 #include "files/kodierung.h"
 #include "model/zahlen.h"
@@ -69,9 +71,9 @@ std::string eine_zeile(std::string_view utf8) {
 
 std::string gedruckt(float w) { return Zahlentext(w) + " "; }
 
-std::string_view Option_Text(const Formular& f, std::initializer_list<std::pair<S, std::string_view>> gruppe) {
-    for (const auto& [s, text] : gruppe)
-        if (f[s]) return text;
+std::string_view Option_Text(const Formular& f, std::span<const Optionstext> gruppe) {
+    for (const Optionstext& o : gruppe)
+        if (f[o.option]) return o.text;
     return {};
 }
 
@@ -165,17 +167,13 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
     p.Rinnenbreite_unten = einzel(T::Text2, "untere Rinnenbreite");
     p.Winkel_links = einzel(T::Text3, "Winkel links");
     p.Winkel_rechts = einzel(T::Text4, "Winkel rechts");
-    p.Notueberlauf_Art = Option_Text(f, {{S::Option3, "Notüberlauf_beidseits"},
-                                         {S::Option4, "Notüberlauf_eineSeite"},
-                                         {S::Option5, "Notüberlauf_Laengsseite"}});
+    p.Notueberlauf_Art = Option_Text(f, Notueberlauf_Optionen);
     p.Check_Schutzkorb = f[S::Check_Schutzkorb];
     p.Eingabe_Art = f.Eingabe_Art;
     p.Gesamtlaenge = einzel(T::Text25, "Gesamtlänge");
     p.Gesamtflaeche = einzel(T::Text26, "Gesamtfläche");
     p.Anzahl_Stutzen = ganz(T::Text27, "Anzahl der Abläufe");
-    p.Anordnung_Stutzen = Option_Text(f, {{S::Option6, "alle innerhalb"},
-                                          {S::Option7, "eine Seite innen, eine aussen"},
-                                          {S::Option8, "beidseits aussen"}});
+    p.Anordnung_Stutzen = Option_Text(f, Anordnung_Optionen);
     p.Combo_Diff_Notueberl = f[L::Combo_Diff_Notueberl].text;
     p.Index_Diff_Notueberl = f[L::Combo_Diff_Notueberl].index;
     p.Index_Abfl_beiwert = f[L::Combo_Abfl_beiwert].index;

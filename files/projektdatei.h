@@ -21,6 +21,20 @@ inline constexpr std::string_view Datei_Kontrolle_Text =
     "Die ausgewählte Datei ist keine Datei mit Daten für die Dachkandelmesser; eventuell ist sie beschädigt.";
 inline constexpr std::string_view Speichern_Fehlertitel = "Projekt speichern";
 
+// The option groups whose choice the file holds as a text.
+struct Optionstext {
+    S option;
+    std::string_view text;
+};
+inline constexpr std::array<Optionstext, 2> Rinnenart_Optionen = {{
+    {S::Option1, "vorgehaengt"}, {S::Option2, "innenliegend"}}};
+inline constexpr std::array<Optionstext, 3> Notueberlauf_Optionen = {{
+    {S::Option3, "Notüberlauf_beidseits"}, {S::Option4, "Notüberlauf_eineSeite"},
+    {S::Option5, "Notüberlauf_Laengsseite"}}};
+inline constexpr std::array<Optionstext, 3> Anordnung_Optionen = {{
+    {S::Option6, "alle innerhalb"}, {S::Option7, "eine Seite innen, eine aussen"},
+    {S::Option8, "beidseits aussen"}}};
+
 // A project file is a few kilobytes; anything beyond this is no project.
 inline constexpr size_t Projektdatei_Hoechstgroesse = 1u << 20;
 
