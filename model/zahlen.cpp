@@ -14,8 +14,10 @@ bool ist_ziffer(char c) { return c >= '0' && c <= '9'; }
 // Decimal digits and exponent of a value: value = 0.d1d2d3... × 10^exp10.
 struct Dezimal {
     bool negativ = false;
-    std::string ziffern;  // no leading zeros; empty for zero
-    int exp10 = 0;        // position of the decimal point after the first digit count
+    char ziffern[40];  // no leading or trailing zeros
+    int anzahl = 0;    // 0 for zero
+    int exp10 = 0;     // position of the decimal point after the first digit count
+    std::string_view text() const { return {ziffern, static_cast<size_t>(anzahl)}; }
 };
 
 template <typename T>
@@ -28,28 +30,38 @@ Dezimal zerlegen(T wert, int stellen /* 0 = shortest */) {
     std::to_chars_result r = stellen > 0
         ? std::to_chars(buf, buf + sizeof buf, betrag, std::chars_format::scientific, stellen - 1)
         : std::to_chars(buf, buf + sizeof buf, betrag, std::chars_format::scientific);
-    std::string_view s(buf, static_cast<size_t>(r.ptr - buf));
-    size_t e = s.find('e');
-    for (char c : s.substr(0, e))
-        if (ist_ziffer(c)) d.ziffern.push_back(c);
-    int exponent = std::atoi(std::string(s.substr(e + 1)).c_str());
-    while (d.ziffern.size() > 1 && d.ziffern.back() == '0') d.ziffern.pop_back();
+    const char* p = buf;
+    for (; p < r.ptr && *p != 'e'; ++p)
+        if (ist_ziffer(*p) && d.anzahl < static_cast<int>(sizeof d.ziffern)) d.ziffern[d.anzahl++] = *p;
+    int exponent = 0;
+    bool exponent_negativ = false;
+    for (const char* q = p + 1; q < r.ptr; ++q) {
+        if (*q == '-') exponent_negativ = true;
+        else if (ist_ziffer(*q)) exponent = 10 * exponent + (*q - '0');
+    }
+    if (exponent_negativ) exponent = -exponent;
+    while (d.anzahl > 1 && d.ziffern[d.anzahl - 1] == '0') --d.anzahl;
     d.exp10 = exponent + 1;
     return d;
 }
 
 // Plain decimal text of digits × 10^exp10 without a leading zero before the point.
 std::string plain(const Dezimal& d) {
-    if (d.ziffern.empty()) return "0";
+    if (d.anzahl == 0) return "0";
+    const std::string_view z = d.text();
+    const int n = d.anzahl;
     std::string out;
-    const int n = static_cast<int>(d.ziffern.size());
     if (d.exp10 <= 0) {
-        out = "." + std::string(static_cast<size_t>(-d.exp10), '0') + d.ziffern;
+        out = ".";
+        out.append(static_cast<size_t>(-d.exp10), '0');
+        out += z;
     } else if (d.exp10 >= n) {
-        out = d.ziffern + std::string(static_cast<size_t>(d.exp10 - n), '0');
+        out = z;
+        out.append(static_cast<size_t>(d.exp10 - n), '0');
     } else {
-        out = d.ziffern.substr(0, static_cast<size_t>(d.exp10)) + "." +
-              d.ziffern.substr(static_cast<size_t>(d.exp10));
+        out = z.substr(0, static_cast<size_t>(d.exp10));
+        out += '.';
+        out += z.substr(static_cast<size_t>(d.exp10));
     }
     return out;
 }
@@ -58,30 +70,41 @@ template <typename T>
 std::string zahlentext_impl(T wert, int max_stellen) {
     if (!std::isfinite(wert)) return " 0";
     Dezimal d = zerlegen(wert, 0);
-    if (static_cast<int>(d.ziffern.size()) > max_stellen) d = zerlegen(wert, max_stellen);
-    if (d.ziffern.empty()) return " 0";
+    if (d.anzahl > max_stellen) d = zerlegen(wert, max_stellen);
+    if (d.anzahl == 0) return " 0";
     return (d.negativ ? "-" : " ") + plain(d);
 }
 
-// Rounds the digit string half away from zero to `nachkomma` decimals.
-// Returns the integer digits and the fraction digits.
-void runden(const Dezimal& d, int nachkomma, std::string& ganz, std::string& bruch) {
-    // All digits as a fixed string with `nachkomma` decimals plus the rest.
-    std::string alle;  // digits of the value scaled by 10^nachkomma, before rounding
-    std::string rest;  // digits cut off
-    const int n = static_cast<int>(d.ziffern.size());
+// The digits of a value scaled by 10^nachkomma, rounded half away from zero;
+// the integer part is alle[ganz_anfang, ganz_ende) without leading zeros.
+struct Gerundet {
+    std::string alle;
+    size_t ganz_anfang = 0, ganz_ende = 0;
+    std::string_view ganz() const { return std::string_view(alle).substr(ganz_anfang, ganz_ende - ganz_anfang); }
+    std::string_view bruch() const { return std::string_view(alle).substr(ganz_ende); }
+};
+
+Gerundet runden(const Dezimal& d, int nachkomma) {
+    Gerundet g;
+    std::string& alle = g.alle;
+    const std::string_view z = d.text();
+    const int n = d.anzahl;
     const int ganzstellen = d.exp10 + nachkomma;  // digits kept
-    if (ganzstellen <= 0) {
-        alle = "0";
-        // the first cut digit is a zero unless ganzstellen == 0
-        rest = (ganzstellen == 0) ? d.ziffern : std::string("0");
-    } else if (ganzstellen >= n) {
-        alle = d.ziffern + std::string(static_cast<size_t>(ganzstellen - n), '0');
-    } else {
-        alle = d.ziffern.substr(0, static_cast<size_t>(ganzstellen));
-        rest = d.ziffern.substr(static_cast<size_t>(ganzstellen));
+    char erster_rest = 0;                         // first digit cut off
+    if (n > 0) {
+        if (ganzstellen <= 0) {
+            alle = "0";
+            erster_rest = ganzstellen == 0 ? z[0] : '0';
+        } else if (ganzstellen >= n) {
+            alle.reserve(static_cast<size_t>(ganzstellen) + 1);
+            alle = z;
+            alle.append(static_cast<size_t>(ganzstellen - n), '0');
+        } else {
+            alle = z.substr(0, static_cast<size_t>(ganzstellen));
+            erster_rest = z[static_cast<size_t>(ganzstellen)];
+        }
     }
-    if (!rest.empty() && rest[0] >= '5') {
+    if (erster_rest >= '5') {
         int i = static_cast<int>(alle.size()) - 1;
         while (i >= 0 && alle[static_cast<size_t>(i)] == '9') alle[static_cast<size_t>(i--)] = '0';
         if (i < 0) alle.insert(alle.begin(), '1');
@@ -89,20 +112,21 @@ void runden(const Dezimal& d, int nachkomma, std::string& ganz, std::string& bru
     }
     if (static_cast<int>(alle.size()) < nachkomma + 1)
         alle.insert(0, static_cast<size_t>(nachkomma + 1) - alle.size(), '0');
-    ganz = alle.substr(0, alle.size() - static_cast<size_t>(nachkomma));
-    bruch = alle.substr(alle.size() - static_cast<size_t>(nachkomma));
-    size_t p = ganz.find_first_not_of('0');
-    ganz = (p == std::string::npos) ? "" : ganz.substr(p);
+    g.ganz_ende = alle.size() - static_cast<size_t>(nachkomma);
+    while (g.ganz_anfang < g.ganz_ende && alle[g.ganz_anfang] == '0') ++g.ganz_anfang;
+    return g;
 }
 
 template <typename T>
 std::string muster_impl(T wert, std::string_view muster, std::string_view sep) {
     if (!std::isfinite(wert)) wert = 0;
     // Digit part: the first run of '0', '#' and '.'.
-    size_t a = muster.find_first_of("0#.");
-    if (a == std::string_view::npos) return std::string(muster);
-    size_t e = muster.find_first_not_of("0#.", a);
-    if (e == std::string_view::npos) e = muster.size();
+    auto stelle = [](char c) { return c == '0' || c == '#' || c == '.'; };
+    size_t a = 0;
+    while (a < muster.size() && !stelle(muster[a])) ++a;
+    if (a == muster.size()) return std::string(muster);
+    size_t e = a;
+    while (e < muster.size() && stelle(muster[e])) ++e;
     std::string_view teil = muster.substr(a, e - a);
     size_t punkt = teil.find('.');
     int nachkomma = 0, mindest_ganz = 0;
@@ -112,20 +136,22 @@ std::string muster_impl(T wert, std::string_view muster, std::string_view sep) {
         else ++mindest_ganz;
     }
     if (punkt != std::string_view::npos) nachkomma = static_cast<int>(teil.size() - punkt - 1);
-    std::string ganz, bruch;
-    Dezimal d = zerlegen(wert, 0);
-    if (!d.ziffern.empty()) runden(d, nachkomma, ganz, bruch);
-    else bruch.assign(static_cast<size_t>(nachkomma), '0');
-    bool null = ganz.empty() && bruch.find_first_not_of('0') == std::string::npos;
-    if (static_cast<int>(ganz.size()) < mindest_ganz)
-        ganz.insert(0, static_cast<size_t>(mindest_ganz) - ganz.size(), '0');
-    std::string zahl = (d.negativ && !null) ? "-" : "";
-    zahl += ganz;
+    const Dezimal d = zerlegen(wert, 0);
+    const Gerundet g = runden(d, nachkomma);
+    const std::string_view ganz = g.ganz(), bruch = g.bruch();
+    const bool null = ganz.empty() && bruch.find_first_not_of('0') == std::string_view::npos;
+    std::string out;
+    out.reserve(muster.size() + ganz.size() + sep.size() + bruch.size() + 2);
+    out.append(muster.substr(0, a));
+    if (d.negativ && !null) out += '-';
+    if (static_cast<int>(ganz.size()) < mindest_ganz) out.append(static_cast<size_t>(mindest_ganz) - ganz.size(), '0');
+    out += ganz;
     if (punkt != std::string_view::npos) {
-        zahl += sep;
-        zahl += bruch;
+        out += sep;
+        out += bruch;
     }
-    return std::string(muster.substr(0, a)) + zahl + std::string(muster.substr(e));
+    out.append(muster.substr(e));
+    return out;
 }
 
 }  // namespace
