@@ -42,6 +42,24 @@ bool Regen_lesen(const std::string& text, float ersatz, float& wert, bool& erset
     return true;
 }
 
+// The eaves sizing multiplies further: the ratio by widths up to the search limit,
+// and an angle factor from a file the shown standard capacities.
+bool Traufe_im_Bereich(const Formular& f, const Lasten& l) {
+    const float grenze = static_cast<float>(Suche_Start_mm + Suche_Schritte);
+    if (!std::isfinite(Verhaeltnis_HB_lesen(f) * grenze * grenze)) return false;
+    const auto& h = Rinnengroesse_Tabelle_halbrund.back();
+    const auto& k = Rinnengroesse_Tabelle_Kasten.back();
+    for (size_t j = 0; j < 8; ++j) {
+        const float wf = f.Winkelfaktor[j];
+        if (l.A[j] == 0 || std::fabs(wf) <= 1) continue;
+        const float L = 1000.0f * l.L[j];
+        if (!std::isfinite(Kapazitaet_halbrund(h.A_E_mm2, h.W_mm, L, wf, 1)) ||
+            !std::isfinite(Kapazitaet_Kasten(k.A_E_mm2, k.W_mm, k.T_mm, k.B_mm, L, wf)))
+            return false;
+    }
+    return true;
+}
+
 // False when an input or a product of inputs lies beyond the float range.
 bool Lasten_rechnen(const Formular& f, Lasten& l) {
     l.gesamt = f.Eingabe_Art == "gesamt";
@@ -95,25 +113,7 @@ bool Lasten_rechnen(const Formular& f, Lasten& l) {
         !endlich(l.Q100) || !endlich(l.FA) || !endlich(l.FQ))
         return false;
 
-    if (!endlich(f.Winkelfaktor)) return false;
-    if (f.Rinnenart != "innenliegend") {
-        // The rectangle to measure multiplies the ratio by widths up to the search limit.
-        const float r = Verhaeltnis_HB_lesen(f);
-        const float grenze = static_cast<float>(Suche_Start_mm + Suche_Schritte);
-        if (!std::isfinite(r * grenze * grenze)) return false;
-        // An angle factor from a file can push the shown standard capacities beyond float.
-        for (size_t j = 0; j < 8; ++j) {
-            const float wf = f.Winkelfaktor[j];
-            if (l.A[j] == 0 || std::fabs(wf) <= 1) continue;
-            const auto& h = Rinnengroesse_Tabelle_halbrund.back();
-            const auto& k = Rinnengroesse_Tabelle_Kasten.back();
-            const float L = 1000.0f * l.L[j];
-            if (!std::isfinite(Kapazitaet_halbrund(h.A_E_mm2, h.W_mm, L, wf, 1)) ||
-                !std::isfinite(Kapazitaet_Kasten(k.A_E_mm2, k.W_mm, k.T_mm, k.B_mm, L, wf)))
-                return false;
-        }
-    }
-    return true;
+    return endlich(f.Winkelfaktor) && (f.Rinnenart == "innenliegend" || Traufe_im_Bereich(f, l));
 }
 
 struct Anordnung {
