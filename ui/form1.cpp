@@ -104,7 +104,11 @@ void Form1::verbinden() {
     for (int i = 0; i < static_cast<int>(A::Anzahl); ++i)
         aktiv_[static_cast<size_t>(i)] = findChild<QWidget*>(q(Name(static_cast<A>(i))));
     for (int nr : Bildnummern) bild_[static_cast<size_t>(nr)] = findChild<BildBox*>(QStringLiteral("Picture%1").arg(nr));
-    if (QPushButton* k = knopf("Command11")) k->installEventFilter(this);
+    hilfe_knopf_ = knopf("Command17");
+    drucker_knopf_ = knopf("Command19");
+    korr_knopf_ = knopf("Command11");
+    raster_ = findChild<QWidget*>(QStringLiteral("Frame_Teilstrecken"));
+    korr_knopf_->installEventFilter(this);
 
     befehl("Command1", &Form1::Command1);
     befehl("Command2", &Form1::Command2);
@@ -170,7 +174,7 @@ bool Form1::eventFilter(QObject* ziel, QEvent* e) {
     const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
     if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason || grund == Qt::MenuBarFocusReason)
         return false;
-    if (ziel == knopf("Command11")) {
+    if (ziel == korr_knopf_) {
         handler([&] { Command11_verlassen(f_, p_); });
         return false;
     }
@@ -226,8 +230,7 @@ void Form1::anzeigen() {
 
 void Form1::panel_platzieren() {
     if (korrektur_->isHidden()) return;
-    const QWidget* raster = findChild<QWidget*>(QStringLiteral("Frame_Teilstrecken"));
-    const QPoint unten = raster->mapTo(korrektur_->parentWidget(), raster->rect().bottomLeft());
+    const QPoint unten = raster_->mapTo(korrektur_->parentWidget(), raster_->rect().bottomLeft());
     korrektur_->setGeometry(QRect(unten + QPoint(0, 6), korrektur_->sizeHint()));
     korrektur_->raise();
 }
@@ -237,12 +240,10 @@ void Form1::panel_zustand_zeigen() {
     for (size_t i = 0; i < text_.size(); ++i)
         if (segmentfeld(static_cast<T>(i))) feld_sperren(text_[i], gesamt);
     for (T t : {T::Text25, T::Text26, T::Text27}) feld_sperren(text_[static_cast<size_t>(t)], !gesamt);
-    if (QPushButton* b = knopf("Command17"))
-        b->setText(f_.Status_Hilfe == nicht_sichtbar ? QStringLiteral("Hilfe einschalten")
-                                                     : QStringLiteral("Hilfe ausschalten"));
-    if (QPushButton* b = knopf("Command19"))
-        b->setText(f_.Status_Druckjustage == sichtbar ? QStringLiteral("Drucker justieren ´aus´")
-                                                      : QStringLiteral("Drucker justieren ´ein´"));
+    hilfe_knopf_->setText(f_.Status_Hilfe == nicht_sichtbar ? QStringLiteral("Hilfe einschalten")
+                                                            : QStringLiteral("Hilfe ausschalten"));
+    drucker_knopf_->setText(f_.Status_Druckjustage == sichtbar ? QStringLiteral("Drucker justieren ´aus´")
+                                                               : QStringLiteral("Drucker justieren ´ein´"));
 }
 
 // Commands.

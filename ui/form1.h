@@ -61,6 +61,8 @@ private:
     Korrektur_Panel* korrektur_ = nullptr;
     Tastenfilter* tastenfilter_ = nullptr;
     QToolBar* leiste_ = nullptr;
+    QPushButton *hilfe_knopf_ = nullptr, *drucker_knopf_ = nullptr, *korr_knopf_ = nullptr;
+    QWidget* raster_ = nullptr;
 
     // form1_aufbau.cpp
     void aufbauen();

@@ -1,0 +1,118 @@
+// The window: start to the first shown window, one recalculation by leaving
+// a box with the repaint of every result box, and the idle window's memory.
+#include <benchmark/benchmark.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/bildbox.h"
+#include "ui/form1.h"
+#include "ui/start.h"
+
+namespace {
+
+using dkm::ui::Form1;
+
+long rss_kb() {
+    std::ifstream status("/proc/self/status");
+    std::string wort;
+    while (status >> wort)
+        if (wort == "VmRSS:") {
+            long kb = 0;
+            status >> kb;
+            return kb;
+        }
+    return 0;
+}
+
+// A fresh process builds the application and the window and shows it, as the
+// program does; it reports its resident memory once the window is idle.
+void Start_bis_Fenster(benchmark::State& state) {
+    long speicher_kb = 0;
+    for (auto _ : state) {
+        int rohr[2];
+        if (pipe(rohr) != 0) state.SkipWithError("pipe");
+        const auto t0 = std::chrono::steady_clock::now();
+        const pid_t kind = fork();
+        if (kind == 0) {
+            close(rohr[0]);
+            int argc = 1;
+            char name[] = "dachkandelmesser";
+            char* argv[] = {name, nullptr};
+            QApplication app(argc, argv);
+            dkm::ui::Skript_Plattform p;
+            Form1 fenster(p, dkm::ui::Startformular("Regeneig.dat"));
+            fenster.show();
+            QApplication::processEvents();
+            const long kb = rss_kb();
+            if (write(rohr[1], &kb, sizeof kb) != sizeof kb) _exit(1);
+            _exit(0);
+        }
+        close(rohr[1]);
+        long kb = 0;
+        const bool gelesen = read(rohr[0], &kb, sizeof kb) == sizeof kb;
+        const auto t1 = std::chrono::steady_clock::now();
+        close(rohr[0]);
+        int status = 0;
+        waitpid(kind, &status, 0);
+        if (!gelesen) state.SkipWithError("Kindprozess ohne Fenster");
+        speicher_kb = kb;
+        state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    }
+    state.counters["RSS_MB"] = static_cast<double>(speicher_kb) / 1024.0;
+}
+BENCHMARK(Start_bis_Fenster)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15)->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+void Neuberechnung_beim_Verlassen(benchmark::State& state) {
+    static int argc = 1;
+    static char name[] = "bench_fenster";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    dkm::ui::Skript_Plattform p;
+    Form1 fenster(p, dkm::ui::Startformular("Regeneig.dat"));
+    fenster.show();
+    dkm::Formular& f = fenster.formular();
+    f[dkm::T::r5_5] = "300";
+    for (int i = 1; i <= 8; ++i) {
+        f[dkm::Laenge(i)] = std::to_string(4 + i);
+        f[dkm::Breite(i)] = "7";
+    }
+    fenster.anzeigen();
+    QApplication::processEvents();
+    auto* laenge = fenster.findChild<QLineEdit*>(QStringLiteral("Laenge_1"));
+    std::vector<QWidget*> ergebnisboxen;
+    for (dkm::ui::BildBox* b : fenster.findChildren<dkm::ui::BildBox*>()) ergebnisboxen.push_back(b);
+    for (QLineEdit* e : fenster.findChildren<QLineEdit*>())
+        if (e->isReadOnly()) ergebnisboxen.push_back(e);
+    bool lang = false;
+    for (auto _ : state) {
+        // a changed value, so every result box really changes and repaints
+        lang = !lang;
+        f[dkm::T::Laenge_1] = lang ? "11" : "10";
+        QFocusEvent aus(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(laenge, &aus);
+        // the boxes changed ask for an update; the event loop paints them in one pass
+        for (QWidget* w : ergebnisboxen) w->update();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(Neuberechnung_beim_Verlassen)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
