@@ -217,6 +217,10 @@ std::string Muster(double wert, std::string_view m, std::string_view sep) { retu
 
 long long Ganzzahl(double wert) {
     if (!std::isfinite(wert)) return 0;
+    // beyond the range of long long the cast would be undefined
+    constexpr double grenze = 9.0e18;
+    if (wert >= grenze) return static_cast<long long>(grenze);
+    if (wert <= -grenze) return -static_cast<long long>(grenze);
     return static_cast<long long>(std::nearbyint(wert));
 }
 

@@ -63,6 +63,7 @@ TEST(Ganzzahl, HalfToEven) {
     EXPECT_EQ(Ganzzahl(2.5), 2);
     EXPECT_EQ(Ganzzahl(3.5), 4);
     EXPECT_EQ(Ganzzahl(-2.5), -2);
+    EXPECT_EQ(Ganzzahl(1e300), 9000000000000000000LL);  // clamped, never undefined
     EXPECT_EQ(Ganzzahl16(32767.4).value(), 32767);
     EXPECT_FALSE(Ganzzahl16(32767.5).has_value());
     EXPECT_FALSE(Ganzzahl16(1e30).has_value());
