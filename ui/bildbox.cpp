@@ -102,7 +102,10 @@ void BildBox::zeichnung_malen(QPainter& p) const {
         p.drawLine(o + QPointF(st.x1 * s, st.y1 * s), o + QPointF(st.x2 * s, st.y2 * s));
     }
     p.setPen(farbe(bild_.vordergrund));
-    for (const Beschriftung& b : z.texte) p.drawText(o + QPointF(b.x * s, b.y * s), QString::fromStdString(b.text));
+    // a label's position is its top left corner, as the print position of a picture box
+    const double oben = fontMetrics().ascent();
+    for (const Beschriftung& b : z.texte)
+        p.drawText(o + QPointF(b.x * s, b.y * s + oben), QString::fromStdString(b.text));
     p.restore();
 }
 

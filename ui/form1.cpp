@@ -108,6 +108,7 @@ void Form1::verbinden() {
     drucker_knopf_ = knopf("Command19");
     korr_knopf_ = knopf("Command11");
     raster_ = findChild<QWidget*>(QStringLiteral("Frame_Teilstrecken"));
+    massrahmen_ = findChild<QWidget*>(QStringLiteral("Frame7"));
     korr_knopf_->installEventFilter(this);
 
     befehl("Command1", &Form1::Command1);
@@ -230,8 +231,11 @@ void Form1::anzeigen() {
 
 void Form1::panel_platzieren() {
     if (korrektur_->isHidden()) return;
-    const QPoint unten = raster_->mapTo(korrektur_->parentWidget(), raster_->rect().bottomLeft());
-    korrektur_->setGeometry(QRect(unten + QPoint(0, 6), korrektur_->sizeHint()));
+    // over the right part of the dimension inputs, which the correction does not need
+    const QSize groesse = korrektur_->sizeHint();
+    const QPoint rechts_oben = raster_->mapTo(korrektur_->parentWidget(), raster_->rect().topRight());
+    const int oben = massrahmen_->mapTo(korrektur_->parentWidget(), QPoint(0, 0)).y();
+    korrektur_->setGeometry(QRect(QPoint(rechts_oben.x() - groesse.width(), oben), groesse));
     korrektur_->raise();
 }
 

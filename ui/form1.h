@@ -62,7 +62,7 @@ private:
     Tastenfilter* tastenfilter_ = nullptr;
     QToolBar* leiste_ = nullptr;
     QPushButton *hilfe_knopf_ = nullptr, *drucker_knopf_ = nullptr, *korr_knopf_ = nullptr;
-    QWidget* raster_ = nullptr;
+    QWidget *raster_ = nullptr, *massrahmen_ = nullptr;
 
     // form1_aufbau.cpp
     void aufbauen();

@@ -120,8 +120,8 @@ void Form1::aufbauen() {
     auto* inhalt = new QWidget;
     inhalt->setObjectName(QStringLiteral("Form1_Inhalt"));
     auto* spalten = new QHBoxLayout(inhalt);
-    spalten->setContentsMargins(6, 6, 6, 6);
-    spalten->setSpacing(6);
+    spalten->setContentsMargins(4, 4, 4, 4);
+    spalten->setSpacing(4);
     spalten->addWidget(linke_spalte(), 0, Qt::AlignTop);
     spalten->addWidget(mittlere_spalte(), 0, Qt::AlignTop);
     spalten->addWidget(rechte_spalte(), 0, Qt::AlignTop);
@@ -143,15 +143,6 @@ QWidget* Form1::linke_spalte() {
     auto* w = new QWidget;
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
-
-    auto* datei = new QHBoxLayout;
-    datei->addWidget(label(QStringLiteral("Label4"), QStringLiteral("bearbeitete Datei:")));
-    QLineEdit* text24 = feld(QStringLiteral("Text24"), 24);
-    text24->setMaximumWidth(QWIDGETSIZE_MAX);
-    text24->setReadOnly(true);
-    text24->setFocusPolicy(Qt::ClickFocus);
-    datei->addWidget(text24, 1);
-    v->addLayout(datei);
 
     // "Vorgaben" and "Projektdaten" share one place; exactly one is shown.
     auto* platz = new QGridLayout;
@@ -235,21 +226,21 @@ QWidget* Form1::linke_spalte() {
     winkel->addWidget(feld(QStringLiteral("Text3"), 4));
     winkel->addWidget(feld(QStringLiteral("Text4"), 4));
     gz->addLayout(winkel, 5, 1, 1, 2);
-    gz->addWidget(label(QStringLiteral("Label33"), QStringLiteral("Notüberlauf über:")), 6, 0, 1, 3);
+    gz->addWidget(label(QStringLiteral("Label33"), QStringLiteral("Notüberlauf über:")), 6, 0);
+    gz->addWidget(label(QStringLiteral("Label_Text30"), QStringLiteral("Anzahl:")), 6, 1);
     QRadioButton* o3 = option(QStringLiteral("Option3"), QStringLiteral("zwei Stirnseiten "));
     QRadioButton* o4 = option(QStringLiteral("Option4"), QStringLiteral("eine Stirnseite"));
     QRadioButton* o5 = option(QStringLiteral("Option5"), QStringLiteral("Längsseite/Gullies"));
-    gz->addWidget(o3, 7, 0, 1, 3);
-    gz->addWidget(o4, 8, 0, 1, 3);
-    gz->addWidget(o5, 9, 0, 1, 3);
+    gz->addWidget(o3, 7, 0);
+    gz->addWidget(o4, 7, 1, 1, 2);
+    gz->addWidget(o5, 8, 0);
     gruppe({o3, o4, o5}, this);
-    gz->addWidget(label(QStringLiteral("Label_Text30"), QStringLiteral("Anzahl Notüberläufe:")), 10, 0);
-    gz->addWidget(feld(QStringLiteral("Text30"), 4), 10, 1);
-    gz->addWidget(schaltflaeche(QStringLiteral("Command11"), QStringLiteral("Korr.")), 10, 2);
-    gz->addWidget(label(QStringLiteral("Label21"), QStringLiteral("Berechnung Notüberlauf")), 11, 0, 1, 3);
+    gz->addWidget(feld(QStringLiteral("Text30"), 4), 8, 1);
+    gz->addWidget(schaltflaeche(QStringLiteral("Command11"), QStringLiteral("Korr.")), 8, 2);
+    gz->addWidget(label(QStringLiteral("Label21"), QStringLiteral("Berechnung Notüberlauf")), 9, 0, 1, 3);
     QComboBox* diff = liste(QStringLiteral("Combo_Diff_Notueberl"), false);
     for (auto e : Notueberlauf_Regen_Liste) diff->addItem(n(e));
-    gz->addWidget(diff, 12, 0, 1, 3);
+    gz->addWidget(diff, 10, 0, 1, 3);
     v->addWidget(zus);
 
     QGroupBox* f5 = rahmen(QStringLiteral("Frame5"), QStringLiteral("Druckereinstellung"));
@@ -272,7 +263,7 @@ QWidget* Form1::linke_spalte() {
     hilfe->setFocusPolicy(Qt::NoFocus);
     v->addWidget(hilfe);
     v->addStretch(1);
-    w->setMaximumWidth(320);
+    w->setMaximumWidth(314);
     return w;
 }
 
@@ -298,6 +289,15 @@ QWidget* Form1::mittlere_spalte() {
     auto* w = new QWidget;
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
+
+    auto* datei = new QHBoxLayout;
+    datei->addWidget(label(QStringLiteral("Label4"), QStringLiteral("bearbeitete Datei:")));
+    QLineEdit* text24 = feld(QStringLiteral("Text24"), 24);
+    text24->setMaximumWidth(QWIDGETSIZE_MAX);
+    text24->setReadOnly(true);
+    text24->setFocusPolicy(Qt::ClickFocus);
+    datei->addWidget(text24, 1);
+    v->addLayout(datei);
 
     QGroupBox* mass = rahmen(QStringLiteral("Frame7"), QStringLiteral("Maßeingabe"));
     auto* gm = new QGridLayout(mass);
@@ -417,16 +417,16 @@ QWidget* Form1::rechte_spalte() {
 
     QGroupBox* innen = rahmen(QStringLiteral("Rinnen_innenliegend"), QStringLiteral("Rinne (innenliegend)"));
     auto* gi = new QGridLayout(innen);
-    gi->addWidget(new BildBox(QStringLiteral("Picture27"), 7, 21), 0, 0);
-    gi->addWidget(new BildBox(QStringLiteral("Picture26"), 7, 21), 0, 1);
-    gi->addWidget(new BildBox(QStringLiteral("Picture25"), 7, 21), 1, 0);
-    gi->addWidget(new BildBox(QStringLiteral("Picture28"), 7, 21), 1, 1);
-    gi->addWidget(label(QStringLiteral("Label81"), QStringLiteral("Zuschnitt: letzte Zeile")), 2, 0, 1, 2);
+    gi->addWidget(new BildBox(QStringLiteral("Picture27"), 7, 22), 0, 0);
+    gi->addWidget(new BildBox(QStringLiteral("Picture26"), 7, 22), 0, 1);
+    gi->addWidget(new BildBox(QStringLiteral("Picture25"), 7, 22), 1, 0);
+    gi->addWidget(new BildBox(QStringLiteral("Picture28"), 7, 22), 1, 1);
+    gi->addWidget(label(QStringLiteral("Label81"), QStringLiteral("Zuschnitt: jeweils die letzte Zeile")), 2, 0, 1, 2);
     v->addWidget(innen);
 
     QGroupBox* f4 = rahmen(QStringLiteral("Frame4"), QStringLiteral("Abfluss-Rohr (Rinne innenliegend)"));
     auto* g4 = new QGridLayout(f4);
-    for (int k = 0; k < 4; ++k) g4->addWidget(new BildBox(ts("Picture", 29 + k), 7, 21), k / 2, k % 2);
+    for (int k = 0; k < 4; ++k) g4->addWidget(new BildBox(ts("Picture", 29 + k), 7, 22), k / 2, k % 2);
     g4->addWidget(new BildBox(QStringLiteral("Picture34"), 7, 24), 2, 0, 1, 2);
     g4->addWidget(new BildBox(QStringLiteral("Picture35"), 7, 24), 3, 0, 1, 2);
     g4->addWidget(label(QStringLiteral("Label6"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 4, 0, 1, 2);

@@ -47,7 +47,7 @@ Bild panel_text() {
 }
 
 // Line positions of the controls within the printed text.
-constexpr double Zeile_Felder = 6, Zeile_oben = 7.2, Zeile_unten = 10.4;
+constexpr double Zeile_Felder = 6, Zeile_oben = 7.1, Zeile_unten = 10.2;
 constexpr int Spalte_Breite = 20, Spalten = 40;
 
 }  // namespace
@@ -68,9 +68,9 @@ void Korrektur_Panel::anordnen() {
     const int feldbreite = zw * (Spalte_Breite - 2);
     hoehe_->setGeometry(x0, y0 + static_cast<int>(Zeile_Felder * lh), feldbreite, lh + 6);
     breite_->setGeometry(x0 + zw * Spalte_Breite, y0 + static_cast<int>(Zeile_Felder * lh), feldbreite, lh + 6);
-    const int kb = zw * (Spalte_Breite - 2), kh = lh + 10;
-    groesser_->setGeometry(x0, y0 + static_cast<int>(Zeile_oben * lh) + 6, kb, kh);
-    kleiner_->setGeometry(x0 + zw * Spalte_Breite, y0 + static_cast<int>(Zeile_oben * lh) + 6, kb, kh);
+    const int kb = zw * (Spalte_Breite - 2), kh = lh + 8;
+    groesser_->setGeometry(x0, y0 + static_cast<int>(Zeile_oben * lh) + 4, kb, kh);
+    kleiner_->setGeometry(x0 + zw * Spalte_Breite, y0 + static_cast<int>(Zeile_oben * lh) + 4, kb, kh);
     uebernehmen_->setGeometry(x0, y0 + static_cast<int>(Zeile_unten * lh), kb, kh);
     null_->setGeometry(x0 + zw * Spalte_Breite, y0 + static_cast<int>(Zeile_unten * lh), kb, kh);
 }
