@@ -1,4 +1,4 @@
-// Key filter of the numeric boxes: only digits, the point and Backspace
+// Key filter of the numeric boxes: only digits, one point and Backspace
 // reach them; a comma becomes the point; Enter recalculates and tells the
 // user to leave a box with TAB.
 #pragma once
@@ -29,6 +29,9 @@ private:
 inline constexpr const char* Eingabefehler_Titel = "Eingabefehler";
 inline constexpr const char* Nur_Zahlen_Text =
     "Dieses Feld nimmt nur Zahlen an (eventuell ist ´caps lock´ eingestellt).";
+// A second point would make the rest of the number silently ignored.
+inline constexpr const char* Zweiter_Punkt_Text =
+    "Eine Zahl hat nur einen Dezimalpunkt. Der zweite Punkt wird nicht übernommen.";
 inline constexpr const char* Enter_Text =
     "Beenden Sie die Eingabe mit ´TAB´ (nicht mit ´RETURN´) oder klicken Sie mit der Maus in das nächste "
     "Eingabefeld.";
