@@ -11,10 +11,6 @@
 
 #include "calc/engine.h"
 #include "calc/handler.h"
-#include "calc/hoehenkorrektur.h"
-#include "calc/traufe.h"
-#include "files/einstellungen.h"
-#include "model/zahlen.h"
 #include "ui/bildbox.h"
 #include "ui/korrektur.h"
 #include "ui/tastenfilter.h"
@@ -63,7 +59,13 @@ Form1::Form1(Plattform& p, const Formular& f, QWidget* eltern) : QMainWindow(elt
     resize(1360, 740);
 }
 
-Form1::~Form1() { p_.vor_dialog = nullptr; }
+Form1::~Form1() {
+    p_.vor_dialog = nullptr;
+    // the boxes are destroyed after this object and must not call back into it
+    for (QWidget* w : text_)
+        if (w) w->removeEventFilter(this);
+    korr_knopf_->removeEventFilter(this);
+}
 
 QPushButton* Form1::knopf(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
 
@@ -143,10 +145,11 @@ void Form1::verbinden() {
 }
 
 void Form1::handler(const std::function<void()>& fn) {
+    // focus moved by the handler or by showing its result is no leaving of a box
     ++beschaeftigt_;
     fn();
-    --beschaeftigt_;
     anzeigen();
+    --beschaeftigt_;
 }
 
 void Form1::eingabe_geaendert(T t, const QString& text) { f_[t] = text.toStdString(); }
@@ -248,142 +251,6 @@ void Form1::panel_zustand_zeigen() {
                                                             : QStringLiteral("Hilfe ausschalten"));
     drucker_knopf_->setText(f_.Status_Druckjustage == sichtbar ? QStringLiteral("Drucker justieren ´aus´")
                                                                : QStringLiteral("Drucker justieren ´ein´"));
-}
-
-// Commands.
-
-void Form1::Command1() { handler([this] { Command1_Click(f_, p_); }); }
-void Form1::Command7() { handler([this] { Command7_Click(f_, p_); }); }
-void Form1::Command9() { handler([this] { Command9_Click(f_, p_); }); }
-void Form1::Command12() { handler([this] { Command12_Click(f_, p_); }); }
-void Form1::Command13() { handler([this] { Command13_Click(f_, p_); }); }
-void Form1::Command14() { handler([this] { Command14_Click(f_); }); }
-void Form1::Command15() { handler([this] { Command15_Click(f_); }); }
-void Form1::Command18() { handler([this] { Command18_Click(f_, p_); }); }
-void Form1::Command23() { handler([this] { Command23_Click(f_); }); }
-void Form1::Command11() { handler([this] { Korrektur_oeffnen(f_, p_); }); }
-void Form1::Command29() { handler([this] { Modus_beenden(f_, p_); }); }
-
-void Form1::Command28() {
-    handler([this] {
-        if (f_.Status_Korrektur == aktiv) Hoehe_groesser(f_, p_);
-    });
-}
-
-void Form1::Command30() {
-    handler([this] {
-        if (f_.Status_Korrektur == aktiv) Hoehe_kleiner(f_, p_);
-    });
-}
-
-void Form1::Command31() {
-    handler([this] {
-        if (f_.Status_Korrektur == aktiv) Korrektur_uebernehmen(f_, p_);
-    });
-}
-
-void Form1::Command22() {
-    handler([this] {
-        // places the file does not give keep what the boxes show
-        Eigene_Orte orte = Eigene_Orte_aus_Formular(f_);
-        Eigene_Orte_lesen(orte_datei_, orte);
-        Command22_Click(f_, &orte);
-    });
-}
-
-void Form1::uebernehmen(int zeile) {
-    handler([&] {
-        Uebernehmen_Click(f_, p_, zeile, [this](const Eigene_Orte& orte) {
-            if (auto fehler = Eigene_Orte_schreiben(orte_datei_, orte))
-                p_.meldung("Eigene Werte speichern", *fehler);
-        });
-    });
-}
-
-void Form1::noch_nicht(const char* titel) {
-    p_.meldung(titel, "Diese Funktion ist in dieser Programmversion noch nicht enthalten.");
-}
-
-void Form1::Command3() {
-    handler([this] {
-        if (f_.Status_Korrektur == aktiv) {
-            p_.meldung("Konflikt Druckvorschau mit Korrektur Rinnenhöhe",
-                       "Vor dem Aufruf der Druckvorschau muss im Fenster zur Korrektur der Rinnenhöhe der Wert "
-                       "übernommen oder auf Null gesetzt werden.");
-            return;
-        }
-        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit der Druckvorschau",
-                                "Während der ´Leitfaden´ aktiv ist, ist die Druckvorschau nicht möglich. Soll der "
-                                "´Leitfaden´ beendet werden?"))
-            return;
-        noch_nicht("Druckansicht");
-    });
-}
-
-void Form1::Formular_Print() {
-    handler([this] {
-        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit der Druckausgabe",
-                                "Während der ´Leitfaden´ aktiv ist, ist die Druckausgabe nicht möglich. Soll der "
-                                "´Leitfaden´ beendet werden?"))
-            return;
-        noch_nicht("Projekt drucken");
-    });
-}
-
-void Form1::Command27() {
-    handler([this] {
-        if (f_.Status_Korrektur == aktiv) {
-            p_.meldung("Konflikt Leitfaden mit Korrektur Rinnenhöhe",
-                       "Vor dem Aufruf des Leitfadens muss im Fenster zur Korrektur der Rinnenhöhe der Wert "
-                       "übernommen oder auf Null gesetzt werden.");
-            return;
-        }
-        noch_nicht("Leitfaden");
-    });
-}
-
-void Form1::Command17() {
-    handler([this] {
-        if (f_.Status_Hilfe == nicht_sichtbar) {
-            f_.Status_Hilfe = sichtbar;
-        } else {
-            f_.Status_Hilfe = nicht_sichtbar;
-            f_[V::Hilfe_Text] = false;
-        }
-    });
-}
-
-void Form1::Command19() {
-    handler([this] {
-        if (f_.Status_Druckjustage == sichtbar) {
-            Command21();
-            return;
-        }
-        Druckwerte w;
-        Druckwerte_lesen(std::string(Druckwrt_Dateiname), w);
-        f_[T::Text6] = Zahlentext(w.Schriftgroesse);
-        f_[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
-        f_[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
-        f_[V::Frame5] = true;
-        f_.Status_Druckjustage = sichtbar;
-    });
-}
-
-void Form1::Command20() {
-    handler([this] {
-        if (!f_[V::Frame5]) return;
-        const Druckwerte w{Einzelwert(f_[T::Text6]), Einzelwert(f_[T::Text7]), Einzelwert(f_[T::Text8])};
-        if (auto fehler = Druckwerte_schreiben(std::string(Druckwrt_Dateiname), w))
-            p_.meldung("Drucker justieren", *fehler);
-        f_[V::Frame5] = false;
-        f_.Status_Druckjustage = nicht_sichtbar;
-    });
-}
-
-void Form1::Command21() {
-    f_[V::Frame5] = false;
-    f_.Status_Druckjustage = nicht_sichtbar;
-    anzeigen();
 }
 
 void Form1::Command10() {
