@@ -14,10 +14,10 @@ int main(int argc, char** argv) {
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qt_texte);
 
-    const std::string orte_datei(dkm::Regeneig_Dateiname);
+    const std::filesystem::path ordner = ".";
     dkm::ui::Qt_Plattform plattform;
-    dkm::ui::Form1 fenster(plattform, dkm::ui::Startformular(orte_datei));
-    fenster.setze_eigene_orte_datei(orte_datei);
+    dkm::ui::Form1 fenster(plattform, dkm::ui::Startformular(ordner / dkm::Regeneig_Dateiname));
+    fenster.setze_einstellungsordner(ordner);
     plattform.setze_eltern(&fenster);
     fenster.show();
     return QApplication::exec();

@@ -275,7 +275,7 @@ void Werte_zuruecksetzen(Formular& f, Dialoge& d) {
     }
     f[T::Text1].clear();
     setzen_wie_klick(f, d, S::Option1);
-    f[L::Combo_Schutzfaktor].text = Schutzfaktoren[0].text;
+    f[L::Combo_Schutzfaktor] = {std::string(Schutzfaktoren[0].text), 0};
     f[T::Text5].clear();
     f[T::Text2] = "200";
     f[T::Text3].clear();

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -38,8 +39,8 @@ public:
     // Commands of the frame window's button row forward to these buttons.
     QPushButton* knopf(const char* name) const;
 
-    // Where the own rainfall places are kept (Regeneig.dat).
-    void setze_eigene_orte_datei(std::string pfad) { orte_datei_ = std::move(pfad); }
+    // The folder of the settings files (own rainfall places, printer adjustment).
+    void setze_einstellungsordner(std::filesystem::path ordner) { einstellungen_ = std::move(ordner); }
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
@@ -48,7 +49,7 @@ protected:
 private:
     Plattform& p_;
     Formular f_;
-    std::string orte_datei_ = "Regeneig.dat";
+    std::filesystem::path einstellungen_ = ".";
     int beschaeftigt_ = 0;
     bool beenden_bestaetigt_ = false;
 

@@ -45,7 +45,7 @@ void Form1::Command22() {
     handler([this] {
         // places the file does not give keep what the boxes show
         Eigene_Orte orte = Eigene_Orte_aus_Formular(f_);
-        Eigene_Orte_lesen(orte_datei_, orte);
+        Eigene_Orte_lesen(einstellungen_ / Regeneig_Dateiname, orte);
         Command22_Click(f_, &orte);
     });
 }
@@ -53,7 +53,7 @@ void Form1::Command22() {
 void Form1::uebernehmen(int zeile) {
     handler([&] {
         Uebernehmen_Click(f_, p_, zeile, [this](const Eigene_Orte& orte) {
-            if (auto fehler = Eigene_Orte_schreiben(orte_datei_, orte))
+            if (auto fehler = Eigene_Orte_schreiben(einstellungen_ / Regeneig_Dateiname, orte))
                 p_.meldung("Eigene Werte speichern", *fehler);
         });
     });
@@ -119,7 +119,7 @@ void Form1::Command19() {
             return;
         }
         Druckwerte w;
-        Druckwerte_lesen(std::string(Druckwrt_Dateiname), w);
+        Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w);
         f_[T::Text6] = Zahlentext(w.Schriftgroesse);
         f_[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
         f_[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
@@ -132,7 +132,7 @@ void Form1::Command20() {
     handler([this] {
         if (!f_[V::Frame5]) return;
         const Druckwerte w{Einzelwert(f_[T::Text6]), Einzelwert(f_[T::Text7]), Einzelwert(f_[T::Text8])};
-        if (auto fehler = Druckwerte_schreiben(std::string(Druckwrt_Dateiname), w))
+        if (auto fehler = Druckwerte_schreiben(einstellungen_ / Druckwrt_Dateiname, w))
             p_.meldung("Drucker justieren", *fehler);
         f_[V::Frame5] = false;
         f_.Status_Druckjustage = nicht_sichtbar;

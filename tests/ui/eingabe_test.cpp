@@ -95,6 +95,13 @@ TEST_F(Tastenfilter_Test, UnsinnigeEingabenLassenDieErgebnisseStehen) {
     EXPECT_EQ(fenster->width(), breite);
 }
 
+TEST_F(Tastenfilter_Test, TabFolgtDerEingabeReihenfolge) {
+    const char* reihe[] = {"Laenge_1", "Breite_1", "Zusatz_Flaeche_1", "Laenge_2", "Breite_2"};
+    for (size_t i = 0; i + 1 < std::size(reihe); ++i)
+        EXPECT_EQ(w(reihe[i])->nextInFocusChain()->objectName().toStdString(), reihe[i + 1]);
+    EXPECT_EQ(w("Zusatz_Flaeche_8")->nextInFocusChain()->objectName().toStdString(), "Check1");
+}
+
 using Verlassen_Test = Fenster;
 
 TEST_F(Verlassen_Test, UnvollstaendigeTeilstreckeMeldetSichJeNachFeld) {

@@ -28,7 +28,7 @@ protected:
         std::filesystem::remove_all(ordner);
         std::filesystem::create_directories(ordner);
         fenster = std::make_unique<Form1>(p, Startformular(ordner / "Regeneig.dat"));
-        fenster->setze_eigene_orte_datei((ordner / "Regeneig.dat").string());
+        fenster->setze_einstellungsordner(ordner);
         fenster->show();
     }
     void TearDown() override {
