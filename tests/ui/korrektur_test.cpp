@@ -27,6 +27,7 @@ TEST_F(Korrektur_Test, PanelOeffnetGelbMitSeinenKnoepfen) {
     QWidget* panel = w("Druckvorsch");
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->palette().color(QPalette::Base), QColor(255, 255, 128));
+    EXPECT_TRUE(panel->parentWidget()->rect().contains(panel->geometry())) << "the whole panel can be reached";
     EXPECT_EQ(w<QPushButton>("Command28")->text().toStdString(), "Höhe größer");
     EXPECT_EQ(w<QPushButton>("Command30")->text().toStdString(), "Höhe kleiner");
     EXPECT_EQ(w<QPushButton>("Command31")->text().toStdString(), "übernehmen");
