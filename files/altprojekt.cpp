@@ -1,10 +1,101 @@
 #include "files/altprojekt.h"
 
+#include "model/tabellen.h"
+#include "model/zahlen.h"
+
 namespace dkm {
 
-// Not read yet: such a file is refused like a damaged one.
-std::optional<Projektdaten> Altprojekt_lesen(Zeilenleser&, const std::string&, const Formular&, Dialoge&) {
-    return std::nullopt;
+namespace {
+
+const std::string Hinweis_Anfang = " Übernommen werden vom Projekt:" + std::string(69, ' ') +
+                                   "Name, Straße, PLZ/Ort, Tel/Fax und Bemerkungen." + std::string(35, ' ') +
+                                   "Nicht übernommen werden die Angaben zur Baustelle (Ort, Straße, Anfahrt, "
+                                   "Material, Besonderheiten). Das sind hier:" +
+                                   std::string(40, ' ');
+
+// By text, not by index: the old files hold no index, and index 0 would turn
+// every gravel or green roof into C = 1.
+int Abflussbeiwert_Index(std::string_view text) {
+    for (size_t i = 0; i < Abflussbeiwerte.size(); ++i)
+        if (ohne_endblanks(Abflussbeiwerte[i].text) == ohne_endblanks(text)) return static_cast<int>(i);
+    return 0;
+}
+
+void Baustellenhinweis_zeigen(Formular& f, Dialoge& d, const std::array<std::string, 5>& baustelle) {
+    f.Hilfe_Text = Baustellenhinweis(baustelle);
+    f[V::Hilfe_Text] = true;
+    d.meldung(std::string(Baustelle_Titel), std::string(Baustelle_Text));
+    f[V::Hilfe_Text] = false;
+}
+
+}  // namespace
+
+std::string Baustellenhinweis(std::array<std::string, 5> baustelle) {
+    std::string hinweis = Hinweis_Anfang;
+    for (size_t i = 0; i < baustelle.size(); ++i) {
+        if (i > 0) hinweis += i + 1 == baustelle.size() ? "  //   " : "  //  ";
+        hinweis += baustelle[i].empty() ? "leer" : baustelle[i];
+    }
+    return hinweis;
+}
+
+std::optional<Projektdaten> Altprojekt_lesen(Zeilenleser& z, const std::string& erste_zeile, Formular& f,
+                                             Dialoge& d) {
+    d.meldung(std::string(Altprojekt_Titel), std::string(Altprojekt_Text));
+
+    Projektdaten p;
+    // what the old layout lacks stays as the window shows it; a box beyond
+    // the float range (which no file could give back) reads 0
+    (void)Projektdaten_sammeln(f, p);
+    Feldleser l{z};
+
+    p.Bauherr = erste_zeile;
+    for (std::string* t : {&p.strasse, &p.PLZ_Ort, &p.Telef, &p.Fax}) l.zeile(*t);
+    std::array<std::string, 5> baustelle;
+    for (std::string& t : baustelle) l.zeile(t);
+    l.zeile(p.Bemerkungen);
+    if (!l.ok) return std::nullopt;
+    for (const std::string& t : baustelle) {
+        if (t.empty()) continue;
+        Baustellenhinweis_zeigen(f, d, baustelle);
+        break;
+    }
+
+    l.text(p.Combo_Wahl_Regensp);
+    l.zahl(p.r5_5);
+    l.zahl(p.r5_100);
+    l.text(p.Combo_Abfl_beiwert);
+    std::string dachneigung, regenwinkel;
+    l.zeile(dachneigung);
+    l.zeile(regenwinkel);
+    if (!l.ok) return std::nullopt;
+    if (Zahl_lesen(dachneigung) != 0 && Zahl_lesen(regenwinkel) != 0)
+        d.meldung(std::string(Wind_Titel), std::string(Wind_Text));
+
+    l.zahlen(p.Laenge);
+    l.zahlen(p.Breite);
+    l.zahlen(p.Zusatz_Flaeche);
+    l.zahl(p.Verhaeltnis_HB);
+    l.text(p.Rinnenart);
+    l.text(p.Combo_Schutzfaktor);
+    l.zahl(p.Hindernis_Rinne);
+    l.wert();  // the old lower width, replaced by 300 in every case
+    if (!l.ok) return std::nullopt;
+    if (p.Rinnenart == "innenliegend") d.meldung(std::string(Innenrinne_Titel), std::string(Innenrinne_Text));
+    p.Rinnenbreite_unten = 300;
+
+    l.zahl(p.Winkel_links);
+    l.zahl(p.Winkel_rechts);
+    l.text(p.Notueberlauf_Art);
+    l.schalter(p.Check_Schutzkorb);
+    l.wert();
+    l.zahlen(p.Winkelfaktor);
+    if (!l.ok) return std::nullopt;
+
+    p.Eingabe_Art = "einzel";
+    p.Index_Diff_Notueberl = 0;
+    p.Index_Abfl_beiwert = Abflussbeiwert_Index(p.Combo_Abfl_beiwert);
+    return p;
 }
 
 }  // namespace dkm

@@ -40,7 +40,8 @@ int Ort_Index(std::string_view text) {
     return -1;
 }
 
-std::optional<Projektdaten> Lesen(const std::optional<std::string>& inhalt, const Formular& f, Dialoge& d) {
+// The legacy import shows its boxes and its note while it reads, so it gets the window.
+std::optional<Projektdaten> Lesen(const std::optional<std::string>& inhalt, Formular& f, Dialoge& d) {
     if (!inhalt || inhalt->size() > Projektdatei_Hoechstgroesse) return std::nullopt;
     Zeilenleser z(*inhalt);
     const auto kopf = z.zeile();

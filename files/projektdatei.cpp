@@ -10,54 +10,6 @@ namespace dkm {
 
 namespace {
 
-// Reads into `ziel` and reports success, so that the reading below stays a list.
-struct Leser {
-    Zeilenleser& z;
-    bool ok = true;
-
-    void zeile(std::string& ziel) { nimm(z.zeile(), ziel); }
-    void text(std::string& ziel) { nimm(z.text(), ziel); }
-    void zahl(double& ziel) { nimm(z.zahl(), ziel); }
-    void zahl(float& ziel) {
-        double w = 0;
-        zahl(w);
-        ziel = static_cast<float>(w);
-    }
-    void zahlen(std::array<float, 8>& ziel) {
-        for (float& w : ziel) zahl(w);
-    }
-    void ganzzahl(int16_t& ziel) { nimm(z.ganzzahl(), ziel); }
-    // A value that may be a number or a text; only the field is kept.
-    std::string_view wert() {
-        const auto f = ok ? z.feld() : std::nullopt;
-        if (!f) ok = false;
-        return f.value_or(std::string_view{});
-    }
-    // A number equal to 1 checks; any other number or text clears.
-    void schalter(bool& ziel) {
-        const std::string_view f = wert();
-        const bool zahl = Ist_Dezimalzahl(f);
-        if (zahl && !Feldzahl(f)) ok = false;
-        ziel = zahl && Feldzahl(f) == 1.0;
-    }
-    // List index: "leer" and empty count 0, a number outside the list selects nothing.
-    void index(int& ziel) {
-        const std::string_view f = wert();
-        if (!ok || f.empty() || f == "leer") return void(ziel = 0);
-        const auto w = Feldzahl(f);
-        if (!w) return void(ok = false);
-        // far outside any list; checked before the conversion, which could not hold it
-        ziel = (*w > -1 && *w < 1000) ? static_cast<int>(Ganzzahl(*w)) : -1;
-    }
-
-    template <typename W, typename Z>
-    void nimm(std::optional<W>&& w, Z& ziel) {
-        if (!ok) return;
-        if (w) ziel = std::move(*w);
-        else ok = false;
-    }
-};
-
 // Bemerkungen may hold a line break; in the file it would shift every later line.
 std::string eine_zeile(std::string_view utf8) {
     std::string t;
@@ -83,7 +35,7 @@ bool Ist_Projektkopf(std::string_view zeile) { return zeile == Projektkopf || ze
 
 std::optional<Projektdaten> Projektzeilen_lesen(Zeilenleser& z) {
     Projektdaten p;
-    Leser l{z};
+    Feldleser l{z};
     for (std::string* t : {&p.Bauherr, &p.strasse, &p.PLZ_Ort, &p.Telef, &p.Fax, &p.Bemerkungen}) l.zeile(*t);
     l.text(p.Combo_Wahl_Regensp);
     l.zahl(p.r5_5);

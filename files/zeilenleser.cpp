@@ -88,4 +88,36 @@ std::optional<int16_t> Zeilenleser::ganzzahl() {
     return Ganzzahl16(*w);
 }
 
+void Feldleser::zahl(float& ziel) {
+    double w = 0;
+    zahl(w);
+    ziel = static_cast<float>(w);
+}
+
+void Feldleser::zahlen(std::array<float, 8>& ziel) {
+    for (float& w : ziel) zahl(w);
+}
+
+std::string_view Feldleser::wert() {
+    const auto f = ok ? z.feld() : std::nullopt;
+    if (!f) ok = false;
+    return f.value_or(std::string_view{});
+}
+
+void Feldleser::schalter(bool& ziel) {
+    const std::string_view f = wert();
+    const bool zahl = Ist_Dezimalzahl(f);
+    if (zahl && !Feldzahl(f)) ok = false;
+    ziel = zahl && Feldzahl(f) == 1.0;
+}
+
+void Feldleser::index(int& ziel) {
+    const std::string_view f = wert();
+    if (!ok || f.empty() || f == "leer") return void(ziel = 0);
+    const auto w = Feldzahl(f);
+    if (!w) return void(ok = false);
+    // far outside any list; checked before the conversion, which could not hold it
+    ziel = (*w > -1 && *w < 1000) ? static_cast<int>(Ganzzahl(*w)) : -1;
+}
+
 }  // namespace dkm

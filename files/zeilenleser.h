@@ -3,6 +3,7 @@
 // nullopt on an error; the caller then drops the whole record.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -44,5 +45,32 @@ private:
 
 // Value of a field that must be a number (see Zeilenleser::zahl).
 std::optional<double> Feldzahl(std::string_view feld);
+
+// Reads into `ziel` and remembers the first failure, so that a file layout
+// reads as a plain list; after a failure nothing more is read.
+struct Feldleser {
+    Zeilenleser& z;
+    bool ok = true;
+
+    void zeile(std::string& ziel) { nimm(z.zeile(), ziel); }
+    void text(std::string& ziel) { nimm(z.text(), ziel); }
+    void zahl(double& ziel) { nimm(z.zahl(), ziel); }
+    void zahl(float& ziel);
+    void zahlen(std::array<float, 8>& ziel);
+    void ganzzahl(int16_t& ziel) { nimm(z.ganzzahl(), ziel); }
+    // A value that may be a number or a text; only the field is kept.
+    std::string_view wert();
+    // A number equal to 1 checks; any other number or text clears.
+    void schalter(bool& ziel);
+    // List index: "leer" and empty count 0, a number outside the list selects nothing.
+    void index(int& ziel);
+
+    template <typename W, typename Z>
+    void nimm(std::optional<W>&& w, Z& ziel) {
+        if (!ok) return;
+        if (w) ziel = std::move(*w);
+        else ok = false;
+    }
+};
 
 }  // namespace dkm

@@ -162,9 +162,10 @@ TEST(Projekt_laden, DamagedFileEndsInDateiKontrolleWithInputsUnchanged) {
         Gleiche_Eingaben(f, vorher);
         EXPECT_EQ(f[T::Text24], "alt.Dkm");
         EXPECT_EQ(f.Ladevorgang, nein);
-        ASSERT_EQ(dk.boxen.size(), 1u);
-        EXPECT_EQ(dk.boxen[0].titel, "Datei-Kontrolle");
-        EXPECT_EQ(dk.boxen[0].text,
+        // without a header the legacy import's first box comes before
+        ASSERT_EQ(dk.boxen.size(), inhalt.starts_with("\x7F") ? 2u : 1u);
+        EXPECT_EQ(dk.boxen.back().titel, "Datei-Kontrolle");
+        EXPECT_EQ(dk.boxen.back().text,
                   "Die ausgewählte Datei ist keine Datei mit Daten für die Dachkandelmesser; eventuell ist sie "
                   "beschädigt.");
     }
