@@ -6,6 +6,7 @@
 
 #include "files/dateizugriff.h"
 #include "files/einstellungen.h"
+#include "files/einstellungsordner.h"
 #include "files/laden.h"
 #include "model/startzustand.h"
 
@@ -173,6 +174,10 @@ std::string Dump(const Formular& f, const std::vector<Meldung>& meldungen) {
         Json_Text(aus, meldungen[i].titel);
         aus += ", \"text\": ";
         Json_Text(aus, meldungen[i].text);
+        if (!meldungen[i].hilfe.empty()) {
+            aus += ", \"hilfe\": ";
+            Json_Text(aus, meldungen[i].hilfe);
+        }
         aus += '}';
     }
     aus += meldungen.empty() ? "]\n}\n" : "\n  ]\n}\n";
@@ -185,13 +190,18 @@ constexpr std::string_view Hilfe =
     "Aufruf: dkm-rechner DATEI\n"
     "        dkm-rechner --help\n"
     "\n"
-    "Lädt die Projektdatei DATEI (*.Dkm) so, wie das Fenster ein vorhandenes Projekt aufruft,\n"
-    "rechnet neu und gibt Eingaben, Ergebnisse, sichtbare und aktive Felder und alle Meldungen\n"
-    "als JSON-Objekt (UTF-8) aus. Fragen werden mit ´Ja´ beantwortet.\n"
+    "Lädt die Projektdatei DATEI (*.Dkm, auch ältere *.Dkl) so, wie das Fenster ein vorhandenes\n"
+    "Projekt aufruft, rechnet neu und gibt Eingaben, Ergebnisse, sichtbare und aktive Felder und\n"
+    "alle Meldungen als JSON-Objekt (UTF-8) aus. Fragen werden mit ´Ja´ beantwortet.\n"
     "\n"
-    "Eigene Regenspenden kommen aus Regeneig.dat im Arbeitsordner, wenn die Datei vorhanden ist.\n"
+    "Eigene Regenspenden kommen aus Regeneig.dat im Einstellungsordner des Programms\n"
+    "($XDG_CONFIG_HOME/Dachkandelmesser, sonst ~/.config/Dachkandelmesser), wenn die Datei\n"
+    "vorhanden ist. Fehlt sie dort, liegt aber im Arbeitsordner, wird sie einmalig dorthin übernommen.\n"
     "Das Dezimaltrennzeichen der Ergebnisse folgt LC_ALL, LC_NUMERIC oder LANG\n"
     "(de_DE: Komma, sonst Punkt).\n"
+    "\n"
+    "Zeigt eine Meldung neben sich das Hilfefeld (Hinweis beim Einlesen älterer Projekte, *.Dkl),\n"
+    "steht dessen Text bei dieser Meldung unter \"hilfe\".\n"
     "\n"
     "Rückgabewert: 0 Projekt geladen, 1 Datei-Kontrolle (die Ausgabe folgt trotzdem),\n"
     "              2 falscher Aufruf oder Datei nicht lesbar.\n";
@@ -199,7 +209,7 @@ constexpr std::string_view Hilfe =
 }  // namespace
 
 Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string& dezimaltrenner,
-                    const std::string& einstellungsordner) {
+                    const std::filesystem::path& einstellungsordner, const std::filesystem::path& arbeitsordner) {
     std::vector<std::string> args = argumente;
     if (args.size() == 2 && args[0] == "--") args.erase(args.begin());
     else if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return {0, std::string(Hilfe), ""};
@@ -213,11 +223,12 @@ Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string
 
     Formular f;
     Eigene_Orte orte{};
-    const bool mit_orten = Eigene_Orte_lesen(std::filesystem::path(einstellungsordner) / Regeneig_Dateiname, orte);
+    if (!arbeitsordner.empty()) Einstellungen_uebernehmen(einstellungsordner, arbeitsordner);
+    const bool mit_orten = Eigene_Orte_lesen(einstellungsordner / Regeneig_Dateiname, orte);
     Startzustand(f, mit_orten ? &orte : nullptr);
     f.dezimaltrenner = dezimaltrenner;
 
-    Aufzeichnung d;
+    Aufzeichnung d(&f);
     const Ladeergebnis e = Projekt_laden(f, d, datei, *inhalt);
     return {e == Ladeergebnis::Datei_Kontrolle ? 1 : 0, Dump(f, d.meldungen), ""};
 }

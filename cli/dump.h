@@ -1,6 +1,7 @@
 // dkm-rechner: a project file in, the window state after loading it out, as JSON.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,17 +13,27 @@ namespace dkm {
 
 struct Meldung {
     std::string titel, text;
+    std::string hilfe{};  // the help box's text while it was visible beside the box
 };
 
-// Answers every question Yes and keeps every box in the order shown.
+// Answers every question Yes and keeps every box in the order shown. With a
+// window state, it also notes what the help box showed at that moment (the
+// legacy import's site note).
 class Aufzeichnung : public Dialoge {
 public:
-    void meldung(const std::string& titel, const std::string& text) override { meldungen.push_back({titel, text}); }
+    explicit Aufzeichnung(const Formular* f = nullptr) : f_(f) {}
+    void meldung(const std::string& titel, const std::string& text) override { aufnehmen(titel, text); }
     bool frage(const std::string& titel, const std::string& text) override {
-        meldungen.push_back({titel, text});
+        aufnehmen(titel, text);
         return true;
     }
     std::vector<Meldung> meldungen;
+
+private:
+    const Formular* f_;
+    void aufnehmen(const std::string& titel, const std::string& text) {
+        meldungen.push_back({titel, text, f_ && (*f_)[V::Hilfe_Text] ? f_->Hilfe_Text : std::string()});
+    }
 };
 
 // "," for a German locale, else "."; the first set of LC_ALL, LC_NUMERIC, LANG decides.
@@ -38,8 +49,11 @@ struct Rechnerlauf {
 };
 
 // The whole program without the process around it: arguments after the
-// program name, the decimal separator, and the folder of Regeneig.dat.
+// program name, the decimal separator, the folder of Regeneig.dat, and the
+// working directory its first start takes the settings files over from
+// (empty: none).
 Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string& dezimaltrenner,
-                    const std::string& einstellungsordner = ".");
+                    const std::filesystem::path& einstellungsordner = ".",
+                    const std::filesystem::path& arbeitsordner = {});
 
 }  // namespace dkm

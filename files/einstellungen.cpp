@@ -9,13 +9,20 @@ namespace dkm {
 
 namespace {
 
-// Settings files are a few lines; a larger one is not read at all.
-constexpr size_t Hoechstgroesse = 1u << 16;
-
 bool zahl_lesen(Zeilenleser& z, float& ziel) {
     const auto w = z.zahl();
     if (w) ziel = static_cast<float>(*w);
     return w.has_value();
+}
+
+std::optional<std::string> Einstellung_schreiben(const std::filesystem::path& datei, const std::string& inhalt,
+                                                 std::string_view was) {
+    std::error_code ec;
+    if (datei.has_parent_path()) std::filesystem::create_directories(datei.parent_path(), ec);
+    if (!ec && !Datei_ersetzen(datei, inhalt)) return std::nullopt;
+    return std::string(was) + " konnten nicht gespeichert werden: Die Datei \u201E" + Pfadtext(datei) +
+           "\u201C lässt sich nicht schreiben. Bitte prüfen Sie, ob der Ordner beschreibbar ist und genügend "
+           "Speicherplatz frei ist. Die zuletzt gespeicherten Werte sind unverändert geblieben.";
 }
 
 std::string zeilen(std::initializer_list<std::string> texte) {
@@ -27,7 +34,7 @@ std::string zeilen(std::initializer_list<std::string> texte) {
 }  // namespace
 
 void Eigene_Orte_lesen_aus(std::string_view bytes, Eigene_Orte& orte) {
-    if (bytes.size() > Hoechstgroesse) return;
+    if (bytes.size() > Einstellungsdatei_Hoechstgroesse) return;
     Zeilenleser z(bytes);
     for (Eigener_Ort& ort : orte) {
         // whole names, so that a place with a comma survives
@@ -39,7 +46,7 @@ void Eigene_Orte_lesen_aus(std::string_view bytes, Eigene_Orte& orte) {
 }
 
 bool Eigene_Orte_lesen(const std::filesystem::path& datei, Eigene_Orte& orte) {
-    const auto inhalt = Datei_lesen(datei, Hoechstgroesse);
+    const auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
     if (!inhalt) return false;
     Eigene_Orte_lesen_aus(*inhalt, orte);
     return true;
@@ -57,11 +64,11 @@ std::string Eigene_Orte_Dateiinhalt(const Eigene_Orte& orte) {
 }
 
 std::optional<std::string> Eigene_Orte_schreiben(const std::filesystem::path& datei, const Eigene_Orte& orte) {
-    return Datei_ersetzen(datei, Eigene_Orte_Dateiinhalt(orte));
+    return Einstellung_schreiben(datei, Eigene_Orte_Dateiinhalt(orte), "Die eigenen Regenspenden");
 }
 
 void Druckwerte_lesen_aus(std::string_view bytes, Druckwerte& werte) {
-    if (bytes.size() <= Hoechstgroesse) {
+    if (bytes.size() <= Einstellungsdatei_Hoechstgroesse) {
         Zeilenleser z(bytes);
         (void)(zahl_lesen(z, werte.Schriftgroesse) && zahl_lesen(z, werte.Verschiebung_horizontal) &&
                zahl_lesen(z, werte.Verschiebung_vertikal));
@@ -70,7 +77,7 @@ void Druckwerte_lesen_aus(std::string_view bytes, Druckwerte& werte) {
 }
 
 bool Druckwerte_lesen(const std::filesystem::path& datei, Druckwerte& werte) {
-    const auto inhalt = Datei_lesen(datei, Hoechstgroesse);
+    const auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
     if (!inhalt) return false;
     Druckwerte_lesen_aus(*inhalt, werte);
     return true;
@@ -82,7 +89,7 @@ std::string Druckwerte_Dateiinhalt(const Druckwerte& w) {
 }
 
 std::optional<std::string> Druckwerte_schreiben(const std::filesystem::path& datei, const Druckwerte& werte) {
-    return Datei_ersetzen(datei, Druckwerte_Dateiinhalt(werte));
+    return Einstellung_schreiben(datei, Druckwerte_Dateiinhalt(werte), "Die Druckereinstellungen");
 }
 
 }  // namespace dkm

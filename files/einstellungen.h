@@ -1,5 +1,6 @@
 // The two settings files: the user's own rainfall places (Regeneig.dat) and
-// the printer adjustment (Druckwrt.dat). The caller names the path.
+// the printer adjustment (Druckwrt.dat). The caller names the path, normally
+// in the Einstellungsordner (files/einstellungsordner.h).
 #pragma once
 
 #include <filesystem>
@@ -13,13 +14,16 @@ namespace dkm {
 
 inline constexpr std::string_view Regeneig_Dateiname = "Regeneig.dat";
 inline constexpr std::string_view Druckwrt_Dateiname = "Druckwrt.dat";
+// Settings files are a few lines; a larger one is not read at all.
+inline constexpr size_t Einstellungsdatei_Hoechstgroesse = 1u << 16;
 
 // Reading stops silently at the first error; what was read stays in `orte`,
 // the rest keeps its previous value. False when the file could not be read at all.
 void Eigene_Orte_lesen_aus(std::string_view bytes, Eigene_Orte& orte);
 bool Eigene_Orte_lesen(const std::filesystem::path& datei, Eigene_Orte& orte);
 std::string Eigene_Orte_Dateiinhalt(const Eigene_Orte& orte);
-// The message on failure; the window does not show it.
+// Creates the folder when needed and replaces the file atomically; on failure
+// the old file is intact and a German message for the window is returned.
 std::optional<std::string> Eigene_Orte_schreiben(const std::filesystem::path& datei, const Eigene_Orte& orte);
 
 struct Druckwerte {

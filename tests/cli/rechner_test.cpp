@@ -32,8 +32,9 @@ protected:
     };
     // The real program, started in the test folder.
     Lauf Starten(const std::string& argumente, const std::string& umgebung = "LC_ALL=C") const {
-        const std::string befehl =
-            "cd '" + ordner.string() + "' && " + umgebung + " '" + DKM_RECHNER + "' " + argumente + " 2>/dev/null";
+        // the settings folder inside the test folder, never the user's own
+        const std::string befehl = "cd '" + ordner.string() + "' && XDG_CONFIG_HOME='" + konfig().string() + "' " +
+                                   umgebung + " '" + DKM_RECHNER + "' " + argumente + " 2>/dev/null";
         Lauf l;
         FILE* p = popen(befehl.c_str(), "r");
         if (!p) return l;
@@ -43,6 +44,7 @@ protected:
         l.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
         return l;
     }
+    fs::path konfig() const { return ordner / "konfig"; }
     static std::string Beispiel(const std::string& name) { return "'" DKM_EXAMPLES_DIR "/" + name + "'"; }
 
     fs::path ordner;
@@ -91,10 +93,47 @@ TEST_F(Rechner_Programm, DamagedFilePrintsTheStartStateWithStatusOne) {
     const Lauf l = Starten("kaputt.Dkm");
     EXPECT_EQ(l.status, 1);
     const Json j = l.json();
-    ASSERT_EQ(j["meldungen"].liste.size(), 1u);
-    EXPECT_EQ(j["meldungen"].liste[0]["titel"].text, "Datei-Kontrolle");
-    EXPECT_EQ(j["eingaben"]["Combo_Wahl_Regensp"].text, "Hof, Saale") << "own places from the working folder";
+    ASSERT_EQ(j["meldungen"].liste.size(), 2u) << "no header: read as an older project first";
+    EXPECT_EQ(j["meldungen"].liste[0]["titel"].text, "Daten aus einer älteren Version einlesen");
+    EXPECT_EQ(j["meldungen"].liste[1]["titel"].text, "Datei-Kontrolle");
+    EXPECT_EQ(j["eingaben"]["Combo_Wahl_Regensp"].text, "Hof, Saale") << "taken over from the working folder";
     EXPECT_EQ(j["eingaben"]["r5_5"].text, " 310");
+    EXPECT_TRUE(fs::exists(konfig() / "Dachkandelmesser" / "Regeneig.dat"));
+
+    orte[0] = {"Coburg", 290, 540};
+    ASSERT_FALSE(Eigene_Orte_schreiben(konfig() / "Dachkandelmesser" / "Regeneig.dat", orte));
+    EXPECT_EQ(Starten("kaputt.Dkm").json()["eingaben"]["Combo_Wahl_Regensp"].text, "Coburg")
+        << "once the settings folder has the file, the working folder's is ignored";
+}
+
+TEST_F(Rechner_Programm, OlderProjectsListTheImportBoxesInOrder) {
+    Lauf l = Starten(Beispiel("traufe_alt.Dkl"));
+    ASSERT_EQ(l.status, 0) << l.ausgabe;
+    Json j = l.json();
+    ASSERT_EQ(j["meldungen"].liste.size(), 1u) << "no site data, no wind angle, eaves gutter";
+    EXPECT_EQ(j["meldungen"].liste[0]["titel"].text, "Daten aus einer älteren Version einlesen");
+    EXPECT_EQ(j["eingaben"]["Bauherr"].text, "Familie Schäfer");
+    EXPECT_EQ(j["eingaben"]["Text2"].text, " 300");
+    EXPECT_TRUE(j["eingaben"]["Check2"].b);
+    EXPECT_EQ(j["ergebnisse"]["Einzel_Flaeche_2"].text, "35.00 m²");
+
+    l = Starten(Beispiel("innen_alt.Dkl"));
+    ASSERT_EQ(l.status, 0) << l.ausgabe;
+    j = l.json();
+    std::vector<std::string> titel;
+    for (const Json& m : j["meldungen"].liste) titel.push_back(m["titel"].text);
+    EXPECT_EQ(titel, (std::vector<std::string>{"Daten aus einer älteren Version einlesen",
+                                               "Nichtübernahme Baustellenwerte", "Fehlende Funtion",
+                                               "Ältere Version, innenliegende Rinne"}));
+    const std::string hilfe = j["meldungen"].liste[1]["hilfe"].text;
+    EXPECT_NE(hilfe.find("Kassel-Waldau  //  Otto-Hahn-Straße 3  //  Zufahrt über Tor 3  //  leer  //   "
+                         "Kran erforderlich"),
+              std::string::npos)
+        << hilfe;
+    EXPECT_EQ(j["meldungen"].liste[0]["hilfe"].art, Json::Null) << "only beside the site box";
+    EXPECT_EQ(j["eingaben"]["Combo_Abfl_beiwert"].text, "Kiesdach (C=0.5)");
+    EXPECT_TRUE(j["eingaben"]["Option2"].b);
+    EXPECT_TRUE(j["sichtbar"]["Rinnen_innenliegend"].b);
 }
 
 TEST_F(Rechner_Programm, UsageErrorsAndUnreadablePathsGiveStatusTwo) {
