@@ -3,6 +3,7 @@
 #include <QTranslator>
 
 #include "files/einstellungen.h"
+#include "files/einstellungsordner.h"
 #include "ui/form1.h"
 #include "ui/start.h"
 
@@ -14,7 +15,9 @@ int main(int argc, char** argv) {
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qt_texte);
 
-    const std::filesystem::path ordner = ".";
+    // a program started from a menu has no meaningful working directory; a first start takes its files over
+    const std::filesystem::path ordner = dkm::Einstellungsordner();
+    dkm::Einstellungen_uebernehmen(ordner, std::filesystem::current_path());
     dkm::ui::Qt_Plattform plattform;
     dkm::ui::Form1 fenster(plattform, dkm::ui::Startformular(ordner / dkm::Regeneig_Dateiname));
     fenster.setze_einstellungsordner(ordner);
