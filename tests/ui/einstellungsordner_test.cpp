@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+#include "files/einstellungsordner.h"
+
+namespace dkm {
+namespace {
+
+// The folder computed without Qt is the one the toolkit names for the program.
+TEST(Einstellungsordner, IstDerOrdnerDesToolkitsFuerDasProgramm) {
+    const QString name_vorher = QCoreApplication::applicationName();
+    const QByteArray xdg_vorher = qgetenv("XDG_CONFIG_HOME"), home_vorher = qgetenv("HOME");
+    QCoreApplication::setApplicationName(QString::fromUtf8(Programmname));
+    const struct {
+        const char* xdg;
+        const char* home;
+    } faelle[] = {{"/tmp/konfig", "/home/a"}, {"/tmp/konfig/", "/home/a"}, {"", "/home/b"}, {"", "/home/c/"}, {"", ""}};
+    for (const auto& c : faelle) {
+        qputenv("XDG_CONFIG_HOME", c.xdg);
+        qputenv("HOME", c.home);
+        const std::filesystem::path qt =
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+        EXPECT_EQ(Einstellungsordner().lexically_normal(), qt.lexically_normal()) << c.xdg << " " << c.home;
+    }
+    qputenv("XDG_CONFIG_HOME", xdg_vorher);
+    qputenv("HOME", home_vorher);
+    if (xdg_vorher.isNull()) qunsetenv("XDG_CONFIG_HOME");
+    QCoreApplication::setApplicationName(name_vorher);
+}
+
+}  // namespace
+}  // namespace dkm
