@@ -249,6 +249,9 @@ TEST(Altprojekt, SavingAnImportedProjectWritesTheCurrentLayout) {
     test::Testdialoge d;
     ASSERT_EQ(Projekt_laden(wieder, d, "alt.Dkl", Projektdatei_schreiben(p)), Ladeergebnis::geladen);
     EXPECT_TRUE(d.boxen.empty()) << "a saved import is a current project";
+    EXPECT_EQ(i.f[T::Text30], "1") << "the start state's empty overflow count, raised to 1";
+    EXPECT_EQ(wieder[T::Text30], " 1") << "the same count read from the file";
+    wieder[T::Text30] = "1";
     EXPECT_EQ(wieder.text, i.f.text);
 }
 
