@@ -93,7 +93,8 @@ QPlainTextEdit* notiz(const QString& name) {
     t->setObjectName(name);
     t->setReadOnly(true);
     t->setFocusPolicy(Qt::NoFocus);
-    t->setFixedHeight(t->fontMetrics().lineSpacing() * 5 + 10);
+    t->setFixedHeight(t->fontMetrics().lineSpacing() * 4 + 10);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return t;
 }
 
@@ -364,10 +365,6 @@ QWidget* Form1::mittlere_spalte() {
     }
     v->addWidget(ts_rahmen);
 
-    auto* notizen = new QHBoxLayout;
-    notizen->addWidget(notiz(QStringLiteral("Text28")));
-    notizen->addWidget(notiz(QStringLiteral("Text29")));
-    v->addLayout(notizen);
 
     v->addWidget(befehle());
     v->addStretch(1);
@@ -431,6 +428,9 @@ QWidget* Form1::rechte_spalte() {
     g4->addWidget(new BildBox(QStringLiteral("Picture35"), 7, 24), 3, 0, 1, 2);
     g4->addWidget(label(QStringLiteral("Label6"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 4, 0, 1, 2);
     v->addWidget(f4);
+    // the notes of the total-mode split stand on the right, below the results
+    v->addWidget(notiz(QStringLiteral("Text28")));
+    v->addWidget(notiz(QStringLiteral("Text29")));
     v->addStretch(1);
     return w;
 }
