@@ -94,7 +94,6 @@ QPlainTextEdit* notiz(const QString& name) {
     t->setReadOnly(true);
     t->setFocusPolicy(Qt::NoFocus);
     t->setFixedHeight(t->fontMetrics().lineSpacing() * 4 + 10);
-    t->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return t;
 }
 
