@@ -17,101 +17,12 @@
 #include "ui/bildbox.h"
 #include "ui/form1.h"
 #include "ui/korrektur.h"
+#include "ui/aufbau_hilfen.h"
 
 namespace dkm::ui {
 
-namespace {
+using namespace aufbau;
 
-QString n(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QLineEdit* feld(const QString& name, int zeichen = 7) {
-    auto* e = new QLineEdit;
-    e->setObjectName(name);
-    const int breite = e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * zeichen + 12;
-    e->setMinimumWidth(breite);
-    e->setMaximumWidth(breite * 2);
-    return e;
-}
-
-// Result boxes: read-only, numbers in one right-aligned column, skipped by TAB.
-QLineEdit* ergebnis(const QString& name, int zeichen = 10) {
-    QLineEdit* e = feld(name, zeichen);
-    e->setReadOnly(true);
-    e->setAlignment(Qt::AlignRight);
-    e->setFocusPolicy(Qt::ClickFocus);
-    QPalette p = e->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Window).lighter(104));
-    e->setPalette(p);
-    return e;
-}
-
-QLabel* label(const QString& name, const QString& text, bool umbruch = false) {
-    auto* l = new QLabel(text);
-    l->setObjectName(name);
-    l->setWordWrap(umbruch);
-    return l;
-}
-
-QPushButton* schaltflaeche(const QString& name, const QString& text) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QRadioButton* option(const QString& name, const QString& text) {
-    auto* r = new QRadioButton(text);
-    r->setObjectName(name);
-    return r;
-}
-
-QCheckBox* check(const QString& name, const QString& text) {
-    auto* c = new QCheckBox(text);
-    c->setObjectName(name);
-    return c;
-}
-
-QComboBox* liste(const QString& name, bool editierbar) {
-    auto* c = new QComboBox;
-    c->setObjectName(name);
-    c->setEditable(editierbar);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    // a long typed or loaded text must not widen the window
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    c->setMinimumContentsLength(16);
-    return c;
-}
-
-QGroupBox* rahmen(const QString& name, const QString& titel) {
-    auto* g = new QGroupBox(titel);
-    g->setObjectName(name);
-    return g;
-}
-
-QPlainTextEdit* notiz(const QString& name) {
-    auto* t = new QPlainTextEdit;
-    t->setObjectName(name);
-    t->setReadOnly(true);
-    t->setFocusPolicy(Qt::NoFocus);
-    t->setFixedHeight(t->fontMetrics().lineSpacing() * 4 + 10);
-    return t;
-}
-
-// Segment columns are as wide as the widest result they show.
-template <typename W>
-W* spaltenbreit(W* w) {
-    w->setFixedWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("999.99 m²")) + 10);
-    return w;
-}
-
-QString ts(const char* basis, int i) { return QStringLiteral("%1%2").arg(QLatin1String(basis)).arg(i); }
-
-void gruppe(std::initializer_list<QAbstractButton*> knoepfe, QObject* eltern) {
-    auto* g = new QButtonGroup(eltern);
-    for (QAbstractButton* b : knoepfe) g->addButton(b);
-}
-
-}  // namespace
 
 void Form1::aufbauen() {
     setObjectName(QStringLiteral("Form1"));
@@ -366,70 +277,6 @@ QWidget* Form1::mittlere_spalte() {
 
 
     v->addWidget(befehle());
-    v->addStretch(1);
-    return w;
-}
-
-QWidget* Form1::rechte_spalte() {
-    auto* w = new QWidget;
-    auto* v = new QVBoxLayout(w);
-    v->setContentsMargins(0, 0, 0, 0);
-
-    QGroupBox* traufe = rahmen(QStringLiteral("Rinne_vorgeh_einzel"), QStringLiteral("Rinne (vorgehängt)"));
-    auto* gt = new QGridLayout(traufe);
-    gt->addWidget(label(QStringLiteral("Label_Standard"), QStringLiteral("Standardgrößen:")), 0, 0, 1, 2);
-    gt->addWidget(new BildBox(QStringLiteral("Picture3"), 3, 20), 1, 0);
-    gt->addWidget(new BildBox(QStringLiteral("Picture4"), 3, 20), 1, 1);
-    gt->addWidget(label(QStringLiteral("Label_Bedarf"), QStringLiteral("Maße nach Bedarf:")), 2, 0, 1, 2);
-    gt->addWidget(new BildBox(QStringLiteral("Picture1"), 3, 20), 3, 0);
-    gt->addWidget(new BildBox(QStringLiteral("Picture2"), 3, 20), 3, 1);
-    gt->addWidget(schaltflaeche(QStringLiteral("Command12"), QStringLiteral("Breite kleiner")), 4, 0);
-    gt->addWidget(schaltflaeche(QStringLiteral("Command13"), QStringLiteral("Breite größer")), 4, 1);
-    gt->addWidget(label(QStringLiteral("Label48"), QStringLiteral("Die Dimensionierung erfolgt nach der un- günstigsten Teilstrecke."), true), 5, 0, 1, 2);
-    v->addWidget(traufe);
-
-    QGroupBox* rohre = rahmen(QStringLiteral("Frame6"), QStringLiteral("Fallrohre (vorgehängte Rinne)"));
-    auto* gr = new QGridLayout(rohre);
-    gr->setVerticalSpacing(1);
-    gr->setHorizontalSpacing(4);
-    // per outlet: with funnel, without funnel, drop outlet, each under its own label
-    const char* texte[3][2] = {{"mit Trichter", "m.Trichter"}, {"o. Trichter", "o. Trichter"}, {"Einhangstutzen", "Einhangst."}};
-    const int spalten[3] = {6, 6, 11};
-    for (int k = 1; k <= 4; ++k) {
-        gr->addWidget(label(ts("Label_Ablauf_", k), QStringLiteral("Ablauf %1").arg(k)), 2 * k - 1, 0);
-        const int bilder[3] = {13 + 2 * (k - 1), 14 + 2 * (k - 1), 20 + k};
-        const int labels[3] = {58 + 2 * (k - 1), 59 + 2 * (k - 1), 65 + k};
-        for (int art = 0; art < 3; ++art) {
-            QLabel* l = label(ts("Label", labels[art]), QString::fromUtf8(texte[art][k == 4 ? 1 : 0]));
-            QFont klein = l->font();
-            klein.setPointSizeF(klein.pointSizeF() * 0.85);
-            l->setFont(klein);
-            gr->addWidget(l, 2 * k - 2, art + 1);
-            gr->addWidget(new BildBox(ts("Picture", bilder[art]), 1, spalten[art]), 2 * k - 1, art + 1);
-        }
-    }
-    gr->addWidget(label(QStringLiteral("Label3"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 8, 0, 1, 4);
-    v->addWidget(rohre);
-
-    QGroupBox* innen = rahmen(QStringLiteral("Rinnen_innenliegend"), QStringLiteral("Rinne (innenliegend)"));
-    auto* gi = new QGridLayout(innen);
-    gi->addWidget(new BildBox(QStringLiteral("Picture27"), 7, 22), 0, 0);
-    gi->addWidget(new BildBox(QStringLiteral("Picture26"), 7, 22), 0, 1);
-    gi->addWidget(new BildBox(QStringLiteral("Picture25"), 7, 22), 1, 0);
-    gi->addWidget(new BildBox(QStringLiteral("Picture28"), 7, 22), 1, 1);
-    gi->addWidget(label(QStringLiteral("Label81"), QStringLiteral("Zuschnitt: jeweils die letzte Zeile")), 2, 0, 1, 2);
-    v->addWidget(innen);
-
-    QGroupBox* f4 = rahmen(QStringLiteral("Frame4"), QStringLiteral("Abfluss-Rohr (Rinne innenliegend)"));
-    auto* g4 = new QGridLayout(f4);
-    for (int k = 0; k < 4; ++k) g4->addWidget(new BildBox(ts("Picture", 29 + k), 7, 22), k / 2, k % 2);
-    g4->addWidget(new BildBox(QStringLiteral("Picture34"), 7, 24), 2, 0, 1, 2);
-    g4->addWidget(new BildBox(QStringLiteral("Picture35"), 7, 24), 3, 0, 1, 2);
-    g4->addWidget(label(QStringLiteral("Label6"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 4, 0, 1, 2);
-    v->addWidget(f4);
-    // the notes of the total-mode split stand on the right, below the results
-    v->addWidget(notiz(QStringLiteral("Text28")));
-    v->addWidget(notiz(QStringLiteral("Text29")));
     v->addStretch(1);
     return w;
 }

@@ -1,0 +1,107 @@
+// Small builders for the window's controls: each gets its control name.
+#pragma once
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <string_view>
+
+namespace dkm::ui::aufbau {
+
+inline QString n(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+inline QLineEdit* feld(const QString& name, int zeichen = 7) {
+    auto* e = new QLineEdit;
+    e->setObjectName(name);
+    const int breite = e->fontMetrics().horizontalAdvance(QLatin1Char('0')) * zeichen + 12;
+    e->setMinimumWidth(breite);
+    e->setMaximumWidth(breite * 2);
+    return e;
+}
+
+// Result boxes: read-only, numbers in one right-aligned column, skipped by TAB.
+inline QLineEdit* ergebnis(const QString& name, int zeichen = 10) {
+    QLineEdit* e = feld(name, zeichen);
+    e->setReadOnly(true);
+    e->setAlignment(Qt::AlignRight);
+    e->setFocusPolicy(Qt::ClickFocus);
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window).lighter(104));
+    e->setPalette(p);
+    return e;
+}
+
+inline QLabel* label(const QString& name, const QString& text, bool umbruch = false) {
+    auto* l = new QLabel(text);
+    l->setObjectName(name);
+    l->setWordWrap(umbruch);
+    return l;
+}
+
+inline QPushButton* schaltflaeche(const QString& name, const QString& text) {
+    auto* b = new QPushButton(text);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+inline QRadioButton* option(const QString& name, const QString& text) {
+    auto* r = new QRadioButton(text);
+    r->setObjectName(name);
+    return r;
+}
+
+inline QCheckBox* check(const QString& name, const QString& text) {
+    auto* c = new QCheckBox(text);
+    c->setObjectName(name);
+    return c;
+}
+
+inline QComboBox* liste(const QString& name, bool editierbar) {
+    auto* c = new QComboBox;
+    c->setObjectName(name);
+    c->setEditable(editierbar);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    // a long typed or loaded text must not widen the window
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c->setMinimumContentsLength(16);
+    return c;
+}
+
+inline QGroupBox* rahmen(const QString& name, const QString& titel) {
+    auto* g = new QGroupBox(titel);
+    g->setObjectName(name);
+    return g;
+}
+
+inline QPlainTextEdit* notiz(const QString& name) {
+    auto* t = new QPlainTextEdit;
+    t->setObjectName(name);
+    t->setReadOnly(true);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->setFixedHeight(t->fontMetrics().lineSpacing() * 4 + 10);
+    return t;
+}
+
+// Segment columns are as wide as the widest result they show.
+template <typename W>
+W* spaltenbreit(W* w) {
+    w->setFixedWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("999.99 m²")) + 10);
+    return w;
+}
+
+inline QString ts(const char* basis, int i) { return QStringLiteral("%1%2").arg(QLatin1String(basis)).arg(i); }
+
+inline void gruppe(std::initializer_list<QAbstractButton*> knoepfe, QObject* eltern) {
+    auto* g = new QButtonGroup(eltern);
+    for (QAbstractButton* b : knoepfe) g->addButton(b);
+}
+
+
+}  // namespace dkm::ui::aufbau

@@ -1,0 +1,76 @@
+// The result side of the window: eaves and internal gutter results, downpipes, notes.
+#include <QGridLayout>
+
+#include "ui/aufbau_hilfen.h"
+#include "ui/bildbox.h"
+#include "ui/form1.h"
+
+namespace dkm::ui {
+
+using namespace aufbau;
+
+QWidget* Form1::rechte_spalte() {
+    auto* w = new QWidget;
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    QGroupBox* traufe = rahmen(QStringLiteral("Rinne_vorgeh_einzel"), QStringLiteral("Rinne (vorgehängt)"));
+    auto* gt = new QGridLayout(traufe);
+    gt->addWidget(label(QStringLiteral("Label_Standard"), QStringLiteral("Standardgrößen:")), 0, 0, 1, 2);
+    gt->addWidget(new BildBox(QStringLiteral("Picture3"), 3, 20), 1, 0);
+    gt->addWidget(new BildBox(QStringLiteral("Picture4"), 3, 20), 1, 1);
+    gt->addWidget(label(QStringLiteral("Label_Bedarf"), QStringLiteral("Maße nach Bedarf:")), 2, 0, 1, 2);
+    gt->addWidget(new BildBox(QStringLiteral("Picture1"), 3, 20), 3, 0);
+    gt->addWidget(new BildBox(QStringLiteral("Picture2"), 3, 20), 3, 1);
+    gt->addWidget(schaltflaeche(QStringLiteral("Command12"), QStringLiteral("Breite kleiner")), 4, 0);
+    gt->addWidget(schaltflaeche(QStringLiteral("Command13"), QStringLiteral("Breite größer")), 4, 1);
+    gt->addWidget(label(QStringLiteral("Label48"), QStringLiteral("Die Dimensionierung erfolgt nach der un- günstigsten Teilstrecke."), true), 5, 0, 1, 2);
+    v->addWidget(traufe);
+
+    QGroupBox* rohre = rahmen(QStringLiteral("Frame6"), QStringLiteral("Fallrohre (vorgehängte Rinne)"));
+    auto* gr = new QGridLayout(rohre);
+    gr->setVerticalSpacing(1);
+    gr->setHorizontalSpacing(4);
+    // per outlet: with funnel, without funnel, drop outlet, each under its own label
+    const char* texte[3][2] = {{"mit Trichter", "m.Trichter"}, {"o. Trichter", "o. Trichter"}, {"Einhangstutzen", "Einhangst."}};
+    const int spalten[3] = {6, 6, 11};
+    for (int k = 1; k <= 4; ++k) {
+        gr->addWidget(label(ts("Label_Ablauf_", k), QStringLiteral("Ablauf %1").arg(k)), 2 * k - 1, 0);
+        const int bilder[3] = {13 + 2 * (k - 1), 14 + 2 * (k - 1), 20 + k};
+        const int labels[3] = {58 + 2 * (k - 1), 59 + 2 * (k - 1), 65 + k};
+        for (int art = 0; art < 3; ++art) {
+            QLabel* l = label(ts("Label", labels[art]), QString::fromUtf8(texte[art][k == 4 ? 1 : 0]));
+            QFont klein = l->font();
+            klein.setPointSizeF(klein.pointSizeF() * 0.85);
+            l->setFont(klein);
+            gr->addWidget(l, 2 * k - 2, art + 1);
+            gr->addWidget(new BildBox(ts("Picture", bilder[art]), 1, spalten[art]), 2 * k - 1, art + 1);
+        }
+    }
+    gr->addWidget(label(QStringLiteral("Label3"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 8, 0, 1, 4);
+    v->addWidget(rohre);
+
+    QGroupBox* innen = rahmen(QStringLiteral("Rinnen_innenliegend"), QStringLiteral("Rinne (innenliegend)"));
+    auto* gi = new QGridLayout(innen);
+    gi->addWidget(new BildBox(QStringLiteral("Picture27"), 7, 22), 0, 0);
+    gi->addWidget(new BildBox(QStringLiteral("Picture26"), 7, 22), 0, 1);
+    gi->addWidget(new BildBox(QStringLiteral("Picture25"), 7, 22), 1, 0);
+    gi->addWidget(new BildBox(QStringLiteral("Picture28"), 7, 22), 1, 1);
+    gi->addWidget(label(QStringLiteral("Label81"), QStringLiteral("Zuschnitt: jeweils die letzte Zeile")), 2, 0, 1, 2);
+    v->addWidget(innen);
+
+    QGroupBox* f4 = rahmen(QStringLiteral("Frame4"), QStringLiteral("Abfluss-Rohr (Rinne innenliegend)"));
+    auto* g4 = new QGridLayout(f4);
+    for (int k = 0; k < 4; ++k) g4->addWidget(new BildBox(ts("Picture", 29 + k), 7, 22), k / 2, k % 2);
+    g4->addWidget(new BildBox(QStringLiteral("Picture34"), 7, 24), 2, 0, 1, 2);
+    g4->addWidget(new BildBox(QStringLiteral("Picture35"), 7, 24), 3, 0, 1, 2);
+    g4->addWidget(label(QStringLiteral("Label6"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 4, 0, 1, 2);
+    v->addWidget(f4);
+    // the notes of the total-mode split stand on the right, below the results
+    v->addWidget(notiz(QStringLiteral("Text28")));
+    v->addWidget(notiz(QStringLiteral("Text29")));
+    v->addStretch(1);
+    return w;
+}
+
+}  // namespace dkm::ui
