@@ -230,6 +230,20 @@ void Form1::anzeigen() {
     panel_zustand_zeigen();
     korrektur_->anzeigen(f_);
     panel_platzieren();
+    hilfe_zeigen();
+}
+
+void Form1::hilfe_zeigen() {
+    const QString text = QString::fromStdString(f_.Hilfe_Text);
+    if (hilfe_->toPlainText() != text) hilfe_->setPlainText(text);
+    if (hilfe_->isHidden()) return;
+    const QFontMetrics fm = hilfe_->fontMetrics();
+    // as narrow as the old box, so that the runs of blanks in the texts break the lines
+    const QSize groesse(fm.horizontalAdvance(QStringLiteral("Name, Straße, PLZ/Ort, Tel/Fax und Bemerkungen.  ")) + 24,
+                        fm.lineSpacing() * 10);
+    const QWidget* flaeche = hilfe_->parentWidget();
+    hilfe_->setGeometry(QRect(QPoint(flaeche->width() - groesse.width() - 8, 4), groesse));
+    hilfe_->raise();
 }
 
 void Form1::panel_platzieren() {

@@ -15,6 +15,7 @@
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QToolBar;
 
@@ -60,6 +61,7 @@ private:
     std::array<QWidget*, static_cast<size_t>(A::Anzahl)> aktiv_{};
     std::array<BildBox*, 47> bild_{};
     Korrektur_Panel* korrektur_ = nullptr;
+    QPlainTextEdit* hilfe_ = nullptr;
     Tastenfilter* tastenfilter_ = nullptr;
     QToolBar* leiste_ = nullptr;
     QPushButton *hilfe_knopf_ = nullptr, *drucker_knopf_ = nullptr, *korr_knopf_ = nullptr;
@@ -84,6 +86,7 @@ private:
     void liste_gewaehlt(L l, int index);
     void panel_zustand_zeigen();
     void panel_platzieren();
+    void hilfe_zeigen();
     void befehl(const char* name, void (Form1::*m)());
 
     // Commands.

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QToolBar>
+#include <QToolTip>
 #include <QAction>
 
 #include "model/tabellen.h"
@@ -40,6 +41,15 @@ void Form1::aufbauen() {
     // the panel lies over the lower middle of the window, as a picture box over the form
     korrektur_ = new Korrektur_Panel(inhalt);
     korrektur_->hide();
+    // the help box floats at the top right, over the results, like a tooltip
+    hilfe_ = new QPlainTextEdit(inhalt);
+    hilfe_->setObjectName(QStringLiteral("Hilfe_Text"));
+    hilfe_->setReadOnly(true);
+    hilfe_->setFocusPolicy(Qt::NoFocus);
+    hilfe_->setBackgroundRole(QPalette::ToolTipBase);
+    hilfe_->setForegroundRole(QPalette::ToolTipText);
+    hilfe_->setPalette(QToolTip::palette());
+    hilfe_->hide();
 
     auto* rollen = new QScrollArea;
     rollen->setObjectName(QStringLiteral("Rollbereich"));
@@ -168,11 +178,6 @@ QWidget* Form1::linke_spalte() {
     g5->addWidget(schaltflaeche(QStringLiteral("Command21"), QStringLiteral("abbrechen")), zeile, 1);
     v->addWidget(f5);
 
-    auto* hilfe = new QPlainTextEdit;
-    hilfe->setObjectName(QStringLiteral("Hilfe_Text"));
-    hilfe->setReadOnly(true);
-    hilfe->setFocusPolicy(Qt::NoFocus);
-    v->addWidget(hilfe);
     v->addStretch(1);
     w->setMaximumWidth(314);
     return w;

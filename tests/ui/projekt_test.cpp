@@ -1,4 +1,5 @@
 // Saving, loading and ending, with the file dialogs answered by script.
+#include <QPlainTextEdit>
 #include <fstream>
 
 #include "cli/dump.h"
@@ -123,6 +124,21 @@ TEST_F(Projekt_Test, AbbrechenImDateidialogTutNichts) {
     klick("Command6");
     EXPECT_EQ(bildschirm(), vorher);
     EXPECT_TRUE(std::filesystem::is_empty(ordner) || !std::filesystem::exists(ordner / "KandProj.Dkm"));
+}
+
+TEST_F(Projekt_Test, AlteDateiZeigtDenBaustellenhinweisSolangeSeineMeldungOffenIst) {
+    bool sichtbar_dabei = false;
+    std::string text_dabei;
+    p.beim_zeigen = [&](const Skript_Plattform::Eintrag& e) {
+        if (e.titel != "Nichtübernahme Baustellenwerte") return;
+        sichtbar_dabei = w("Hilfe_Text")->isVisible();
+        text_dabei = w<QPlainTextEdit>("Hilfe_Text")->toPlainText().toStdString();
+    };
+    laden(DKM_EXAMPLES_DIR "/innen_alt.Dkl");
+    EXPECT_TRUE(sichtbar_dabei);
+    EXPECT_NE(text_dabei.find("Nicht übernommen werden die Angaben zur Baustelle"), std::string::npos);
+    EXPECT_FALSE(w("Hilfe_Text")->isVisible());
+    EXPECT_TRUE(w("Rinnen_innenliegend")->isVisible());
 }
 
 // The window and dkm-rechner are two faces of one engine.
