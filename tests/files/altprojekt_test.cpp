@@ -232,6 +232,44 @@ TEST(Altprojekt, DamagedOldFileEndsInDateiKontrolleAfterItsBoxes) {
     }
 }
 
+// Whatever a file holds, an old-layout read ends in a project or in "Datei-Kontrolle", never in between.
+TEST(Altprojekt, AnyBytesLoadWholeOrNotAtAll) {
+    auto mit = [](size_t zeile, std::string text) {
+        auto z = Altzeilen();
+        z[zeile - 1] = std::move(text);
+        return Datei(z);
+    };
+    const struct {
+        std::string inhalt;
+        Ladeergebnis ergebnis;
+    } faelle[] = {
+        {mit(13, " 1e39"), Ladeergebnis::Datei_Kontrolle},
+        {mit(18, " nan 0 0 0 0 0 0 0"), Ladeergebnis::Datei_Kontrolle},
+        {mit(36, " inf"), Ladeergebnis::Datei_Kontrolle},
+        {mit(18, "-0 -0 -0 0 0 0 0 0"), Ladeergebnis::geladen},
+        {mit(1, std::string(900000, 'A')), Ladeergebnis::geladen},
+        {mit(2, std::string(Projektdatei_Hoechstgroesse, 'A')), Ladeergebnis::Datei_Kontrolle},
+        {std::string(1000000, '\0'), Ladeergebnis::Datei_Kontrolle},
+        {[] {
+             std::string s;
+             for (int i = 0; i < 1000000; ++i) s += "\r\n";
+             return s;
+         }(),
+         Ladeergebnis::Datei_Kontrolle},
+        {Datei(Altzeilen(), "\n"), Ladeergebnis::geladen},
+        {Datei(Altzeilen(), "\r"), Ladeergebnis::geladen},
+    };
+    for (const auto& c : faelle) {
+        Formular f = Start();
+        Boxen d(f);
+        EXPECT_EQ(Projekt_laden(f, d, "x.Dkl", c.inhalt), c.ergebnis) << c.inhalt.substr(0, 40);
+        if (c.ergebnis == Ladeergebnis::Datei_Kontrolle) {
+            EXPECT_EQ(f.text, Start().text);
+        }
+        EXPECT_EQ(d.titel_.front(), c.inhalt.size() > Projektdatei_Hoechstgroesse ? Kontrolle : Erste);
+    }
+}
+
 TEST(Altprojekt, SavingAnImportedProjectWritesTheCurrentLayout) {
     auto z = Altzeilen();
     z[21] = "innenliegend";
