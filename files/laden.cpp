@@ -50,6 +50,21 @@ std::optional<Projektdaten> Lesen(const std::optional<std::string>& inhalt, Form
     return Altprojekt_lesen(z, *kopf, f, d);
 }
 
+// The file decides the mode. The switch's questions ("cut off the segments
+// beyond the fourth?", "spread the segments evenly?") concern the project being
+// replaced, which the user has already agreed to overwrite; a No would load
+// the file in the other mode.
+class Ohne_Umschaltfrage : public Dialoge {
+public:
+    explicit Ohne_Umschaltfrage(Dialoge& d) : d_(d) {}
+    void meldung(const std::string& titel, const std::string& text) override { d_.meldung(titel, text); }
+    bool frage(const std::string&, const std::string&) override { return true; }
+    void piepton() override { d_.piepton(); }
+
+private:
+    Dialoge& d_;
+};
+
 }  // namespace
 
 void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
@@ -93,14 +108,15 @@ void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
         f.Winkelfaktor[static_cast<size_t>(i - 1)] = p.Winkelfaktor[static_cast<size_t>(i - 1)];
     }
 
+    Ohne_Umschaltfrage umschalten(d);
     if (p.Eingabe_Art == "einzel") {
         f[S::Option10] = true;
         f[S::Option11] = false;
-        Option10_Click(f, d);
+        Option10_Click(f, umschalten);
     } else if (p.Eingabe_Art == "gesamt") {
         f[S::Option11] = true;
         f[S::Option10] = false;
-        Option11_Click(f, d);
+        Option11_Click(f, umschalten);
     }
 
     f[T::Text25] = Zahlentext_gerundet(p.Gesamtlaenge);

@@ -16,19 +16,21 @@ using test::Zeilen;
 // Notes, besides each box, what the help box showed while it was up.
 class Boxen : public Dialoge {
 public:
-    explicit Boxen(const Formular& f) : f_(f) {}
+    // `nein`: every question but the one before overwriting is answered No.
+    explicit Boxen(const Formular& f, bool nein = false) : f_(f), nein_(nein) {}
     void meldung(const std::string& titel, const std::string&) override {
         titel_.push_back(titel);
         hilfe_.push_back(f_[V::Hilfe_Text] ? f_.Hilfe_Text : "");
     }
     bool frage(const std::string& titel, const std::string& text) override {
         meldung(titel, text);
-        return true;
+        return !nein_ || titel == "Daten aufrufen";
     }
     std::vector<std::string> titel_, hilfe_;
 
 private:
     const Formular& f_;
+    bool nein_;
 };
 
 const std::string Erste = "Daten aus einer älteren Version einlesen", Baustelle = "Nichtübernahme Baustellenwerte",
@@ -56,9 +58,9 @@ struct Import {
     std::vector<std::string> titel, hilfe;
 };
 
-Import Importieren(const std::vector<std::string>& zeilen, Formular vorher = Start()) {
+Import Importieren(const std::vector<std::string>& zeilen, Formular vorher = Start(), bool nein = false) {
     Import i{std::move(vorher), {}, {}, {}};
-    Boxen d(i.f);
+    Boxen d(i.f, nein);
     i.ergebnis = Projekt_laden(i.f, d, "alt.Dkl", Datei(zeilen));
     i.titel = d.titel_;
     i.hilfe = d.hilfe_;
@@ -149,7 +151,7 @@ TEST(Altprojekt, RunoffEntryFollowsTheTextNotTheMissingIndex) {
 TEST(Altprojekt, SingleModeAfterwardsAndMissingFieldsKeptFromBefore) {
     auto gesamt = Zeilen(test::Volles_Projekt());
     gesamt[32] = "gesamt";
-    gesamt[35] = " 3";
+    gesamt[35] = " 6";
     gesamt[36] = "beidseits aussen";
     gesamt[40] = " 4";
     Formular vorher = Start();
@@ -157,7 +159,8 @@ TEST(Altprojekt, SingleModeAfterwardsAndMissingFieldsKeptFromBefore) {
     ASSERT_EQ(Projekt_laden(vorher, d, "gesamt.Dkm", Datei(gesamt)), Ladeergebnis::geladen);
     ASSERT_TRUE(vorher[S::Option11]);
 
-    const Import i = Importieren(Altzeilen(), vorher);
+    // six outlets: switching by hand would ask before cutting off segments; the file decides
+    const Import i = Importieren(Altzeilen(), vorher, true);
     ASSERT_EQ(i.ergebnis, Ladeergebnis::geladen);
     EXPECT_EQ(i.titel, (std::vector<std::string>{"Daten aufrufen", Erste}));
     EXPECT_TRUE(i.f[S::Option10] && !i.f[S::Option11]);

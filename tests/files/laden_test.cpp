@@ -171,6 +171,24 @@ TEST(Projekt_laden, DamagedFileEndsInDateiKontrolleWithInputsUnchanged) {
     }
 }
 
+// The user agreed to overwrite; the file's mode wins without asking about the old values.
+TEST(Projekt_laden, ModeComesFromTheFileWithoutTheSwitchQuestions) {
+    Formular f = Start();
+    Testdialoge d;
+    ASSERT_EQ(Projekt_laden(f, d, "einzel.Dkm", Projektdatei_schreiben(Volles_Projekt())), Ladeergebnis::geladen);
+    ASSERT_TRUE(f[S::Option10]);
+    ASSERT_NE(f.werte.Einzel_Flaeche[0], 0.0f) << "switching by hand would ask before spreading these";
+
+    auto gesamt = Zeilen(Volles_Projekt());
+    gesamt[32] = "gesamt";
+    f.Ladevorgang = ja;
+    Testdialoge nein(false);
+    Projektdaten_anwenden(f, nein, *Projektdatei_lesen(Datei(gesamt)));
+    EXPECT_TRUE(f[S::Option11] && !f[S::Option10]);
+    EXPECT_EQ(f.Eingabe_Art, "gesamt");
+    EXPECT_TRUE(nein.boxen.empty());
+}
+
 TEST(Projekt_laden, AsksBeforeOverwritingSegmentOneOrTwoAndNoLeavesEverything) {
     Formular vorher = Start();
     Testdialoge d;
