@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
 
     // a program started from a menu has no meaningful working directory; a first start takes its files over
     const std::filesystem::path ordner = dkm::Einstellungsordner();
-    dkm::Einstellungen_uebernehmen(ordner, std::filesystem::current_path());
+    dkm::Einstellungen_uebernehmen(ordner, ".");
     dkm::ui::Qt_Plattform plattform;
     dkm::ui::Form1 fenster(plattform, dkm::ui::Startformular(ordner / dkm::Regeneig_Dateiname));
     fenster.setze_einstellungsordner(ordner);
