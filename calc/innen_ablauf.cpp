@@ -10,7 +10,7 @@ namespace dkm {
 
 namespace {
 
-constexpr Stil normal{}, unterstrichen{false, true};
+constexpr Stil unterstrichen{false, true};
 
 // Head at outlet k: the larger of the heads of the positions draining to it.
 float Kopf(const Innen_Werte& w, int k) {

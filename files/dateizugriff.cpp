@@ -1,5 +1,6 @@
 #include "files/dateizugriff.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -41,10 +42,18 @@ std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens)
     if (!fs::is_regular_file(datei, ec)) return std::nullopt;
     std::ifstream ein(datei, std::ios::binary);
     if (!ein) return std::nullopt;
-    std::string inhalt(hoechstens + 1, '\0');
-    ein.read(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-    if (ein.bad()) return std::nullopt;
-    inhalt.resize(static_cast<size_t>(ein.gcount()));
+    // Read in blocks up to the limit (plus one byte to tell "too large"),
+    // instead of clearing a limit-sized buffer for every small file.
+    std::string inhalt;
+    char block[16384];
+    while (inhalt.size() <= hoechstens) {
+        const size_t rest = hoechstens + 1 - inhalt.size();
+        ein.read(block, static_cast<std::streamsize>(std::min(rest, sizeof block)));
+        if (ein.bad()) return std::nullopt;
+        const auto gelesen = ein.gcount();
+        if (gelesen <= 0) break;
+        inhalt.append(block, static_cast<size_t>(gelesen));
+    }
     return inhalt;
 }
 

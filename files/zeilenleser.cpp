@@ -10,25 +10,7 @@ bool ist_ziffer(char c) { return c >= '0' && c <= '9'; }
 bool ist_blank(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
 
-bool Ist_Dezimalzahl(std::string_view s) {
-    size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    size_t ziffern = 0;
-    while (i < s.size() && ist_ziffer(s[i])) ++i, ++ziffern;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && ist_ziffer(s[i])) ++i, ++ziffern;
-    }
-    if (ziffern == 0) return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        size_t exponent = 0;
-        while (i < s.size() && ist_ziffer(s[i])) ++i, ++exponent;
-        if (exponent == 0) return false;
-    }
-    return i == s.size();
-}
+bool Ist_Dezimalzahl(std::string_view s) { return !s.empty() && Zahl_laenge(s) == s.size(); }
 
 std::optional<double> Feldzahl(std::string_view feld) {
     if (feld.empty()) return 0.0;

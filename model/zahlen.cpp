@@ -156,10 +156,8 @@ std::string muster_impl(T wert, std::string_view muster, std::string_view sep) {
 
 }  // namespace
 
-double Zahl_lesen(std::string_view s) {
+size_t Zahl_laenge(std::string_view s) {
     size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
-    size_t start = i;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     size_t ziffern = 0;
     while (i < s.size() && ist_ziffer(s[i])) ++i, ++ziffern;
@@ -167,16 +165,23 @@ double Zahl_lesen(std::string_view s) {
         ++i;
         while (i < s.size() && ist_ziffer(s[i])) ++i, ++ziffern;
     }
-    if (ziffern == 0) return 0.0;
-    size_t ende = i;
+    if (ziffern == 0) return 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         size_t k = j;
         while (k < s.size() && ist_ziffer(s[k])) ++k;
-        if (k > j) ende = k;
+        if (k > j) return k;  // an exponent without digits is not part of the number
     }
-    std::string t(s.substr(start, ende - start));
+    return i;
+}
+
+double Zahl_lesen(std::string_view s) {
+    size_t start = 0;
+    while (start < s.size() && (s[start] == ' ' || s[start] == '\t')) ++start;
+    const size_t laenge = Zahl_laenge(s.substr(start));
+    if (laenge == 0) return 0.0;
+    std::string t(s.substr(start, laenge));
     for (char& c : t)
         if (c == 'd' || c == 'D') c = 'e';
     if (!t.empty() && t[0] == '+') t.erase(0, 1);

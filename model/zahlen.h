@@ -12,6 +12,8 @@ namespace dkm {
 // (blanks before it skipped, sign and exponent allowed, "." as point);
 // empty or non-numeric text reads as 0.
 double Zahl_lesen(std::string_view text);
+// Length of the decimal number at the very start of `text` (no blanks skipped); 0 when none.
+size_t Zahl_laenge(std::string_view text);
 
 // The same, narrowed to a working value. A value beyond the float range
 // becomes +-inf; callers that must refuse it use Zahl_gueltig.
