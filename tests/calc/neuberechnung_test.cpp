@@ -4,26 +4,41 @@
 
 #include "calc/engine.h"
 #include "calc/meldungen.h"
+#include "calc/modus.h"
 #include "traufe_hilfen.h"
 
 using namespace dkm;
 using namespace dkm::test;
+
+static Formular Gesamt(const char* laenge, const char* stutzen, S anordnung) {
+    Formular f = Startformular();
+    f.Eingabe_Art = "gesamt";
+    f[T::Text25] = laenge;
+    f[T::Text26] = std::string(laenge) + "0";  // 10 m wide
+    f[T::Text27] = stutzen;
+    f[S::Option6] = false;
+    f[anordnung] = true;
+    return f;
+}
+
+// 'x' for every segment placed.
+static std::string Belegung(const Formular& f) {
+    std::string s;
+    for (int i = 1; i <= 8; ++i) s += f[Laenge(i)].empty() ? '.' : 'x';
+    return s;
+}
 
 TEST(Neuberechnung, SixByTenMetresAtThreeHundred) {
     Aufzeichnung d;
     Formular f = Startformular();
     Segment(f, 1, "6", "10");
     Pruefen_und_berechnen(f, d);
-    EXPECT_EQ(f[T::Einzel_Flaeche_1], "60.00 m²");
-    EXPECT_EQ(f[T::Belast_Teilrinne_1], "1.80 l/s");
-    EXPECT_EQ(f[T::Flaeche_Fallrohr_1_2], "60.00 m²");
-    EXPECT_EQ(f[T::Belastung_Fallrohr_1_2], "1.80 l/s");
+    EXPECT_EQ(f[T::Einzel_Flaeche_1] + f[T::Belast_Teilrinne_1], "60.00 m²1.80 l/s");
+    EXPECT_EQ(f[T::Flaeche_Fallrohr_1_2] + f[T::Belastung_Fallrohr_1_2], "60.00 m²1.80 l/s");
     EXPECT_EQ(f[T::Belast_Teilrinne_2] + f[T::Flaeche_Fallrohr_3_4] + f[T::Belastung_Fallrohr_3_4], "");
     EXPECT_TRUE(f[S::Option7] && !f[S::Option6]);
-    EXPECT_EQ(f[T::Text27], " 1");
-    EXPECT_EQ(f[T::Text25] + f[T::Text26], " 6 60");
-    EXPECT_TRUE(f[V::Picture43] && !f.Picture(43).zeichnung.leer());
-    EXPECT_FALSE(f[V::Picture44]);
+    EXPECT_EQ(f[T::Text25] + f[T::Text26] + f[T::Text27], " 6 60 1");
+    EXPECT_TRUE(f[V::Picture43] && !f.Picture(43).zeichnung.leer() && !f[V::Picture44]);
     f.dezimaltrenner = ",";
     Neuberechnung(f, d);
     EXPECT_EQ(f[T::Belastung_Fallrohr_1_2], "1,80 l/s");
@@ -33,19 +48,14 @@ TEST(Neuberechnung, SixByTenMetresAtThreeHundred) {
     Neuberechnung(f, d);
     EXPECT_EQ(f[T::Einzel_Flaeche_1] + f[T::Belast_Teilrinne_1] + f[T::Belastung_Fallrohr_1_2], "");
     EXPECT_EQ(f[T::Text25] + f[T::Text26] + f[T::Text27], "");
-    EXPECT_TRUE(f.Picture(37).zeichnung.leer());
-    EXPECT_TRUE(d.titel.empty());
-}
+    EXPECT_TRUE(f.Picture(37).zeichnung.leer() && d.titel.empty());
 
-TEST(Neuberechnung, TotalsAreWrittenBackRounded) {
-    Aufzeichnung d;
-    Formular f = Startformular();
+    // totals are written back rounded; one that rounds to zero empties its box
     Segment(f, 1, "3.333", "2", "0.5");
     Segment(f, 2, "0.5", "1");
     Neuberechnung(f, d);
-    EXPECT_EQ(f[T::Text25], " 3.83");
-    EXPECT_EQ(f[T::Text26], " 7.67");
-    Segment(f, 1, "0.001", "", "1");  // a total that rounds to zero empties its box
+    EXPECT_EQ(f[T::Text25] + f[T::Text26], " 3.83 7.67");
+    Segment(f, 1, "0.001", "", "1");
     Segment(f, 2, "", "");
     Neuberechnung(f, d);
     EXPECT_EQ(f[T::Text25], "");
@@ -78,16 +88,14 @@ TEST(Neuberechnung, RainAndFactors) {
     f[T::r5_5] = "";
     f[T::r5_100] = "abc";
     Neuberechnung(f, d);
-    EXPECT_EQ(f[T::r5_5] + f[T::r5_100], " 450 800");
-    EXPECT_EQ(f[T::Belast_Teilrinne_1], "4.50 l/s");
+    EXPECT_EQ(f[T::r5_5] + f[T::r5_100] + f[T::Belast_Teilrinne_1], " 450 8004.50 l/s");
     f[L::Combo_Abfl_beiwert] = {"Kiesdach (C=0.5)", 1};
     f[L::Combo_Schutzfaktor] = {"Faktor f = 3", -1};  // a loaded text without its trailing blank
     f.Winkelfaktor[0] = 0.85f;
     Neuberechnung(f, d);
     EXPECT_EQ(f[T::Belast_Teilrinne_1], "6.75 l/s");
-    const Teilstrecke& ts = f.werte.Teilstreckentabelle[0];
-    EXPECT_FLOAT_EQ(ts.abfluss_jahrhundert_l_s, 24);  // no C on the 100-year rain
-    EXPECT_FLOAT_EQ(ts.winkelfaktor, 0.85f);
+    EXPECT_FLOAT_EQ(f.werte.Teilstreckentabelle[0].abfluss_jahrhundert_l_s, 24);  // no C on the 100-year rain
+    EXPECT_FLOAT_EQ(f.werte.Teilstreckentabelle[0].winkelfaktor, 0.85f);
     f[L::Combo_Schutzfaktor] = {"Faktor f = 7", -1};  // unknown: f stays
     Neuberechnung(f, d);
     EXPECT_EQ(f.Sicherheitsfaktor, 3.0f);
@@ -104,13 +112,12 @@ TEST(Neuberechnung, IncompleteSegmentsStopTheRun) {
     EXPECT_EQ(d.titel, Texte{"Maße fehlen!"});
     EXPECT_EQ(d.texte, Texte{"Bei einer - oder mehreren - Teilstrecken fehlen Maßangaben."});
     EXPECT_EQ(f[T::Belast_Teilrinne_1], "1.80 l/s");
-
     Segment(f, 3, "", "", "7");
     Eingabepruefung(f);
-    EXPECT_EQ(f.Masse_vollstaendig, "nein");
+    const std::string ohne_laenge = f.Masse_vollstaendig;
     Segment(f, 3, "-3", "", "7");  // a length with only an additional area; negative values pass
     Eingabepruefung(f);
-    EXPECT_EQ(f.Masse_vollstaendig, "ja");
+    EXPECT_EQ(ohne_laenge + f.Masse_vollstaendig, "neinja");
 }
 
 TEST(Neuberechnung, OverflowingInputsAreRefusedWithoutChange) {
@@ -136,4 +143,102 @@ TEST(Neuberechnung, OverflowingInputsAreRefusedWithoutChange) {
         EXPECT_EQ(f.text, vorher.text) << name;
         for (int n : {1, 2, 3, 4, 13}) EXPECT_EQ(Zeilen(f, n), Zeilen(vorher, n)) << name;
     }
+}
+
+TEST(Gesamtmasse, NotesWhenSegmentsDoNotFit) {
+    const std::string rinne = "Die Rinnenabmes- sungen gelten auch für die hier nicht wiedergegebenen Teilstrecke";
+    const std::tuple<const char*, const char*, S, const char*, const char*, const char*, T, const char*> faelle[] = {
+        {"50", "5", S::Option6, "xxxxxxxx", "n 9 und 10.", "Die Maße der Abläufe 1 bis 4 gelten auch für Ablauf 5.",
+         T::Einzel_Flaeche_8, "50.00 m²"},
+        {"50", "5", S::Option8, ".xxxxxxx", " 8.", "Die Maße von Ablauf 5  ensprechen Abfluss 1.", T::Laenge_3, " 6.25"},
+        {"100", "8", S::Option8, ".xxxxxxx", "n 8 bis 14.",
+         "Die Maße der Abläufe 2 bis 4 gelten auch für Ablauf 5 bis 7, Ablauf 8 enspricht Abfluss 1.", T::Laenge_3, " 7.14"},
+        {"100", "6", S::Option7, ".xxxxxxx", "n 8 bis 11.", "Die Maße der Abläufe 2 bis 4 gelten auch für Ablauf 5 und 6.",
+         T::Laenge_3, " 9.09"},
+        {"60", "4", S::Option8, ".xxxxxx.", "", "", T::Flaeche_Fallrohr_7_8, "100.00 m²"},  // fits: old notes go
+    };
+    for (const auto& [laenge, stutzen, anordnung, belegung, teilstrecken, ablaeufe, feld, wert] : faelle) {
+        Aufzeichnung d;
+        Formular f = Gesamt(laenge, stutzen, anordnung);
+        f[V::Text28] = true;
+        Neuberechnung(f, d);
+        EXPECT_EQ(Belegung(f), belegung) << stutzen;
+        EXPECT_TRUE(d.titel.empty()) << stutzen;
+        EXPECT_EQ(f[feld], wert) << stutzen;
+        EXPECT_EQ(f[V::Text28] && f[V::Text29], *teilstrecken != 0) << stutzen;
+        if (*teilstrecken) {
+            EXPECT_EQ(f[T::Text28] + "|" + f[T::Text29], rinne + teilstrecken + "|" + ablaeufe);
+        }
+    }
+    Aufzeichnung d;
+    Formular f = Gesamt("10", "3", S::Option6);  // six segments, calculated unrounded
+    Neuberechnung(f, d);
+    EXPECT_EQ(f[T::Laenge_1] + f[T::Zusatz_Flaeche_1], " 1.67 16.67");
+    EXPECT_EQ(f.werte.Teilstreckentabelle[0].laenge_m, 10.0f / 6.0f);
+    EXPECT_EQ(f.werte.Teilstreckentabelle[0].flaeche_m2, 100.0f / 6.0f);
+    EXPECT_EQ(f[T::Text27], "3");  // not rewritten in total mode
+}
+
+TEST(Gesamtmasse, NoOutletsNoSegments) {
+    for (const char* stutzen : {"", "0", "-2", "0.4"})
+        for (S anordnung : {S::Option6, S::Option7, S::Option8}) {
+            Aufzeichnung d;
+            Formular f = Gesamt("50", stutzen, anordnung);
+            Segment(f, 1, "4", "4");
+            Neuberechnung(f, d);
+            EXPECT_EQ(Belegung(f) + f[T::Einzel_Flaeche_1], "........") << stutzen;
+            EXPECT_TRUE(Zeilen(f, 3).empty() && Zeilen(f, 1).empty() && d.titel.empty()) << stutzen;
+        }
+    // one outlet at both ends leaves nothing to divide by: refused, nothing placed
+    Aufzeichnung d;
+    Formular f = Gesamt("50", "1", S::Option8);
+    Neuberechnung(f, d);
+    EXPECT_EQ(d.titel, Texte{std::string(meldung::nicht_passend_Titel)});
+    EXPECT_EQ(Belegung(f), "........");
+    EXPECT_EQ(f.werte.Belastung_Fallrohr[0], 0);
+    f[T::Text27] = "1.5";  // half to even: two outlets
+    Neuberechnung(f, d);
+    EXPECT_EQ(Belegung(f), ".xx.....");
+}
+
+TEST(Modus, SwitchingAsksOnlyWhenValuesWouldBeLost) {
+    auto gesamtmodus = [](const char* stutzen, Aufzeichnung& d) {
+        Formular f = Startformular();
+        f[T::Text25] = "40";
+        f[T::Text26] = "400";
+        f[T::Text27] = stutzen;
+        Option11_Click(f, d);
+        return f;
+    };
+    Aufzeichnung d;
+    Formular f = gesamtmodus("2", d);
+    EXPECT_TRUE(d.fragen.empty());  // nothing entered yet
+    EXPECT_TRUE(f.Eingabe_Art == "gesamt" && f[S::Option11] && !f[S::Option10] && f[A::Option6] && f[A::Option8]);
+    EXPECT_EQ(f[T::Einzel_Flaeche_4], "100.00 m²");
+    f = Startformular();
+    Segment(f, 1, "10", "5");
+    Pruefen_und_berechnen(f, d);
+    d.antwort = false;
+    Option11_Click(f, d);
+    EXPECT_EQ(d.fragen, Texte{"Auf Gesamtwerte umschalten"});
+    EXPECT_TRUE(f.Eingabe_Art == "einzel" && f[S::Option10] && !f[S::Option11]);
+
+    // back to single values
+    Aufzeichnung d2;
+    f = gesamtmodus("6", d2);
+    d2.antwort = false;
+    Option10_Click(f, d2);
+    EXPECT_EQ(d2.fragen, Texte{"Auf Einzelwerte umschalten"});
+    EXPECT_TRUE(f.Eingabe_Art == "gesamt" && f[S::Option11] && f[V::Text28]);
+    d2.antwort = true;
+    Option10_Click(f, d2);
+    EXPECT_TRUE(f.Eingabe_Art == "einzel" && !f[V::Text28] && !f[A::Option6]);
+    EXPECT_EQ(f[T::Text25], " 26.64");  // recalculated from the eight boxes of the rounded 3.33
+    // four outlets: no question and no recalculation, the split values stay
+    d2.fragen.clear();
+    f = gesamtmodus("4", d2);
+    f[T::Einzel_Flaeche_1] = "unberührt";
+    Option10_Click(f, d2);
+    EXPECT_TRUE(d2.fragen.empty());
+    EXPECT_EQ(f[T::Einzel_Flaeche_1] + f[T::Laenge_1], "unberührt 5");
 }

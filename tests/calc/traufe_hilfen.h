@@ -1,5 +1,5 @@
-// Shared set-up of the eaves engine tests: a window in its start state and a
-// Dialoge that records what the engine asks and tells.
+// Shared set-up of the engine tests: a window in its start state and a Dialoge
+// that records what the engine asks and tells.
 #pragma once
 
 #include <string>
@@ -17,10 +17,7 @@ struct Aufzeichnung : Dialoge {
     Texte titel, texte, fragen;
     bool antwort = true;
     int pieptoene = 0;
-    void meldung(const std::string& t, const std::string& text) override {
-        titel.push_back(t);
-        texte.push_back(text);
-    }
+    void meldung(const std::string& t, const std::string& text) override { titel.push_back(t); texte.push_back(text); }
     bool frage(const std::string& t, const std::string&) override {
         fragen.push_back(t);
         return antwort;

@@ -1,0 +1,351 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <random>
+
+#include "calc/hoehenkorrektur.h"
+#include "calc/hydraulik.h"
+#include "calc/innen_schritte.h"
+#include "calc/meldungen.h"
+#include "model/zahlen.h"
+#include "innen_hilfen.h"
+
+using namespace dkm;
+using namespace dkm::test;
+
+TEST(Innen_Hydraulik, HeadFactorAndLengthFactor) {
+    const std::pair<float, float> knoten[] = {{0.0f, 0.65f},  {0.1f, 0.612f}, {std::nextafter(0.1f, 1.0f), 0.621f},
+                                              {0.5f, 0.514f}, {0.55f, 0.507f}, {1.0f, 0.471f}};
+    for (const auto& [x, faktor] : knoten) EXPECT_NEAR(Druckhoehenfaktor(x), faktor, 1e-5) << x;
+    // the length factor starts only above L/h = 50
+    const float kurz = Kapazitaet_Innenrinne(35000, 100, 400, 300, 5000, 1, true);
+    EXPECT_EQ(kurz, Kapazitaet_Innenrinne(35000, 100, 400, 300, 100, 1, true));
+    EXPECT_NEAR(Kapazitaet_Innenrinne(35000, 100, 400, 300, 5001, 1, true) / kurz, 0.991, 0.001);
+}
+
+// The galloping search must land exactly where stepping 1 mm at a time would.
+TEST(Innen_Hydraulik, DepthSearchMatchesTheStepwiseSearch) {
+    std::mt19937 zufall(7);
+    std::uniform_real_distribution<float> breite(1, 2000), winkel(5, 90), exponent(-3, 5), laenge(0, 200000),
+        hindernis(0, 50000);
+    for (int fall = 0; fall < 200; ++fall) {
+        const float B = breite(zufall), L = laenge(zufall), H = hindernis(zufall);
+        const float Q = std::pow(10.0f, exponent(zufall));
+        const double tl = std::tan(winkel(zufall) * 3.1415926 / 180), tr = std::tan(winkel(zufall) * 3.1415926 / 180);
+        auto genuegt = [&](int stufe) {
+            const float h = static_cast<float>(stufe);
+            const float T = B + static_cast<float>(h / tl) + static_cast<float>(h / tr);
+            const float A = (T + B) / 2.0f * h - H;
+            return Q <= Kapazitaet_Innenrinne(A <= 0 ? 1 : A, h, T, B, L, 0.85f, fall % 2 == 0);
+        };
+        bool g1 = false, g2 = false;
+        ASSERT_EQ(Tiefe_suchen(genuegt, g1), Tiefe_suchen_schrittweise(genuegt, g2)) << "Fall " << fall;
+        EXPECT_EQ(g1, g2);
+    }
+    for (int erste : {1, 2, 3, 1000, 65536, 65537, 99999, 100000, 100001}) {
+        bool grenze = false;
+        EXPECT_EQ(Tiefe_suchen([&](int h) { return h >= erste; }, grenze), erste);
+        EXPECT_EQ(grenze, erste > 100000);
+    }
+}
+
+TEST(Innen_Querschnitt, VerticalWallsGiveTwoHeightsPlusBottom) {
+    Formular f = Innenrinne();
+    Rechnen(f);
+    const Innen_Werte& w = f.werte.innen;
+    EXPECT_EQ(w.Bemessungstiefe, 50);
+    EXPECT_EQ(Zeilen(f, 27), (Texte{"zwei Stirnseiten", "oben: 300 mm", "                43 mm", "Höhe: 143 mm",
+                                    "50 + 50 = 100 mm", "unten: 300 mm", "143+300+143=586"}));
+    EXPECT_EQ(Zeilen(f, 26)[4], "50 + 83 = 133 mm");
+    EXPECT_TRUE(f.Picture(27).vordergrund == Farbe_dunkelblau && f.Picture(25).vordergrund == Farbe_hellgrau);
+    EXPECT_FALSE(f[A::Text30] || f.Picture(28).zeichnung.leer());
+
+    // TS 1 empty with TS 2..4 loaded: positions shift, equal depths keep the first governing
+    Formular g = Innenrinne(0);
+    for (int i = 2; i <= 4; ++i) Segment(g, i, "10", "10");
+    EXPECT_TRUE(Rechnen(g).titel.empty());
+    const Innen_Werte& gw = g.werte.innen;
+    EXPECT_TRUE(gw.Positionsversatz == 1 && gw.Anzahl_TS_belastet == 3 && gw.Position_massgebend == 1);
+    EXPECT_TRUE(gw.Wassertiefe_TS[2] == 50 && gw.Wassertiefe_TS[3] == 0);
+
+    // no flow still needs 1 mm
+    Formular n = Innenrinne(0);
+    n.werte.Teilstreckentabelle[0] = {10, 100, 0, 0, 1};
+    n.werte.Gesamtlaenge = 10;
+    Aufzeichnung d;
+    Innen_Werte nw;
+    Bemessungsschicht(n, d, nw);
+    EXPECT_TRUE(nw.Bemessungstiefe == 1 && nw.Anzahl_TS_belastet == 1);
+}
+
+TEST(Innen_Querschnitt, FreeboardAtItsBounds) {
+    Formular f = Innenrinne(0);
+    Segment(f, 1, "5", "1");  // 0.15 l/s: shallow, so the correction sets the water depth
+    Laengsseite(f, "1");
+    Rechnen(f);
+    const float h = f.werte.innen.Bemessungstiefe + f.werte.innen.Laengsseite.Notstauhoehe_mm;
+    ASSERT_LT(h, 58);
+    auto freibord = [&](float W) {
+        f.Hoehenkorrektur = W - h;
+        Rechnen(f);
+        EXPECT_FLOAT_EQ(f.werte.innen.Laengsseite.Wassertiefe_mm, W);
+        return f.werte.innen.Laengsseite.Freibord_mm;
+    };
+    EXPECT_EQ(freibord(58.32f), 25);
+    EXPECT_NEAR(freibord(58.33f), 24.9986, 1e-3);
+    EXPECT_NEAR(freibord(175), 75, 1e-4);
+    EXPECT_EQ(freibord(176), 75);
+}
+
+TEST(Innen_Querschnitt, MissingSegmentsStopTheRunAndNoAreaClears) {
+    Formular f = Innenrinne();
+    Rechnen(f);
+    const auto vorher = Zeilen(f, 27);
+    Segment(f, 4, "10", "10");  // TS 3 left empty
+    EXPECT_EQ(Rechnen(f).titel, Texte{"Maße fehlen"});
+    EXPECT_EQ(Zeilen(f, 27), vorher);
+    // a length with no area in between would leave TS 3 without a depth
+    Formular g = Innenrinne(3);
+    Segment(g, 2, "10", "-1", "10");
+    EXPECT_EQ(Rechnen(g).titel, Texte{"Maße fehlen"});
+
+    for (int i = 1; i <= 4; ++i) Segment(f, i, "", "");
+    EXPECT_TRUE(Rechnen(f).titel.empty());
+    for (int n : {25, 26, 27, 29, 34}) EXPECT_TRUE(Zeilen(f, n).empty()) << n;
+    EXPECT_TRUE(f.Picture(28).zeichnung.leer());
+}
+
+TEST(Innen_Notschicht, CenturyRainAndLongSideOverflows) {
+    Formular f = Innenrinne();
+    f[T::r5_100] = "300";
+    Rechnen(f);
+    EXPECT_EQ(f.werte.innen.eineSeite.Notstauhoehe_mm, 1);
+    f[L::Combo_Diff_Notueberl].index = 1;  // "Jahrhundertregen voll"
+    Rechnen(f);
+    EXPECT_FLOAT_EQ(f.werte.innen.Notabfluss_gesamt_l_s, 6);
+    EXPECT_GT(f.werte.innen.eineSeite.Notstauhoehe_mm, 1);
+
+    // N = 2 on the long side halves what N = 1 carries
+    f[L::Combo_Diff_Notueberl].index = 0;
+    f[T::r5_100] = "600";
+    Laengsseite(f, "1");
+    Rechnen(f);
+    const Querschnitt eins = f.werte.innen.Laengsseite;
+    f[T::Text30] = "2";
+    Rechnen(f);
+    const Querschnitt zwei = f.werte.innen.Laengsseite;
+    EXPECT_FLOAT_EQ(zwei.Fliesslaenge_mm, eins.Fliesslaenge_mm / 2);
+    EXPECT_FLOAT_EQ(zwei.Notabfluss_Schicht_l_s, eins.Notabfluss_Schicht_l_s / 2);
+    EXPECT_FLOAT_EQ(zwei.Notabfluss_l_s, 3);
+    EXPECT_LT(zwei.Notstauhoehe_mm, eins.Notstauhoehe_mm);
+    // one overflow on the long side is fed like two end overflows
+    EXPECT_EQ(eins.Notstauhoehe_mm, f.werte.innen.beidseits.Notstauhoehe_mm);
+}
+
+TEST(Innen_Notueberlauf, EndOverflowsShowHeadPieces) {
+    Formular f = Innenrinne(3);
+    Rechnen(f);
+    EXPECT_TRUE(f[V::Picture34] && !f[V::Picture35]);
+    EXPECT_EQ(Zeilen(f, 34), (Texte{"Höhe der Kopfstücke", "(bzw. Montagehöhe", "des Notüberlaufs):", "50 mm",
+                                    "Notabfluss: 4.5 l/s", "verfügbarer Druck:", "32 mm"}));
+    EXPECT_EQ(f.Notueberlauf_Box_top, 5520);  // TS 4 is the first empty one: two outlets
+    EXPECT_TRUE(f[V::Picture30] && !f[V::Picture31]);
+    f.dezimaltrenner = ",";
+    f[S::Option3] = false;
+    f[S::Option4] = true;
+    Rechnen(f);
+    EXPECT_EQ(Zeilen(f, 34)[4], "Notabfluss: 9,0 l/s");
+    EXPECT_EQ(f.Picture(26).vordergrund, Farbe_dunkelblau);
+}
+
+TEST(Innen_Notueberlauf, LongSideOpeningsAndTheHeightCorrection) {
+    Formular f = Innenrinne(8);
+    Laengsseite(f, "2");
+    EXPECT_TRUE(Rechnen(f).titel.empty());
+    const Innen_Werte ohne = f.werte.innen;
+    const auto box_ohne = Zeilen(f, 35);
+    const std::string text31_ohne = f[T::Text31];
+    EXPECT_TRUE(!f[V::Picture34] && f[V::Picture35] && f[A::Text30] && f[A::Command11]);
+    EXPECT_EQ(f.Notueberlauf_Box_top, 10200);
+    ASSERT_EQ(box_ohne.size(), 6u);
+    EXPECT_EQ(box_ohne[0] + "|" + box_ohne[3] + "|" + box_ohne[5],
+              "Notüberläufe: ( 2 Stück)|Notabfluss:     12.0 l/s|Montagehöhe:    50 mm");
+
+    // three steps up, one down
+    Aufzeichnung d;
+    float hoehe = ohne.Laengsseite.Hoehe_mm;
+    for (int schritt = 0; schritt < 3; ++schritt) {
+        Hoehe_groesser(f, d);
+        EXPECT_GE(f.werte.innen.Laengsseite.Hoehe_mm, hoehe + 10);  // freeboard grows with the depth
+        hoehe = f.werte.innen.Laengsseite.Hoehe_mm;
+    }
+    Hoehe_kleiner(f, d);
+    const Innen_Werte& w = f.werte.innen;
+    EXPECT_TRUE(f.Hoehenkorrektur == 20 && f[A::Command30]);
+    EXPECT_LT(w.Oeffnung_Breite_mm, ohne.Oeffnung_Breite_mm);
+    EXPECT_EQ(w.Oeffnung_Hoehe_mm, w.Laengsseite.Notstauhoehe_mm + 20);
+    EXPECT_EQ(w.Laengsseite.Wassertiefe_mm, ohne.Laengsseite.Wassertiefe_mm + 20);
+    EXPECT_EQ(Zeilen(f, 35).back(), "(Rinnenhöhe +20 mm)");
+    EXPECT_EQ(f[T::Text31], Muster(w.Laengsseite.Hoehe_mm, "0 mm") + " (+20)");
+    EXPECT_EQ(w.beidseits.Hoehe_mm, ohne.beidseits.Hoehe_mm);  // the end overflows ignore it
+    Hoehe_null(f, d);
+    EXPECT_TRUE(f.Hoehenkorrektur == 0 && !f[A::Command30] && d.titel.empty());
+    EXPECT_TRUE(Zeilen(f, 35) == box_ohne && f[T::Text31] == text31_ohne);
+
+    // never below zero, even from odd values in a file; an overflowing one is refused
+    Hoehe_kleiner(f, d);
+    EXPECT_EQ(f.Hoehenkorrektur, 0);
+    f.Hoehenkorrektur = 15;
+    Hoehe_kleiner(f, d);
+    Hoehe_kleiner(f, d);
+    EXPECT_EQ(f.Hoehenkorrektur, 0);
+    EXPECT_EQ(f[T::Text31].find('+'), std::string::npos);
+    f.Hoehenkorrektur = -30;
+    Rechnen(f);
+    EXPECT_EQ(f.Hoehenkorrektur, 0);
+    f.Hoehenkorrektur = 3e38f;
+    EXPECT_EQ(Rechnen(f).titel, Texte{std::string(meldung::zu_gross_Titel)});
+    EXPECT_TRUE(ohne_inf_nan(f));
+    // incomplete segments: the step is taken, the message shown instead of a result
+    f.Hoehenkorrektur = 0;
+    Segment(f, 8, "5", "");
+    Hoehe_groesser(f, d);
+    EXPECT_TRUE(f.Hoehenkorrektur == 10 && d.titel == Texte{"Maße fehlen!"});
+}
+
+// Bad angles, widths, obstacle and overflow counts: a clear result or one message, never inf or nan.
+TEST(Innen_Eingaben, OutOfRangeGivesAClearResultOrMessage) {
+    using Pruefung = std::function<bool(const Formular&, const Aufzeichnung&)>;
+    const std::string zu_gross(meldung::zu_gross_Titel), M = "Maßfehler";
+    struct Fall {
+        std::vector<std::pair<T, const char*>> eingaben;
+        Texte titel;
+        std::pair<T, const char*> danach;
+        Pruefung pruefen = nullptr;
+    };
+    const Fall faelle[] = {
+        {{{T::Text3, "120"}, {T::Text4, "1e30"}}, {M, M}, {T::Text4, "90"},
+         [](const Formular& f, const Aufzeichnung& d) {
+             return f[T::Text3] == "90" && d.texte[0].find("(links)") != std::string::npos &&
+                    d.texte[1].find("(rechts)") != std::string::npos;
+         }},
+        {{{T::Text3, "0"}}, {}, {T::Text3, "90"}},
+        {{{T::Text3, "-5"}}, {}, {T::Text3, "90"}},
+        {{{T::Text3, ""}}, {}, {T::Text3, "90"}},
+        {{{T::Text3, "1e-30"}}, {}, {T::Text3, "1e-30"}},  // almost flat: huge but finite
+        {{{T::Text3, "1e-40"}}, {zu_gross}, {T::Text3, "1e-40"}},
+        {{{T::Text2, ""}, {T::Text3, "45"}, {T::Text4, "45"}}, {}, {T::Text2, "300"}},
+        {{{T::Text2, "1"}, {T::Text3, "45"}, {T::Text4, "45"}}, {}, {T::Text2, "1"},
+         [](const Formular& f, const Aufzeichnung&) { return Zeilen(f, 27)[5] == "unten: 1 mm"; }},
+        {{{T::Text2, "1e30"}}, {}, {T::Text2, "1e30"},
+         [](const Formular& f, const Aufzeichnung&) { return f.werte.innen.Bemessungstiefe == 1; }},
+        {{{T::Text2, "1e39"}}, {zu_gross}, {T::Text2, "1e39"}},
+        {{{T::Text30, "3"}, {T::Text5, "1e30"}}, {std::string(meldung::Suchgrenze_Titel)}, {T::Text5, "1e30"},
+         [](const Formular& f, const Aufzeichnung&) {
+             return f.werte.innen.Bemessungstiefe == 100001 && f.werte.innen.Laengsseite.Notstauhoehe_mm == 100001 &&
+                    Zeilen(f, 27)[4] == "100001 + 100001 = 200002 mm";
+         }},
+        {{{T::Text30, "0"}}, {}, {T::Text30, "1"}},
+        {{{T::Text30, "16383"}}, {}, {T::Text30, "16383"}},
+        {{{T::Text30, "32767"}}, {zu_gross}, {T::Text30, "32767"}},
+        {{{T::Text30, "1e9"}}, {zu_gross}, {T::Text30, "1e9"}},
+    };
+    for (const Fall& fall : faelle) {
+        Formular f = Innenrinne(2);
+        Laengsseite(f, "1");
+        Rechnen(f);
+        const Texte vorher = Zeilen(f, 25);
+        for (const auto& [feld, text] : fall.eingaben) f[feld] = text;
+        const Aufzeichnung d = Rechnen(f);
+        const auto name = "row " + std::to_string(&fall - faelle);
+        EXPECT_EQ(d.titel, fall.titel) << name;
+        EXPECT_EQ(f[fall.danach.first], fall.danach.second) << name;
+        EXPECT_TRUE(ohne_inf_nan(f)) << name;
+        if (fall.pruefen) {
+            EXPECT_TRUE(fall.pruefen(f, d)) << name;
+        }
+        if (fall.titel == Texte{zu_gross}) {
+            EXPECT_EQ(Zeilen(f, 25), vorher) << name;  // refused without change
+        }
+    }
+}
+
+// Outlet 1 with flow q at head h over a bottom of width B.
+static Innen_Ablauf Ablauf_1(float q, float h, float B, bool laubfang = false) {
+    Formular f = Innenrinne(0);
+    f[S::Check_Schutzkorb] = laubfang;
+    f.werte.Belastung_Fallrohr = {q, 0, 0, 0};
+    Innen_Werte w;
+    w.Rinnenbreite_unten_mm = B;
+    w.Druckhoehe_TS[0] = h;
+    Ablaeufe_berechnen(f, w);
+    return w.Ablauf[0];
+}
+
+TEST(Innen_Ablauf, FunnelRules) {
+    // the leaf guard sizes for twice the flow
+    const Innen_Ablauf mit = Ablauf_1(2, 30, 2000, true), doppelt = Ablauf_1(4, 30, 2000);
+    EXPECT_TRUE(mit.Trichter_rund_mm == doppelt.Trichter_rund_mm && mit.Trichter_L_mm == doppelt.Trichter_L_mm);
+    EXPECT_GT(mit.Trichter_rund_mm, Ablauf_1(2, 30, 2000).Trichter_rund_mm);
+    // a low head keeps the weir rule, a head above half the diameter takes the orifice rule
+    EXPECT_NEAR(Ablauf_1(3, 10, 2000).Trichter_rund_mm, 711.512, 0.01);
+    EXPECT_NEAR(Ablauf_1(1, 100, 2000).Trichter_rund_mm, 38.730, 0.01);
+    EXPECT_NEAR(Ablauf_1(1, 100, 2000).Trichter_L_mm, 34.641, 0.01);
+    // a narrow bottom takes a rectangle of the same perimeter, or nothing
+    const Innen_Ablauf breit = Ablauf_1(6, 24, 2000), schmal = Ablauf_1(6, 24, 300);  // D = 90: 291 mm beside it
+    EXPECT_FLOAT_EQ(schmal.Trichter_L_mm, 291);
+    EXPECT_NEAR(2 * schmal.Trichter_L_mm + 2 * schmal.Trichter_T_mm, 4 * breit.Trichter_L_mm, 0.01);
+    EXPECT_EQ(schmal.Hinweis_rund + "|" + schmal.Hinweis_eckig, "rund nicht mögl.|");
+    EXPECT_EQ(Ablauf_1(6, 24, 95).Hinweis_eckig, "eckig nicht möglich");
+    const Innen_Ablauf riesig = Ablauf_1(250, 200, 700);  // beyond 300 mm a marker stands for the pipe
+    EXPECT_TRUE(riesig.Fallrohr_mm == Fallrohr_zu_gross && riesig.Hinweis_rund == "rund nicht mögl.");
+}
+
+TEST(Innen_Ablauf, DiameterTextRowsAndHeadThresholds) {
+    ASSERT_EQ(static_cast<float>(51.25 / (250.0 * 250.0)), 0.00082f);  // exactly at the 250 row's bound
+    const float x300 = 0.00085f * 78400;  // in the 300 row a head of exactly 280 takes the general text
+    const std::tuple<float, float, const char*> faelle[] = {
+        {51.25f, 250, "Durchmesser :  265 mm"},     {51.26f, 250, "Durchmesser:    300 mm"},
+        {x300, 280, "Durchmesser :  300 mm"},       {x300, 279.5f, "Durchmesser:    300 mm"},
+        {x300, 280.25f, "Durchmesser :  300.25 mm"}, {0.001f * 90000, 300, "Durchmesser    (>300 mm)"},
+        {0.0006f * 190.3f * 190.3f, 190.3f, "Durchmesser :  205 mm"},
+        {0.0006f * 150 * 150, 150, "Durchmesser:    200 mm"},
+        {0.0005f * 145.6f * 145.6f, 145.6f, "Durchmesser :  156 mm"},
+        {0.0001f * 95.6f * 95.6f, 95.6f, "Durchmesser :  106 mm"}, {0.0001f * 80 * 80, 80, "Durchmesser:    100 mm"},
+    };
+    for (const auto& [q, h, text] : faelle) EXPECT_EQ(Durchmesser_Text(q, h), text) << q << " " << h;
+}
+
+TEST(Innen_Ablauf, HeadsAndBoxes) {
+    Formular f = Innenrinne(0);
+    f.werte.Belastung_Fallrohr = {1, 1, 1, 1};
+    Innen_Werte w;
+    w.Rinnenbreite_unten_mm = 300;
+    w.Druckhoehe_TS = {10, 20, 30, 40, 50, 60, 70, 80};
+    Ablaeufe_berechnen(f, w);
+    EXPECT_TRUE(w.Ablauf[0].Druck_mm == 20 && w.Ablauf[3].Druck_mm == 80);  // heads follow the positions
+    w.Positionsversatz = 1;
+    Ablaeufe_berechnen(f, w);
+    EXPECT_TRUE(w.Ablauf[0].Druck_mm == 10 && w.Ablauf[1].Druck_mm == 30 && w.Ablauf[3].Druck_mm == 70);
+
+    f = Innenrinne(0);
+    Segment(f, 1, "10", "2");
+    Segment(f, 2, "10", "2");
+    Rechnen(f);
+    EXPECT_EQ(Zeilen(f, 29), (Texte{"Fallrohr 1:  D = 50", "Rinnenauslass:", "verf. Druck: 10 mm", "Trichtermaße:",
+                                    "D oben = H = 289 mm", "L=H=231, T=231 mm", "Rinnenkasten möglich"}));
+    // outlet 2 has no flow: no pipe line, and outlet 1's funnel with the shorter label
+    const auto zwei = Zeilen(f, 30);
+    ASSERT_EQ(zwei.size(), 6u);
+    EXPECT_EQ(zwei[3], "D oben = H =289 mm");
+    EXPECT_TRUE(!f[V::Picture30] && f[V::Label6]);
+
+    f = Innenrinne(2);
+    Rechnen(f);
+    EXPECT_TRUE(Zeilen(f, 29)[0] == "Fallrohr 1:  D = 90" && !f[V::Label6]);
+    f[T::r5_5] = "20000";
+    f[T::r5_100] = "40000";
+    Rechnen(f);
+    EXPECT_EQ(Zeilen(f, 29)[0], "Fallrohr 1:  D > 300 ");
+}
