@@ -78,11 +78,8 @@ void Start_bis_Fenster(benchmark::State& state) {
 BENCHMARK(Start_bis_Fenster)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15)->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
+// Runs inside the application main() creates for all in-process benchmarks.
 void Neuberechnung_beim_Verlassen(benchmark::State& state) {
-    static int argc = 1;
-    static char name[] = "bench_fenster";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
     dkm::ui::Skript_Plattform p;
     Form1 fenster(p, dkm::ui::Startformular("Regeneig.dat"));
     fenster.show();
@@ -118,6 +115,12 @@ BENCHMARK(Neuberechnung_beim_Verlassen)->Unit(benchmark::kMicrosecond)->Repetiti
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     if (argc == 3 && std::string(argv[1]) == "--fenster-zeigen") return Fenster_zeigen(std::stoi(argv[2]));
+    // One application for the in-process benchmarks, made before and ended after them:
+    // a static one would be destroyed after Qt's own statics and crash at exit.
+    int qt_argc = 1;
+    char qt_name[] = "bench_fenster";
+    char* qt_argv[] = {qt_name, nullptr};
+    QApplication app(qt_argc, qt_argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
