@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <utility>
 
 #include "files/einstellungsordner.h"
 
@@ -13,16 +14,14 @@ TEST(Einstellungsordner, IstDerOrdnerDesToolkitsFuerDasProgramm) {
     const QString name_vorher = QCoreApplication::applicationName();
     const QByteArray xdg_vorher = qgetenv("XDG_CONFIG_HOME"), home_vorher = qgetenv("HOME");
     QCoreApplication::setApplicationName(QString::fromUtf8(Programmname));
-    const struct {
-        const char* xdg;
-        const char* home;
-    } faelle[] = {{"/tmp/konfig", "/home/a"}, {"/tmp/konfig/", "/home/a"}, {"", "/home/b"}, {"", "/home/c/"}, {"", ""}};
-    for (const auto& c : faelle) {
-        qputenv("XDG_CONFIG_HOME", c.xdg);
-        qputenv("HOME", c.home);
+    const std::pair<const char*, const char*> faelle[] = {
+        {"/tmp/konfig", "/home/a"}, {"/tmp/konfig/", "/home/a"}, {"", "/home/b"}, {"", "/home/c/"}, {"", ""}};
+    for (auto [xdg, home] : faelle) {
+        qputenv("XDG_CONFIG_HOME", xdg);
+        qputenv("HOME", home);
         const std::filesystem::path qt =
             QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
-        EXPECT_EQ(Einstellungsordner().lexically_normal(), qt.lexically_normal()) << c.xdg << " " << c.home;
+        EXPECT_EQ(Einstellungsordner().lexically_normal(), qt.lexically_normal()) << xdg << " " << home;
     }
     qputenv("XDG_CONFIG_HOME", xdg_vorher);
     qputenv("HOME", home_vorher);

@@ -4,21 +4,26 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/form1.h"
 #include "ui/plattform.h"
 #include "ui/start.h"
 
 namespace dkm::ui {
+
+using Titel = std::vector<std::string>;
+using Paare = std::initializer_list<std::pair<const char*, const char*>>;
 
 class Fenster : public ::testing::Test {
 protected:
@@ -36,7 +41,7 @@ protected:
         std::filesystem::remove_all(ordner);
     }
 
-    template <typename W = QWidget>
+    template <typename W = QWidget>  // also QAction, for the tool bar
     W* w(const char* name) {
         W* x = fenster->findChild<W*>(QLatin1String(name));
         EXPECT_NE(x, nullptr) << name;
@@ -53,6 +58,12 @@ protected:
         QTest::keyClicks(e, QString::fromUtf8(eingabe));
         verlassen(name);
     }
+    void tippen(Paare eingaben) {
+        for (auto [name, eingabe] : eingaben) tippen(name, eingabe);
+    }
+    void erwarte_texte(Paare erwartet) {
+        for (auto [name, t] : erwartet) EXPECT_EQ(text(name), t) << name;
+    }
     void verlassen(const char* name) {
         QFocusEvent aus(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(w(name), &aus);
@@ -63,6 +74,9 @@ protected:
         // options and check boxes answer to a click on their indicator, not on empty space
         const QPoint stelle = b->isCheckable() ? QPoint(6, b->height() / 2) : b->rect().center();
         QTest::mouseClick(b, Qt::LeftButton, {}, stelle);
+    }
+    void klick(std::initializer_list<const char*> namen) {
+        for (const char* name : namen) klick(name);
     }
     // Texts with umlauts cannot be typed key by key in a test; the box sees an edit all the same.
     void setzen(const char* name, const char* eingabe) {
@@ -78,7 +92,8 @@ protected:
     }
     bool gewaehlt(const char* name) { return w<QAbstractButton>(name)->isChecked(); }
 
-    std::vector<std::string> titel() const { return p.titel(); }
+    Titel titel() const { return p.titel(); }
+    Formular& f() { return fenster->formular(); }
     void protokoll_leeren() { p.protokoll.clear(); }
 
     Skript_Plattform p;
