@@ -9,19 +9,22 @@ namespace {
 
 using test::Json;
 
-std::vector<std::string> Reihe(const std::string& stamm, int von, int bis, const std::string& nach = "") {
-    std::vector<std::string> v;
-    for (int i = von; i <= bis; ++i) v.push_back(stamm + std::to_string(i) + nach);
+// "stamm<von> ... stamm<bis>"
+std::string R(const std::string& stamm, int von, int bis) {
+    std::string v;
+    for (int i = von; i <= bis; ++i) v += (i == von ? "" : " ") + stamm + std::to_string(i);
     return v;
 }
 
-std::vector<std::string> Verbunden(std::initializer_list<std::vector<std::string>> teile) {
-    std::vector<std::string> v;
-    for (const auto& t : teile) v.insert(v.end(), t.begin(), t.end());
-    return v;
-}
-
-Json Gelesen(const Formular& f, const std::vector<Meldung>& m = {}) {
+Json Gelesen(const std::vector<Meldung>& m = {}, const std::string& bauherr = "") {
+    Formular f;
+    Startzustand(f, nullptr);
+    f[T::Bauherr] = bauherr;
+    Bild& b = f.Picture(3);
+    b.drucken("Durchm.:", {true, true}, false);
+    b.spalte(12);
+    b.drucken("148.0 mm");
+    b.drucken("zweite");
     const std::string text = Dump(f, m);
     auto j = test::Json_lesen(text);
     EXPECT_TRUE(j) << text;
@@ -38,39 +41,24 @@ TEST(Dezimaltrenner, FirstSetVariableDecidesAndOnlyGermanGivesAComma) {
 }
 
 TEST(Dump, EveryKeyIsPresentInTheListedOrder) {
-    Formular f;
-    Startzustand(f, nullptr);
-    const Json j = Gelesen(f);
-    EXPECT_EQ(j.schluessel(),
-              (std::vector<std::string>{"format", "eingaben", "ergebnisse", "sichtbar", "aktiv", "meldungen"}));
+    const Json j = Gelesen();
+    EXPECT_EQ(j.schluessel(), "format eingaben ergebnisse sichtbar aktiv meldungen");
     EXPECT_EQ(j["format"].text, "dkm-rechner/1");
     EXPECT_EQ(j["eingaben"].schluessel(),
-              Verbunden({{"Bauherr", "strasse", "PLZ_Ort", "Telef", "Fax", "Bemerkungen", "Combo_Wahl_Regensp",
-                          "r5_5", "r5_100", "Combo_Abfl_beiwert", "Combo_Schutzfaktor", "Combo_Diff_Notueberl"},
-                         Reihe("Text", 1, 5),
-                         {"Text25", "Text26", "Text27", "Text30"},
-                         Reihe("Laenge_", 1, 8),
-                         Reihe("Breite_", 1, 8),
-                         Reihe("Zusatz_Flaeche_", 1, 8),
-                         Reihe("Option", 1, 8),
-                         {"Option10", "Option11"},
-                         Reihe("Check", 1, 8),
-                         {"Check_Schutzkorb", "Hoehenkorrektur"}}));
+              "Bauherr strasse PLZ_Ort Telef Fax Bemerkungen Combo_Wahl_Regensp r5_5 r5_100 Combo_Abfl_beiwert "
+              "Combo_Schutzfaktor Combo_Diff_Notueberl " + R("Text", 1, 5) + " Text25 Text26 Text27 Text30 " +
+                  R("Laenge_", 1, 8) + " " + R("Breite_", 1, 8) + " " + R("Zusatz_Flaeche_", 1, 8) + " " +
+                  R("Option", 1, 8) + " Option10 Option11 " + R("Check", 1, 8) + " Check_Schutzkorb Hoehenkorrektur");
     EXPECT_EQ(j["ergebnisse"].schluessel(),
-              Verbunden({Reihe("Einzel_Flaeche_", 1, 8), Reihe("Belast_Teilrinne_", 1, 8),
-                         {"Flaeche_Fallrohr_1_2", "Flaeche_Fallrohr_3_4", "Flaeche_Fallrohr_5_6",
-                          "Flaeche_Fallrohr_7_8", "Belastung_Fallrohr_1_2", "Belastung_Fallrohr_3_4",
-                          "Belastung_Fallrohr_5_6", "Belastung_Fallrohr_7_8", "Text28", "Text29", "Text31", "Text32"},
-                         Reihe("Picture", 1, 4), Reihe("Picture", 13, 27), Reihe("Picture", 29, 32),
-                         {"Picture34", "Picture35"}}));
+              R("Einzel_Flaeche_", 1, 8) + " " + R("Belast_Teilrinne_", 1, 8) +
+                  " Flaeche_Fallrohr_1_2 Flaeche_Fallrohr_3_4 Flaeche_Fallrohr_5_6 Flaeche_Fallrohr_7_8 "
+                  "Belastung_Fallrohr_1_2 Belastung_Fallrohr_3_4 Belastung_Fallrohr_5_6 Belastung_Fallrohr_7_8 "
+                  "Text28 Text29 Text31 Text32 " + R("Picture", 1, 4) + " " + R("Picture", 13, 27) + " " +
+                  R("Picture", 29, 32) + " Picture34 Picture35");
     EXPECT_EQ(j["sichtbar"].schluessel(),
-              Verbunden({{"Rinne_vorgeh_einzel", "Frame6", "Rinnen_innenliegend", "Frame4", "Label3", "Label6",
-                          "Label14", "Text28", "Text29", "Picture1", "Picture2", "Picture28"},
-                         Reihe("Picture", 29, 32),
-                         {"Picture34", "Picture35"},
-                         Reihe("Picture", 43, 46)}));
-    EXPECT_EQ(j["aktiv"].schluessel(),
-              Verbunden({Reihe("Option", 3, 8), {"Combo_Diff_Notueberl", "Text30", "Command11"}}));
+              "Rinne_vorgeh_einzel Frame6 Rinnen_innenliegend Frame4 Label3 Label6 Label14 Text28 Text29 Picture1 "
+              "Picture2 Picture28 " + R("Picture", 29, 32) + " Picture34 Picture35 " + R("Picture", 43, 46));
+    EXPECT_EQ(j["aktiv"].schluessel(), R("Option", 3, 8) + " Combo_Diff_Notueberl Text30 Command11");
     EXPECT_EQ(j["meldungen"].art, Json::Liste);
 
     EXPECT_EQ(j["eingaben"]["Text1"].text, "0.625");
@@ -84,15 +72,7 @@ TEST(Dump, EveryKeyIsPresentInTheListedOrder) {
 }
 
 TEST(Dump, TextsAndLinesSurviveEscaping) {
-    Formular f;
-    Startzustand(f, nullptr);
-    f[T::Bauherr] = "Dach \"Süd\" \\ Nord\t\x01";
-    Bild& b = f.Picture(3);
-    b.drucken("Durchm.:", {true, true}, false);
-    b.spalte(12);
-    b.drucken("148.0 mm");
-    b.drucken("zweite");
-    const Json j = Gelesen(f, {{"Titel \"1\"", "Zeile\nzwei"}, {"Maße fehlen!", "ö"}});
+    const Json j = Gelesen({{"Titel \"1\"", "Zeile\nzwei"}, {"Maße fehlen!", "ö"}}, "Dach \"Süd\" \\ Nord\t\x01");
     EXPECT_EQ(j["eingaben"]["Bauherr"].text, "Dach \"Süd\" \\ Nord\t\x01");
     ASSERT_EQ(j["ergebnisse"]["Picture3"].liste.size(), 2u);
     EXPECT_EQ(j["ergebnisse"]["Picture3"].liste[0].text, "Durchm.:   148.0 mm");
@@ -100,7 +80,7 @@ TEST(Dump, TextsAndLinesSurviveEscaping) {
     ASSERT_EQ(j["meldungen"].liste.size(), 2u);
     EXPECT_EQ(j["meldungen"].liste[0]["titel"].text, "Titel \"1\"");
     EXPECT_EQ(j["meldungen"].liste[0]["text"].text, "Zeile\nzwei");
-    EXPECT_EQ(j["meldungen"].liste[1].schluessel(), (std::vector<std::string>{"titel", "text"}));
+    EXPECT_EQ(j["meldungen"].liste[1].schluessel(), "titel text");
 }
 
 }  // namespace

@@ -25,64 +25,78 @@ protected:
     }
     void TearDown() override { fs::remove_all(ordner); }
 
-    struct Lauf {
-        int status = -1;
-        std::string ausgabe;
-        Json json() const { return test::Json_lesen(ausgabe).value_or(Json{}); }
-    };
-    // The real program, started in the test folder.
-    Lauf Starten(const std::string& argumente, const std::string& umgebung = "LC_ALL=C") const {
-        // the settings folder inside the test folder, never the user's own
+    // The real program in the test folder, with its settings folder there too, never the user's own.
+    std::pair<int, Json> Starten(const std::string& argumente, const std::string& umgebung = "LC_ALL=C") const {
         const std::string befehl = "cd '" + ordner.string() + "' && XDG_CONFIG_HOME='" + konfig().string() + "' " +
                                    umgebung + " '" + DKM_RECHNER + "' " + argumente + " 2>/dev/null";
-        Lauf l;
+        std::string ausgabe;
         FILE* p = popen(befehl.c_str(), "r");
-        if (!p) return l;
+        if (!p) return {-1, {}};
         char buf[4096];
-        for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) l.ausgabe.append(buf, n);
+        for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) ausgabe.append(buf, n);
         const int s = pclose(p);
-        l.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-        return l;
+        return {WIFEXITED(s) ? WEXITSTATUS(s) : -1, test::Json_lesen(ausgabe).value_or(Json{})};
     }
     fs::path konfig() const { return ordner / "konfig"; }
-    static std::string Beispiel(const std::string& name) { return "'" DKM_EXAMPLES_DIR "/" + name + "'"; }
 
     fs::path ordner;
 };
 
-TEST_F(Rechner_Programm, SingleModeExample) {
-    const Lauf l = Starten(Beispiel("traufe_einzel.Dkm"));
-    ASSERT_EQ(l.status, 0) << l.ausgabe;
-    const Json j = l.json();
-    const Json& e = j["eingaben"];
-    EXPECT_EQ(e["Bemerkungen"].text, "Wohnhaus, Traufe Süd");
-    EXPECT_EQ(e["Laenge_1"].text, " 6");
-    EXPECT_EQ(e["Zusatz_Flaeche_4"].text, " 3");
-    EXPECT_TRUE(e["Option10"].b);
-    EXPECT_TRUE(e["Check2"].b);
-    const Json& r = j["ergebnisse"];
-    EXPECT_EQ(r["Einzel_Flaeche_1"].text, "30.00 m²");
-    EXPECT_EQ(r["Einzel_Flaeche_4"].text, "25.50 m²");
-    EXPECT_EQ(r["Belast_Teilrinne_1"].text, "0.99 l/s");
-    EXPECT_EQ(r["Einzel_Flaeche_5"].text, "");
-    EXPECT_FALSE(r["Picture1"].liste.empty());
-    EXPECT_FALSE(j["sichtbar"]["Text28"].b);
-    EXPECT_EQ(j["meldungen"].art, Json::Liste);
-    EXPECT_TRUE(j["meldungen"].liste.empty());
-
-    const Lauf deutsch = Starten(Beispiel("traufe_einzel.Dkm"), "LC_ALL= LC_NUMERIC=de_DE.UTF-8");
-    EXPECT_EQ(deutsch.json()["ergebnisse"]["Einzel_Flaeche_1"].text, "30,00 m²");
+std::vector<std::string> Titel(const Json& j) {
+    std::vector<std::string> v;
+    for (const Json& m : j["meldungen"].liste) v.push_back(m["titel"].text);
+    return v;
 }
 
-TEST_F(Rechner_Programm, TotalModeExampleShowsTheNotes) {
-    const Lauf l = Starten(Beispiel("traufe_gesamt.Dkm"));
-    ASSERT_EQ(l.status, 0);
-    const Json j = l.json();
-    EXPECT_TRUE(j["eingaben"]["Option11"].b);
-    EXPECT_EQ(j["eingaben"]["Text27"].text, " 5");
-    EXPECT_EQ(j["eingaben"]["Laenge_8"].text, " 5");
-    EXPECT_TRUE(j["sichtbar"]["Text28"].b);
-    EXPECT_EQ(j["ergebnisse"]["Text29"].text, "Die Maße der Abläufe 1 bis 4 gelten auch für Ablauf 5.");
+const std::string Erste = "Daten aus einer älteren Version einlesen";
+
+TEST_F(Rechner_Programm, Examples) {
+    const struct {
+        const char* datei;
+        std::vector<std::string> titel;
+        std::vector<std::tuple<const char*, const char*, std::string>> texte;  // group, key, text
+        std::vector<std::pair<const char*, const char*>> wahr;                 // group, key
+    } faelle[] = {
+        {"traufe_einzel.Dkm", {},
+         {{"eingaben", "Bemerkungen", "Wohnhaus, Traufe Süd"}, {"eingaben", "Laenge_1", " 6"},
+          {"eingaben", "Zusatz_Flaeche_4", " 3"}, {"ergebnisse", "Einzel_Flaeche_1", "30.00 m²"},
+          {"ergebnisse", "Einzel_Flaeche_4", "25.50 m²"}, {"ergebnisse", "Belast_Teilrinne_1", "0.99 l/s"},
+          {"ergebnisse", "Einzel_Flaeche_5", ""}},
+         {{"eingaben", "Option10"}, {"eingaben", "Check2"}}},
+        {"traufe_gesamt.Dkm", {},
+         {{"eingaben", "Text27", " 5"}, {"eingaben", "Laenge_8", " 5"},
+          {"ergebnisse", "Text29", "Die Maße der Abläufe 1 bis 4 gelten auch für Ablauf 5."}},
+         {{"eingaben", "Option11"}, {"sichtbar", "Text28"}}},
+        {"innen_laengsseite.Dkm", {},
+         {{"ergebnisse", "Einzel_Flaeche_1", ""}, {"ergebnisse", "Einzel_Flaeche_2", "180.00 m²"},
+          {"ergebnisse", "Belast_Teilrinne_5", "2.98 l/s"}, {"ergebnisse", "Belastung_Fallrohr_3_4", "5.96 l/s"}},
+         {{"eingaben", "Option5"}, {"sichtbar", "Rinnen_innenliegend"}}},
+        {"innen_stirnseiten.Dkm", {},
+         {{"ergebnisse", "Einzel_Flaeche_5", "58.00 m²"}, {"ergebnisse", "Belast_Teilrinne_1", "3.04 l/s"}},
+         {{"sichtbar", "Rinnen_innenliegend"}}},
+        {"traufe_alt.Dkl", {Erste},  // no site data, no wind angle, eaves gutter
+         {{"eingaben", "Bauherr", "Familie Schäfer"}, {"eingaben", "Text2", " 300"},
+          {"ergebnisse", "Einzel_Flaeche_2", "35.00 m²"}},
+         {{"eingaben", "Check2"}}},
+        {"innen_alt.Dkl",
+         {Erste, "Nichtübernahme Baustellenwerte", "Fehlende Funtion", "Ältere Version, innenliegende Rinne"},
+         {{"eingaben", "Combo_Abfl_beiwert", "Kiesdach (C=0.5)"}},
+         {{"eingaben", "Option2"}, {"sichtbar", "Rinnen_innenliegend"}}},
+    };
+    for (const auto& c : faelle) {
+        const auto [status, j] = Starten(std::string("'" DKM_EXAMPLES_DIR "/") + c.datei + "'");
+        EXPECT_EQ(status, 0) << c.datei;
+        EXPECT_EQ(Titel(j), c.titel) << c.datei;
+        for (const auto& [gruppe, name, text] : c.texte) EXPECT_EQ(j[gruppe][name].text, text) << c.datei << name;
+        for (const auto& [gruppe, name] : c.wahr) EXPECT_TRUE(j[gruppe][name].b) << c.datei << name;
+    }
+    const Json alt = Starten("'" DKM_EXAMPLES_DIR "/innen_alt.Dkl'").second;
+    EXPECT_NE(alt["meldungen"].liste[1]["hilfe"].text.find(
+                  "Kassel-Waldau  //  Otto-Hahn-Straße 3  //  Zufahrt über Tor 3  //  leer  //   Kran erforderlich"),
+              std::string::npos);
+    EXPECT_EQ(alt["meldungen"].liste[0]["hilfe"].art, Json::Null) << "only beside the site box";
+    const auto deutsch = Starten("'" DKM_EXAMPLES_DIR "/traufe_einzel.Dkm'", "LC_ALL= LC_NUMERIC=de_DE.UTF-8");
+    EXPECT_EQ(deutsch.second["ergebnisse"]["Einzel_Flaeche_1"].text, "30,00 m²");
 }
 
 TEST_F(Rechner_Programm, DamagedFilePrintsTheStartStateWithStatusOne) {
@@ -90,59 +104,22 @@ TEST_F(Rechner_Programm, DamagedFilePrintsTheStartStateWithStatusOne) {
     orte[0] = {"Hof, Saale", 310, 570};
     ASSERT_FALSE(Eigene_Orte_schreiben(ordner / "Regeneig.dat", orte));
     std::ofstream(ordner / "kaputt.Dkm", std::ios::binary) << std::string("\0\x01\x02garbage", 10);
-    const Lauf l = Starten("kaputt.Dkm");
-    EXPECT_EQ(l.status, 1);
-    const Json j = l.json();
-    ASSERT_EQ(j["meldungen"].liste.size(), 2u) << "no header: read as an older project first";
-    EXPECT_EQ(j["meldungen"].liste[0]["titel"].text, "Daten aus einer älteren Version einlesen");
-    EXPECT_EQ(j["meldungen"].liste[1]["titel"].text, "Datei-Kontrolle");
+    const auto [status, j] = Starten("kaputt.Dkm");
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(Titel(j), (std::vector<std::string>{Erste, "Datei-Kontrolle"})) << "no header: an older project";
     EXPECT_EQ(j["eingaben"]["Combo_Wahl_Regensp"].text, "Hof, Saale") << "taken over from the working folder";
     EXPECT_EQ(j["eingaben"]["r5_5"].text, " 310");
     EXPECT_TRUE(fs::exists(konfig() / "Dachkandelmesser" / "Regeneig.dat"));
 
     orte[0] = {"Coburg", 290, 540};
     ASSERT_FALSE(Eigene_Orte_schreiben(konfig() / "Dachkandelmesser" / "Regeneig.dat", orte));
-    EXPECT_EQ(Starten("kaputt.Dkm").json()["eingaben"]["Combo_Wahl_Regensp"].text, "Coburg")
+    EXPECT_EQ(Starten("kaputt.Dkm").second["eingaben"]["Combo_Wahl_Regensp"].text, "Coburg")
         << "once the settings folder has the file, the working folder's is ignored";
 }
 
-TEST_F(Rechner_Programm, OlderProjectsListTheImportBoxesInOrder) {
-    Lauf l = Starten(Beispiel("traufe_alt.Dkl"));
-    ASSERT_EQ(l.status, 0) << l.ausgabe;
-    Json j = l.json();
-    ASSERT_EQ(j["meldungen"].liste.size(), 1u) << "no site data, no wind angle, eaves gutter";
-    EXPECT_EQ(j["meldungen"].liste[0]["titel"].text, "Daten aus einer älteren Version einlesen");
-    EXPECT_EQ(j["eingaben"]["Bauherr"].text, "Familie Schäfer");
-    EXPECT_EQ(j["eingaben"]["Text2"].text, " 300");
-    EXPECT_TRUE(j["eingaben"]["Check2"].b);
-    EXPECT_EQ(j["ergebnisse"]["Einzel_Flaeche_2"].text, "35.00 m²");
-
-    l = Starten(Beispiel("innen_alt.Dkl"));
-    ASSERT_EQ(l.status, 0) << l.ausgabe;
-    j = l.json();
-    std::vector<std::string> titel;
-    for (const Json& m : j["meldungen"].liste) titel.push_back(m["titel"].text);
-    EXPECT_EQ(titel, (std::vector<std::string>{"Daten aus einer älteren Version einlesen",
-                                               "Nichtübernahme Baustellenwerte", "Fehlende Funtion",
-                                               "Ältere Version, innenliegende Rinne"}));
-    const std::string hilfe = j["meldungen"].liste[1]["hilfe"].text;
-    EXPECT_NE(hilfe.find("Kassel-Waldau  //  Otto-Hahn-Straße 3  //  Zufahrt über Tor 3  //  leer  //   "
-                         "Kran erforderlich"),
-              std::string::npos)
-        << hilfe;
-    EXPECT_EQ(j["meldungen"].liste[0]["hilfe"].art, Json::Null) << "only beside the site box";
-    EXPECT_EQ(j["eingaben"]["Combo_Abfl_beiwert"].text, "Kiesdach (C=0.5)");
-    EXPECT_TRUE(j["eingaben"]["Option2"].b);
-    EXPECT_TRUE(j["sichtbar"]["Rinnen_innenliegend"].b);
-}
-
 TEST_F(Rechner_Programm, UsageErrorsAndUnreadablePathsGiveStatusTwo) {
-    EXPECT_EQ(Starten("--help").status, 0);
-    EXPECT_EQ(Starten("").status, 2);
-    EXPECT_EQ(Starten("a.Dkm b.Dkm").status, 2);
-    EXPECT_EQ(Starten("fehlt.Dkm").status, 2);
-    EXPECT_EQ(Starten(".").status, 2);
-
+    for (const char* argumente : {"", "a.Dkm b.Dkm", "fehlt.Dkm", "."}) EXPECT_EQ(Starten(argumente).first, 2);
+    EXPECT_EQ(Starten("--help").first, 0);
     EXPECT_NE(Rechner({"--help"}, ".").ausgabe.find("Aufruf: dkm-rechner DATEI"), std::string::npos);
     EXPECT_NE(Rechner({"-x"}, ".").fehler.find("falscher Aufruf"), std::string::npos);
     const Rechnerlauf fehlt = Rechner({"/gibt/es/nicht.Dkm"}, ".");

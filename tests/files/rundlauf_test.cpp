@@ -4,16 +4,14 @@
 
 #include <random>
 
-#include "cli/dump.h"
 #include "files/altprojekt.h"
 #include "files/kodierung.h"
 #include "files/laden.h"
-#include "model/startzustand.h"
 #include "model/tabellen.h"
 #include "model/zahlen.h"
 #include "projekt_hilfen.h"
 
-namespace dkm {
+namespace dkm::test {
 namespace {
 
 class Zufall {
@@ -48,23 +46,19 @@ Projektdaten Erzeugt(Zufall& z) {
     p.r5_100 = z.oft(50) ? z.zahl(300, 1200) : z.wert(1500);
     p.Index_Abfl_beiwert = z.zahl(-1, 4);
     p.Combo_Abfl_beiwert = p.Index_Abfl_beiwert < 0 ? z.wahl(Texte) : std::string(z.wahl(Abflussbeiwerte).text);
-    const int segmente = z.zahl(0, 8);
-    for (int i = 0; i < segmente; ++i) {
-        p.Laenge[static_cast<size_t>(i)] = z.wert(40);
-        p.Breite[static_cast<size_t>(i)] = z.wert(20);
-        p.Zusatz_Flaeche[static_cast<size_t>(i)] = z.oft(30) ? z.wert(50) : 0;
-        p.Winkelfaktor[static_cast<size_t>(i)] = z.oft(30) ? 0.85f : 1.0f;
+    for (size_t i = 0, segmente = static_cast<size_t>(z.zahl(0, 8)); i < segmente; ++i) {
+        p.Laenge[i] = z.wert(40);
+        p.Breite[i] = z.wert(20);
+        p.Zusatz_Flaeche[i] = z.oft(30) ? z.wert(50) : 0;
+        p.Winkelfaktor[i] = z.oft(30) ? 0.85f : 1.0f;
     }
     p.Verhaeltnis_HB = z.oft(50) ? 0.625f : z.wert(2);
     p.Rinnenart = z.oft(50) ? "vorgehaengt" : "innenliegend";
     p.Combo_Schutzfaktor = z.oft(90) ? std::string(z.wahl(Schutzfaktoren).text) : "Faktor f = 7";
     p.Hindernis_Rinne = z.oft(70) ? 0 : z.wert(100);
     p.Rinnenbreite_unten = static_cast<float>(z.zahl(0, 8) * 50);
-    p.Winkel_links = static_cast<float>(z.wahl(std::array{0, 45, 60, 75, 90}));
-    p.Winkel_rechts = static_cast<float>(z.wahl(std::array{0, 45, 60, 75, 90}));
-    p.Notueberlauf_Art = z.wahl(std::array<std::string_view, 4>{"", Notueberlauf_Optionen[0].text,
-                                                                Notueberlauf_Optionen[1].text,
-                                                                Notueberlauf_Optionen[2].text});
+    for (float* w : {&p.Winkel_links, &p.Winkel_rechts}) *w = static_cast<float>(z.wahl(std::array{0, 45, 60, 75, 90}));
+    p.Notueberlauf_Art = z.oft(25) ? "" : std::string(z.wahl(Notueberlauf_Optionen).text);
     p.Check_Schutzkorb = z.oft(50);
     p.Eingabe_Art = z.oft(60) ? "einzel" : "gesamt";
     p.Gesamtlaenge = z.wert(120);
@@ -92,37 +86,31 @@ std::string Altdatei(const Projektdaten& p, Zufall& z) {
     for (int i = 0; i < 5; ++i) text(z.oft(30) ? z.wahl(Texte) : "");
     text(p.Bemerkungen);
     text(p.Combo_Wahl_Regensp);
-    zeilen.push_back(Zahlentext15(p.r5_5));
-    zeilen.push_back(Zahlentext15(p.r5_100));
+    for (double r : {p.r5_5, p.r5_100}) zeilen.push_back(Zahlentext15(r));
     text(p.Combo_Abfl_beiwert);
     zeilen.push_back(z.oft(50) ? "30" : "0");
     zeilen.push_back(z.oft(50) ? "15" : "0");
-    reihe(p.Laenge);
-    reihe(p.Breite);
-    reihe(p.Zusatz_Flaeche);
+    for (const auto* r : {&p.Laenge, &p.Breite, &p.Zusatz_Flaeche}) reihe(*r);
     zeilen.push_back(Zahlentext(p.Verhaeltnis_HB));
     text(p.Rinnenart);
     text(p.Combo_Schutzfaktor);
-    zeilen.push_back(Zahlentext(p.Hindernis_Rinne));
-    zeilen.push_back(Zahlentext(p.Rinnenbreite_unten));
-    zeilen.push_back(Zahlentext(p.Winkel_links));
-    zeilen.push_back(Zahlentext(p.Winkel_rechts));
+    for (float w : {p.Hindernis_Rinne, p.Rinnenbreite_unten, p.Winkel_links, p.Winkel_rechts})
+        zeilen.push_back(Zahlentext(w));
     text(p.Notueberlauf_Art);
     zeilen.push_back(p.Check_Schutzkorb ? " 1 " : " 0 ");
     zeilen.push_back(" 0 ");
     for (float w : p.Winkelfaktor) zeilen.push_back(Zahlentext(w));
-    return test::Datei(zeilen);
+    return Datei(zeilen);
 }
 
-struct Geladen {
+struct Lauf {
     Formular f;
     std::vector<Meldung> meldungen;
     std::string gespeichert;
 };
 
-Geladen Laden(const std::string& datei) {
-    Geladen g;
-    Startzustand(g.f, nullptr);
+Lauf Laden(const std::string& datei) {
+    Lauf g{Start(), {}, {}};
     // an old file keeps the window's overflow count; an empty box would show "1", the file " 1"
     g.f[T::Text30] = "1";
     Aufzeichnung d(&g.f);
@@ -148,36 +136,18 @@ Formular Wie_gelesen(Formular f, const Formular& gelesen) {
     return f;
 }
 
-// The first line where two dumps differ, for a readable failure.
-std::string Unterschied(const std::string& a, const std::string& b) {
-    size_t i = 0;
-    while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
-    if (i == a.size() && i == b.size()) return {};
-    const size_t anfang = a.rfind('\n', i) + 1;  // npos + 1 is 0
-    return a.substr(anfang, a.find('\n', i) - anfang) + "  <>  " + b.substr(anfang, b.find('\n', i) - anfang);
-}
-
 TEST(Rundlauf, GeneratedProjectsSaveAndLoadToTheSameFileAndState) {
     Zufall z(20240611);
-    int alt = 0, gesamt = 0, innen = 0;
     for (int n = 0; n < 400; ++n) {
         const Projektdaten p = Erzeugt(z);
         const bool als_alt = z.oft(25);
-        alt += als_alt;
-        gesamt += p.Eingabe_Art == "gesamt" && !als_alt;
-        innen += p.Rinnenart == "innenliegend";
-
-        const Geladen erst = Laden(als_alt ? Altdatei(p, z) : Projektdatei_schreiben(p));
-        const Geladen wieder = Laden(erst.gespeichert);
+        const Lauf erst = Laden(als_alt ? Altdatei(p, z) : Projektdatei_schreiben(p));
+        const Lauf wieder = Laden(erst.gespeichert);
         ASSERT_EQ(wieder.gespeichert, erst.gespeichert) << "project " << n;
-        const std::string vorher = Dump(Wie_gelesen(erst.f, wieder.f), erst.meldungen);
-        ASSERT_EQ(Unterschied(Dump(wieder.f, wieder.meldungen), vorher), "")
+        ASSERT_EQ(Dump(wieder.f, wieder.meldungen), Dump(Wie_gelesen(erst.f, wieder.f), erst.meldungen))
             << "project " << n << (als_alt ? " (old layout)" : "");
     }
-    EXPECT_GT(alt, 60);
-    EXPECT_GT(gesamt, 60);
-    EXPECT_GT(innen, 120);
 }
 
 }  // namespace
-}  // namespace dkm
+}  // namespace dkm::test
