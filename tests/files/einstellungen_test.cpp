@@ -24,7 +24,8 @@ TEST(Einstellungen, ReadingStopsAtTheFirstErrorKeepingWhatWasRead) {
     const struct {
         std::string bytes, erwartet;
     } faelle[] = {
-        {"Aachen\r\n 266\r\n 463\r\nNeu\r\n 1e39\r\n 5\r\nNeu3\r\n 7\r\n 8\r\n", "Aachen 266 463/Neu 3 4/c 5 6/d 7 8/e 9 10/"},
+        {"Aachen\r\n 266\r\n 463\r\nNeu\r\n 1e39\r\n 5\r\nNeu3\r\n 7\r\n 8\r\n",
+         "Aachen 266 463/Neu 3 4/c 5 6/d 7 8/e 9 10/"},
         {"  Hof, Saale\r\n 1\r\n 2\r\n", "Hof, Saale 1 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
         {"", "a 1 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
         {std::string("\0\xFF\r\r\n\x01", 6), std::string(1, '\0') + "\xC3\xBF 0 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
@@ -43,17 +44,10 @@ TEST(Einstellungen, ReadingStopsAtTheFirstErrorKeepingWhatWasRead) {
     EXPECT_EQ(w.Verschiebung_vertikal, 2.0f);
 }
 
+// The test folder is the working directory; the settings folder lies inside it.
 class Einstellungen_Test : public Testordner {
 protected:
-    void SetUp() override {
-        Testordner::SetUp();
-        wurzel = ordner;
-        arbeit = wurzel / "arbeit";
-        ordner = wurzel / "konfig" / "Dachkandelmesser";
-        fs::create_directories(arbeit);
-    }
-    void TearDown() override { fs::remove_all(wurzel); }
-    fs::path wurzel, arbeit;
+    fs::path konfig() const { return ordner / "konfig" / "Dachkandelmesser"; }
 };
 
 // Writing creates the folder; names keep commas and lose leading blanks; missing files read as nothing.
@@ -65,17 +59,17 @@ TEST_F(Einstellungen_Test, WrittenFilesReadBack) {
                                {"Zürich", 250.25f, -1}}};
     Eigene_Orte gelesen{};
     Druckwerte w;
-    EXPECT_FALSE(Eigene_Orte_lesen(ordner / "Regeneig.dat", gelesen));
-    EXPECT_FALSE(Druckwerte_lesen(ordner / "Druckwrt.dat", w));
+    EXPECT_FALSE(Eigene_Orte_lesen(konfig() / "Regeneig.dat", gelesen));
+    EXPECT_FALSE(Druckwerte_lesen(konfig() / "Druckwrt.dat", w));
     EXPECT_EQ(w.Schriftgroesse, 0.0f) << "a missing file does not become 10";
 
-    ASSERT_FALSE(Eigene_Orte_schreiben(ordner / "Regeneig.dat", orte));
-    ASSERT_TRUE(Eigene_Orte_lesen(ordner / "Regeneig.dat", gelesen));
-    EXPECT_EQ(Inhalt(ordner / "Regeneig.dat").substr(0, 39), "Frankfurt, Main\r\n 339\r\n 630\r\nBad T\xF6lz\r\n");
+    ASSERT_FALSE(Eigene_Orte_schreiben(konfig() / "Regeneig.dat", orte));
+    ASSERT_TRUE(Eigene_Orte_lesen(konfig() / "Regeneig.dat", gelesen));
+    EXPECT_EQ(Inhalt(konfig() / "Regeneig.dat").substr(0, 39), "Frankfurt, Main\r\n 339\r\n 630\r\nBad T\xF6lz\r\n");
     EXPECT_EQ(Text(gelesen), "Frankfurt, Main 339 630/Bad Tölz 444.5 767/ 0 0/Einrückung 300 900/Zürich 250.25 -1/");
 
-    ASSERT_FALSE(Druckwerte_schreiben(ordner / "Druckwrt.dat", {0, 0.5f, -2}));
-    ASSERT_TRUE(Druckwerte_lesen(ordner / "Druckwrt.dat", w));
+    ASSERT_FALSE(Druckwerte_schreiben(konfig() / "Druckwrt.dat", {0, 0.5f, -2}));
+    ASSERT_TRUE(Druckwerte_lesen(konfig() / "Druckwrt.dat", w));
     EXPECT_EQ(w.Schriftgroesse, 10.0f);
     EXPECT_EQ(w.Verschiebung_horizontal, 0.5f);
     EXPECT_EQ(w.Verschiebung_vertikal, -2.0f);
@@ -83,20 +77,20 @@ TEST_F(Einstellungen_Test, WrittenFilesReadBack) {
 
 TEST_F(Einstellungen_Test, AFailedWriteKeepsTheOldFile) {
     // a folder where the file should be: the rename cannot replace it
-    fs::create_directories(arbeit / "Druckwrt.dat" / "drin");
-    const auto fehler = Druckwerte_schreiben(arbeit / "Druckwrt.dat", {11, 0, 0});
+    fs::create_directories(ordner / "Druckwrt.dat" / "drin");
+    const auto fehler = Druckwerte_schreiben(ordner / "Druckwrt.dat", {11, 0, 0});
     ASSERT_TRUE(fehler);
     EXPECT_NE(fehler->find("Die Druckereinstellungen konnten nicht gespeichert werden"), std::string::npos);
-    EXPECT_NE(fehler->find((arbeit / "Druckwrt.dat").string()), std::string::npos) << "the user learns where";
-    EXPECT_TRUE(fs::exists(arbeit / "Druckwrt.dat" / "drin"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(arbeit), {}), 1) << "no temporary file left";
+    EXPECT_NE(fehler->find((ordner / "Druckwrt.dat").string()), std::string::npos) << "the user learns where";
+    EXPECT_TRUE(fs::exists(ordner / "Druckwrt.dat" / "drin"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner), {}), 1) << "no temporary file left";
     // a file where the folder should be
-    Schreiben(wurzel / "datei", "x");
-    EXPECT_TRUE(Eigene_Orte_schreiben(wurzel / "datei" / "Regeneig.dat", {}));
-    EXPECT_EQ(Inhalt(wurzel / "datei"), "x");
+    Schreiben(ordner / "datei", "x");
+    EXPECT_TRUE(Eigene_Orte_schreiben(ordner / "datei" / "Regeneig.dat", {}));
+    EXPECT_EQ(Inhalt(ordner / "datei"), "x");
 }
 
-TEST_F(Einstellungen_Test, FolderIsConfigHomeElseHomeConfigElseRoot) {
+TEST(Einstellungsordner, IsConfigHomeElseHomeConfigElseRoot) {
     EXPECT_EQ(Einstellungsordner("/x/konfig", "/home/a"), fs::path("/x/konfig/Dachkandelmesser"));
     EXPECT_EQ(Einstellungsordner("/x/konfig/", "/home/a"), fs::path("/x/konfig/Dachkandelmesser"));
     EXPECT_EQ(Einstellungsordner("", "/home/a"), fs::path("/home/a/.config/Dachkandelmesser"));
@@ -105,23 +99,23 @@ TEST_F(Einstellungen_Test, FolderIsConfigHomeElseHomeConfigElseRoot) {
 }
 
 TEST_F(Einstellungen_Test, FirstStartTakesTheWorkingDirectorysFilesOverOnce) {
-    Schreiben(arbeit / "Regeneig.dat", "Hof, Saale\r\n 310\r\n 570\r\n");
-    Schreiben(arbeit / "Druckwrt.dat", " 12\r\n 1\r\n 2\r\n");
-    Einstellungen_uebernehmen(ordner, arbeit);
-    EXPECT_EQ(Inhalt(ordner / "Regeneig.dat"), "Hof, Saale\r\n 310\r\n 570\r\n");
-    EXPECT_EQ(Inhalt(ordner / "Druckwrt.dat"), " 12\r\n 1\r\n 2\r\n");
+    Schreiben(ordner / "Regeneig.dat", "Hof, Saale\r\n 310\r\n 570\r\n");
+    Schreiben(ordner / "Druckwrt.dat", " 12\r\n 1\r\n 2\r\n");
+    Einstellungen_uebernehmen(konfig(), ordner);
+    EXPECT_EQ(Inhalt(konfig() / "Regeneig.dat"), "Hof, Saale\r\n 310\r\n 570\r\n");
+    EXPECT_EQ(Inhalt(konfig() / "Druckwrt.dat"), " 12\r\n 1\r\n 2\r\n");
 
-    Schreiben(arbeit / "Regeneig.dat", "anders\r\n");
+    Schreiben(ordner / "Regeneig.dat", "anders\r\n");
+    fs::remove(konfig() / "Druckwrt.dat");
+    Einstellungen_uebernehmen(konfig(), ordner);
+    EXPECT_EQ(Inhalt(konfig() / "Regeneig.dat"), "Hof, Saale\r\n 310\r\n 570\r\n") << "the folder's own file wins";
+    EXPECT_TRUE(fs::exists(konfig() / "Druckwrt.dat")) << "each file on its own";
+
+    fs::remove_all(ordner / "konfig");
+    fs::remove(ordner / "Regeneig.dat");
     fs::remove(ordner / "Druckwrt.dat");
-    Einstellungen_uebernehmen(ordner, arbeit);
-    EXPECT_EQ(Inhalt(ordner / "Regeneig.dat"), "Hof, Saale\r\n 310\r\n 570\r\n") << "the folder's own file wins";
-    EXPECT_TRUE(fs::exists(ordner / "Druckwrt.dat")) << "each file on its own";
-
-    fs::remove_all(wurzel / "konfig");
-    fs::remove(arbeit / "Regeneig.dat");
-    fs::remove(arbeit / "Druckwrt.dat");
-    Einstellungen_uebernehmen(ordner, arbeit);
-    EXPECT_FALSE(fs::exists(ordner)) << "nothing to take over, nothing created";
+    Einstellungen_uebernehmen(konfig(), ordner);
+    EXPECT_FALSE(fs::exists(konfig())) << "nothing to take over, nothing created";
 }
 
 TEST(Kodierung, EveryByteSurvivesTheWayThroughUtf8) {

@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #if defined(__linux__)
 #include <sys/resource.h>
 #endif
@@ -150,50 +151,37 @@ TEST(Projektdaten_anwenden, NumbersGoIntoTheirBoxesAsNumberTexts) {
     for (const auto& c : faelle) EXPECT_EQ(Angewandt(c.zeile, c.text)[c.feld], c.erwartet) << c.zeile << c.text;
 }
 
-TEST(Projektdaten_anwenden, ListsFollowTheirTextsAndIndexes) {
-    for (const std::string text : {"Faktor f = 3 ", "Faktor f = 3"}) {
-        const Formular f = Angewandt(17, text);
-        EXPECT_EQ(f.Sicherheitsfaktor, 3.0f);
-        EXPECT_EQ(f[L::Combo_Schutzfaktor].text, "Faktor f = 3 ");
-    }
-    Formular f = Angewandt(17, "Faktor f = 7", 2);
-    EXPECT_EQ(f.Sicherheitsfaktor, 2.0f) << "an unknown text keeps f";
-    EXPECT_EQ(f[L::Combo_Schutzfaktor].text, "Faktor f = 7");
-    EXPECT_EQ(f[L::Combo_Schutzfaktor].index, -1);
-
-    EXPECT_EQ(Angewandt(8, "Frankfurt, Main")[L::Combo_Wahl_Regensp].text, "Frankfurt, Main");
-    EXPECT_EQ(Angewandt(38, "leer")[L::Combo_Diff_Notueberl].text, "ohne Berechnungsregen");
-    EXPECT_EQ(Angewandt(39, "leer")[L::Combo_Diff_Notueberl].index, 0);
-    EXPECT_EQ(Angewandt(40, " 4 ")[L::Combo_Abfl_beiwert].text, "begr.extensiv <10cm (C=0.5)");
-    f = Angewandt(40, " 9 ");
-    EXPECT_EQ(f[L::Combo_Abfl_beiwert].index, -1);
-    EXPECT_EQ(f[L::Combo_Abfl_beiwert].text, "") << "outside the list the text of line 11 stays";
-}
-
-TEST(Projektdaten_anwenden, OptionsAndCheckBoxesFollowTheirValues) {
+TEST(Projektdaten_anwenden, ListsOptionsAndCheckBoxesFollowTheirLines) {
     const struct {
         size_t zeile;
         std::string text;
-        std::vector<S> an, aus;
+        std::function<bool(const Formular&)> gilt;
     } faelle[] = {
-        {16, "innenliegend", {S::Option2}, {S::Option1}},
-        {16, "schief", {S::Option1}, {S::Option2}},  // an unknown text selects nothing
-        {22, "Not\xFC" "berlauf_Laengsseite", {S::Option5}, {S::Option3, S::Option4}},
-        {37, "beidseits aussen", {S::Option8}, {S::Option6, S::Option7}},
-        {33, "gesamt", {S::Option11}, {S::Option10}},
-        {27, " .85", {S::Check3}, {}},
-        {27, " .9", {S::Check3}, {}},
-        {23, " 1 ", {S::Check_Schutzkorb}, {}},
-        {23, " 2 ", {}, {S::Check_Schutzkorb}},
+        {17, "Faktor f = 3 ", [](auto& f) { return f.Sicherheitsfaktor == 3 && f[L::Combo_Schutzfaktor].index == 3; }},
+        {17, "Faktor f = 3", [](auto& f) { return f[L::Combo_Schutzfaktor].text == "Faktor f = 3 "; }},
+        {17, "Faktor f = 7", [](auto& f) {  // an unknown text keeps f
+             return f.Sicherheitsfaktor == 2 && f[L::Combo_Schutzfaktor].text == "Faktor f = 7" &&
+                    f[L::Combo_Schutzfaktor].index == -1;
+         }},
+        {8, "Frankfurt, Main", [](auto& f) { return f[L::Combo_Wahl_Regensp].text == "Frankfurt, Main"; }},
+        {38, "leer", [](auto& f) { return f[L::Combo_Diff_Notueberl].text == "ohne Berechnungsregen"; }},
+        {39, "leer", [](auto& f) { return f[L::Combo_Diff_Notueberl].index == 0; }},
+        {40, " 4 ", [](auto& f) { return f[L::Combo_Abfl_beiwert].text == "begr.extensiv <10cm (C=0.5)"; }},
+        {40, " 9 ", [](auto& f) {  // outside the list the text of line 11 stays
+             return f[L::Combo_Abfl_beiwert].index == -1 && f[L::Combo_Abfl_beiwert].text == "";
+         }},
+        {16, "innenliegend", [](auto& f) { return f[S::Option2] && !f[S::Option1] && f.Rinnenart == "innenliegend"; }},
+        {16, "schief", [](auto& f) { return f[S::Option1] && !f[S::Option2]; }},  // an unknown text selects nothing
+        {22, "Not\xFC" "berlauf_Laengsseite",
+         [](auto& f) { return f[S::Option5] && !f[S::Option3] && !f[S::Option4]; }},
+        {37, "beidseits aussen", [](auto& f) { return f[S::Option8] && !f[S::Option6] && !f[S::Option7]; }},
+        {33, "gesamt", [](auto& f) { return f[S::Option11] && !f[S::Option10] && f.Eingabe_Art == "gesamt"; }},
+        {27, " .85", [](auto& f) { return f[S::Check3] && f.Winkelfaktor[2] == 0.85f; }},
+        {27, " .9", [](auto& f) { return f[S::Check3] && f.Winkelfaktor[2] == 0.9f; }},  // the stored factor is kept
+        {23, " 1 ", [](auto& f) { return f[S::Check_Schutzkorb]; }},
+        {23, " 2 ", [](auto& f) { return !f[S::Check_Schutzkorb]; }},
     };
-    for (const auto& c : faelle) {
-        const Formular f = Angewandt(c.zeile, c.text);
-        for (S s : c.an) EXPECT_TRUE(f[s]) << c.text;
-        for (S s : c.aus) EXPECT_FALSE(f[s]) << c.text;
-    }
-    EXPECT_EQ(Angewandt(16, "innenliegend").Rinnenart, "innenliegend");
-    EXPECT_EQ(Angewandt(33, "gesamt").Eingabe_Art, "gesamt");
-    EXPECT_FLOAT_EQ(Angewandt(27, " .9").Winkelfaktor[2], 0.9f) << "the stored factor is kept";
+    for (const auto& c : faelle) EXPECT_TRUE(c.gilt(Angewandt(c.zeile, c.text, 2))) << c.zeile << ": " << c.text;
 }
 
 // A failed load changes nothing: the window keeps its project, its name and its results.
@@ -262,7 +250,8 @@ TEST(Projekt_laden, AsksBeforeOverwritingSegmentOneOrTwoAndNoLeavesEverything) {
     EXPECT_EQ(f.Ladevorgang, nein);
     EXPECT_EQ(gelesen, 0);
     ASSERT_EQ(neinsager.titel(), std::vector<std::string>{"Daten aufrufen"});
-    EXPECT_EQ(neinsager.meldungen[0].text, "Eventuell im Formular eingegebene Daten werden überschrieben. In Ordnung?");
+    EXPECT_EQ(neinsager.meldungen[0].text,
+              "Eventuell im Formular eingegebene Daten werden überschrieben. In Ordnung?");
 
     f.werte.Einzel_Flaeche = {0, 0, 5, 0, 0, 0, 0, 0};  // only segments 1 and 2 count
     Testdialoge still(false);

@@ -8,7 +8,6 @@
 #include "files/kodierung.h"
 #include "files/laden.h"
 #include "model/tabellen.h"
-#include "model/zahlen.h"
 #include "projekt_hilfen.h"
 
 namespace dkm::test {
@@ -74,33 +73,15 @@ Projektdaten Erzeugt(Zufall& z) {
 
 // The same project in the 38-line layout of older versions, with site and wind data.
 std::string Altdatei(const Projektdaten& p, Zufall& z) {
-    std::vector<std::string> zeilen;
-    auto text = [&](const std::string& t) { zeilen.push_back(Utf8_nach_Cp1252(t)); };
-    auto reihe = [&](const std::array<float, 8>& w) {
-        std::string s;
-        for (float x : w) s += Zahlentext(x);
-        zeilen.push_back(s);
-    };
-    text(p.Bauherr.empty() ? "Bauherr" : p.Bauherr);  // an empty first line would end the file
-    for (const std::string* t : {&p.strasse, &p.PLZ_Ort, &p.Telef, &p.Fax}) text(*t);
-    for (int i = 0; i < 5; ++i) text(z.oft(30) ? z.wahl(Texte) : "");
-    text(p.Bemerkungen);
-    text(p.Combo_Wahl_Regensp);
-    for (double r : {p.r5_5, p.r5_100}) zeilen.push_back(Zahlentext15(r));
-    text(p.Combo_Abfl_beiwert);
-    zeilen.push_back(z.oft(50) ? "30" : "0");
-    zeilen.push_back(z.oft(50) ? "15" : "0");
-    for (const auto* r : {&p.Laenge, &p.Breite, &p.Zusatz_Flaeche}) reihe(*r);
-    zeilen.push_back(Zahlentext(p.Verhaeltnis_HB));
-    text(p.Rinnenart);
-    text(p.Combo_Schutzfaktor);
-    for (float w : {p.Hindernis_Rinne, p.Rinnenbreite_unten, p.Winkel_links, p.Winkel_rechts})
-        zeilen.push_back(Zahlentext(w));
-    text(p.Notueberlauf_Art);
-    zeilen.push_back(p.Check_Schutzkorb ? " 1 " : " 0 ");
-    zeilen.push_back(" 0 ");
-    for (float w : p.Winkelfaktor) zeilen.push_back(Zahlentext(w));
-    return Datei(zeilen);
+    const auto neu = Zeilen(p);
+    std::vector<std::string> alt(neu.begin() + 1, neu.begin() + 6);  // client to fax
+    if (alt[0].empty()) alt[0] = "Bauherr";                           // an empty first line would end the file
+    for (int i = 0; i < 5; ++i) alt.push_back(z.oft(30) ? Utf8_nach_Cp1252(z.wahl(Texte)) : "");
+    alt.insert(alt.end(), neu.begin() + 6, neu.begin() + 11);  // remarks to runoff text
+    alt.push_back(z.oft(50) ? "30" : "0");                     // roof pitch
+    alt.push_back(z.oft(50) ? "15" : "0");                     // rain angle
+    alt.insert(alt.end(), neu.begin() + 11, neu.begin() + 32);  // segments to angle factors
+    return Datei(alt);
 }
 
 struct Lauf {
