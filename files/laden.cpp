@@ -43,6 +43,8 @@ int Ort_Index(std::string_view text) {
 // The legacy import shows its boxes and its note while it reads, so it gets the window.
 std::optional<Projektdaten> Lesen(const std::optional<std::string>& inhalt, Formular& f, Dialoge& d) {
     if (!inhalt || inhalt->size() > Projektdatei_Hoechstgroesse) return std::nullopt;
+    // Nothing but line ends and blanks is no project, not an empty old one.
+    if (inhalt->find_first_not_of(" \t\r\n") == std::string::npos) return std::nullopt;
     Zeilenleser z(*inhalt);
     const auto kopf = z.zeile();
     if (!kopf) return std::nullopt;

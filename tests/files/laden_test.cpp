@@ -202,7 +202,7 @@ TEST(Projekt_laden, DamagedFileEndsInDateiKontrolleWithInputsUnchanged) {
         {mit(36, "-40000"), false}, {mit(15, std::string(600000, '1')), false},
         {mit(7, std::string(10u << 20, 'x')), false}, {std::string(Projektdatei_Hoechstgroesse + 1, 'x'), false},
         {std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10), true}, {std::string(1000000, '\0'), true},
-        {Datei(std::vector<std::string>(1000000, "")), false}, {"", false},
+        {Datei(std::vector<std::string>(1000000, "")), false}, {std::string(1000000, '\n'), false}, {"", false},
     };
     for (size_t n = 1; n < 43; ++n) faelle.emplace_back(Datei({voll.begin(), voll.begin() + n}), false);
     for (const auto& [inhalt, alt] : faelle) {
