@@ -221,12 +221,8 @@ Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string
     if (!inhalt)
         return {2, "", "dkm-rechner: Die Datei \u201E" + datei + "\u201C kann nicht geöffnet werden.\n"};
 
-    Formular f;
-    Eigene_Orte orte{};
     if (!arbeitsordner.empty()) Einstellungen_uebernehmen(einstellungsordner, arbeitsordner);
-    const bool mit_orten = Eigene_Orte_lesen(einstellungsordner / Regeneig_Dateiname, orte);
-    Startzustand(f, mit_orten ? &orte : nullptr);
-    f.dezimaltrenner = dezimaltrenner;
+    Formular f = Startformular(einstellungsordner / Regeneig_Dateiname, dezimaltrenner);
 
     Aufzeichnung d(&f);
     const Ladeergebnis e = Projekt_laden(f, d, datei, *inhalt);

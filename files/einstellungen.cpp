@@ -1,5 +1,7 @@
 #include "files/einstellungen.h"
 
+#include "model/startzustand.h"
+
 #include "files/dateizugriff.h"
 #include "files/kodierung.h"
 #include "files/zeilenleser.h"
@@ -50,6 +52,15 @@ bool Eigene_Orte_lesen(const std::filesystem::path& datei, Eigene_Orte& orte) {
     if (!inhalt) return false;
     Eigene_Orte_lesen_aus(*inhalt, orte);
     return true;
+}
+
+Formular Startformular(const std::filesystem::path& orte_datei, std::string dezimaltrenner) {
+    Formular f;
+    Eigene_Orte orte{};
+    const bool gelesen = Eigene_Orte_lesen(orte_datei, orte);
+    Startzustand(f, gelesen ? &orte : nullptr);
+    f.dezimaltrenner = std::move(dezimaltrenner);
+    return f;
 }
 
 std::string Eigene_Orte_Dateiinhalt(const Eigene_Orte& orte) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/eigene_orte.h"
+#include "model/formular.h"
 
 namespace dkm {
 
@@ -21,6 +22,8 @@ inline constexpr size_t Einstellungsdatei_Hoechstgroesse = 1u << 16;
 // the rest keeps its previous value. False when the file could not be read at all.
 void Eigene_Orte_lesen_aus(std::string_view bytes, Eigene_Orte& orte);
 bool Eigene_Orte_lesen(const std::filesystem::path& datei, Eigene_Orte& orte);
+// The window's start state with the own places of `orte_datei` (defaults when it cannot be read).
+Formular Startformular(const std::filesystem::path& orte_datei, std::string dezimaltrenner);
 std::string Eigene_Orte_Dateiinhalt(const Eigene_Orte& orte);
 // Creates the folder when needed and replaces the file atomically; on failure
 // the old file is intact and a German message for the window is returned.
