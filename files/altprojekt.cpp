@@ -1,5 +1,7 @@
 #include "files/altprojekt.h"
 
+#include <algorithm>
+
 #include "model/tabellen.h"
 #include "model/zahlen.h"
 
@@ -15,11 +17,7 @@ const std::string Hinweis_Anfang = " Übernommen werden vom Projekt:" + std::str
 
 // By text, not by index: the old files hold no index, and index 0 would turn
 // every gravel or green roof into C = 1.
-int Abflussbeiwert_Index(std::string_view text) {
-    for (size_t i = 0; i < Abflussbeiwerte.size(); ++i)
-        if (ohne_endblanks(Abflussbeiwerte[i].text) == ohne_endblanks(text)) return static_cast<int>(i);
-    return 0;
-}
+int Abflussbeiwert_oder_erster(std::string_view text) { return std::max(Abflussbeiwert_Index(text), 0); }
 
 void Baustellenhinweis_zeigen(Formular& f, Dialoge& d, const std::array<std::string, 5>& baustelle) {
     f.Hilfe_Text = Baustellenhinweis(baustelle);
@@ -94,7 +92,7 @@ std::optional<Projektdaten> Altprojekt_lesen(Zeilenleser& z, const std::string& 
 
     p.Eingabe_Art = "einzel";
     p.Index_Diff_Notueberl = 0;
-    p.Index_Abfl_beiwert = Abflussbeiwert_Index(p.Combo_Abfl_beiwert);
+    p.Index_Abfl_beiwert = Abflussbeiwert_oder_erster(p.Combo_Abfl_beiwert);
     return p;
 }
 

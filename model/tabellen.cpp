@@ -128,16 +128,23 @@ float Abflussbeiwert_nach_Index(int index) {
     return c == 0.0f ? 1.0f : c;
 }
 
-std::optional<float> Schutzfaktor_nach_Text(std::string_view text) {
-    for (const auto& e : Schutzfaktoren)
-        if (ohne_endblanks(e.text) == ohne_endblanks(text)) return e.f;
-    return std::nullopt;
-}
-
-int Schutzfaktor_Index(std::string_view text) {
-    for (size_t i = 0; i < Schutzfaktoren.size(); ++i)
-        if (ohne_endblanks(Schutzfaktoren[i].text) == ohne_endblanks(text)) return static_cast<int>(i);
+namespace {
+// Entries are compared with trailing blanks ignored: "Faktor f = 3 " ends in one.
+template <class Liste>
+int Index_nach_Text(const Liste& liste, std::string_view text) {
+    for (size_t i = 0; i < liste.size(); ++i)
+        if (ohne_endblanks(liste[i].text) == ohne_endblanks(text)) return static_cast<int>(i);
     return -1;
 }
+}  // namespace
+
+std::optional<float> Schutzfaktor_nach_Text(std::string_view text) {
+    const int i = Schutzfaktor_Index(text);
+    if (i < 0) return std::nullopt;
+    return Schutzfaktoren[static_cast<size_t>(i)].f;
+}
+
+int Schutzfaktor_Index(std::string_view text) { return Index_nach_Text(Schutzfaktoren, text); }
+int Abflussbeiwert_Index(std::string_view text) { return Index_nach_Text(Abflussbeiwerte, text); }
 
 }  // namespace dkm

@@ -34,5 +34,6 @@ float Abflussbeiwert_nach_Index(int index);
 // f by entry text, trailing blanks ignored; nullopt for any other text.
 std::optional<float> Schutzfaktor_nach_Text(std::string_view text);
 int Schutzfaktor_Index(std::string_view text);
+int Abflussbeiwert_Index(std::string_view text);  // -1 when no entry matches
 
 }  // namespace dkm
