@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "calc/meldungen.h"
+#include "model/meldungen.h"
 #include "model/zahlen.h"
 
 namespace dkm {

@@ -4,7 +4,7 @@
 
 #include "calc/engine.h"
 #include "calc/hoehenkorrektur.h"
-#include "calc/meldungen.h"
+#include "model/meldungen.h"
 #include "calc/modus.h"
 #include "model/bild.h"
 #include "model/startzustand.h"

@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "calc/innen_schritte.h"
-#include "calc/meldungen.h"
+#include "model/meldungen.h"
 
 namespace dkm {
 

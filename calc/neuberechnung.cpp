@@ -7,7 +7,7 @@
 #include "calc/fallrohr.h"
 #include "calc/gesamtmasse.h"
 #include "calc/innenrinne.h"
-#include "calc/meldungen.h"
+#include "model/meldungen.h"
 #include "calc/traufe.h"
 #include "model/tabellen.h"
 #include "model/zahlen.h"

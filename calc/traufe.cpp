@@ -7,7 +7,7 @@
 
 #include "calc/engine.h"
 #include "calc/hydraulik.h"
-#include "calc/meldungen.h"
+#include "model/meldungen.h"
 #include "model/zahlen.h"
 
 namespace dkm {

@@ -7,7 +7,7 @@
 #include "calc/hoehenkorrektur.h"
 #include "calc/hydraulik.h"
 #include "calc/innen_schritte.h"
-#include "calc/meldungen.h"
+#include "model/meldungen.h"
 #include "model/zahlen.h"
 #include "innen_hilfen.h"
 

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "calc/engine.h"
-#include "calc/meldungen.h"
+#include "model/meldungen.h"
 #include "calc/modus.h"
 #include "traufe_hilfen.h"
 

@@ -4,7 +4,7 @@
 
 #include "calc/engine.h"
 #include "calc/fallrohr.h"
-#include "calc/meldungen.h"
+#include "model/meldungen.h"
 #include "calc/traufe.h"
 #include "model/zahlen.h"
 #include "traufe_hilfen.h"

@@ -1,4 +1,4 @@
-// Titles and texts of the messages the calculation raises.
+// Titles and texts of every message and question the program shows, in one table.
 #pragma once
 
 #include <string_view>
