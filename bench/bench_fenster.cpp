@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "skript_plattform.h"
 #include "ui/bildbox.h"
 #include "ui/form1.h"
 #include "ui/start.h"

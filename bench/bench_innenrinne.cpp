@@ -22,7 +22,7 @@ dkm::Formular Achtteilig(const char* hindernis_cm2) {
     f[T::r5_100] = "600";
     f[S::Option1] = false;
     f[S::Option2] = true;
-    f.Rinnenart = "innenliegend";
+    f.Rinnenart = dkm::Rinne_innenliegend;
     f[S::Option3] = false;
     f[S::Option5] = true;
     f[T::Text30] = "3";

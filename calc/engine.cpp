@@ -28,9 +28,7 @@ void Eingabepruefung(Formular& f) {
     }
 }
 
-void Masse_fehlen_Meldung(Dialoge& d) {
-    d.meldung(std::string(meldung::Masse_fehlen_Titel), std::string(meldung::Masse_fehlen_Text));
-}
+void Masse_fehlen_Meldung(Dialoge& d) { d.meldung(meldung::Masse_fehlen); }
 
 void Pruefen_und_berechnen(Formular& f, Dialoge& d) {
     Eingabepruefung(f);

@@ -23,4 +23,8 @@ void Gesamtmasse_aufteilen(Formular& f);
 // The 24 segment fields as numbers, into f.werte.
 void Teilstrecken_einlesen(Formular& f);
 
+// Eaves gutter "Breite kleiner" / "Breite größer": ratio ±0.005, then Pruefen_und_berechnen.
+void Command12_Click(Formular& f, Dialoge& d);
+void Command13_Click(Formular& f, Dialoge& d);
+
 }  // namespace dkm

@@ -5,6 +5,10 @@
 
 namespace dkm {
 
+inline constexpr double Pi = 3.1415926;
+// Every search to measure gives up after this many 1-mm steps.
+inline constexpr int Suchgrenze_Schritte = 100000;
+
 // Long-gutter factor for x = L/W (both mm). `x_runden` rounds x to float first
 // (eaves sizing and the internal design layer); the caller applies it only for x > 50.
 double Langrinnenfaktor(double x, bool x_runden = true);

@@ -15,12 +15,12 @@ constexpr float Knoten_X[11] = {0.0f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 
 constexpr float Faktor_oben[10] = {0.612f, 0.579f, 0.553f, 0.532f, 0.514f, 0.5f, 0.488f, 0.479f, 0.475f, 0.471f};
 constexpr float Faktor_unten[10] = {0.65f, 0.621f, 0.579f, 0.553f, 0.532f, 0.514f, 0.5f, 0.488f, 0.479f, 0.475f};
 
-double Bogenmass(float grad) { return static_cast<double>(grad) * 3.1415926 / 180; }
+double Bogenmass(float grad) { return static_cast<double>(grad) * Pi / 180; }
 
-float Winkel_pruefen(Formular& f, Dialoge& d, T feld, std::string_view text) {
+float Winkel_pruefen(Formular& f, Dialoge& d, T feld, const Meldungstext& meldung) {
     float grad = Einzelwert(f[feld]);
     if (grad > 90) {
-        d.meldung(std::string(meldung::Winkel_Titel), std::string(text));
+        d.meldung(meldung);
         grad = 90;
         f[feld] = "90";
     } else if (grad <= 0) {
@@ -117,8 +117,8 @@ float Kapazitaet_Innenrinne(float A, float h, float T, float Bu, float Lf, float
 
 Waende Winkel_lesen(Formular& f, Dialoge& d) {
     Waende w;
-    w.links_grad = Winkel_pruefen(f, d, T::Text3, meldung::Winkel_links_Text);
-    w.rechts_grad = Winkel_pruefen(f, d, T::Text4, meldung::Winkel_rechts_Text);
+    w.links_grad = Winkel_pruefen(f, d, T::Text3, meldung::Winkel_links);
+    w.rechts_grad = Winkel_pruefen(f, d, T::Text4, meldung::Winkel_rechts);
     w.tan_links = std::tan(Bogenmass(w.links_grad));
     w.tan_rechts = std::tan(Bogenmass(w.rechts_grad));
     w.sin_links = std::sin(Bogenmass(w.links_grad));
@@ -178,7 +178,7 @@ bool Anzahl_Notueberlaeufe_lesen(Formular& f, Dialoge& d, Innen_Werte& w) {
     }
     // 2N is a 16-bit count
     if (!(n <= 16383)) {
-        d.meldung(std::string(meldung::Notueberlaeufe_Titel), std::string(meldung::Notueberlaeufe_Text));
+        d.meldung(meldung::Notueberlaeufe);
         return false;
     }
     w.Anzahl_Notueberlaeufe = static_cast<int>(n);
@@ -188,7 +188,7 @@ bool Anzahl_Notueberlaeufe_lesen(Formular& f, Dialoge& d, Innen_Werte& w) {
 void Notschichten(Formular& f, Dialoge& d, Innen_Werte& w) {
     const Rechenwerte& r = f.werte;
     w.Gesamtlaenge_m = r.Gesamtlaenge;
-    if (f.Eingabe_Art == "gesamt") {
+    if (Ist_gesamt(f)) {
         w.Summe_Abfluss_l_s = r.Gesamtflaeche * r.Bemessungsspende;
         w.Summe_Jahrhundert_l_s = r.Gesamtflaeche * r.Notspende;
     } else {
@@ -197,7 +197,7 @@ void Notschichten(Formular& f, Dialoge& d, Innen_Werte& w) {
             w.Summe_Jahrhundert_l_s = w.Summe_Jahrhundert_l_s + r.Belast_Jahrhundert[i];
         }
     }
-    const float D = f.Notueberlauf_Regen == "voll" ? w.Summe_Jahrhundert_l_s
+    const float D = f.Notueberlauf_Regen == Notregen_voll ? w.Summe_Jahrhundert_l_s
                                                     : w.Summe_Jahrhundert_l_s - w.Summe_Abfluss_l_s;
     w.Notabfluss_gesamt_l_s = D;
     float winkel = 0;

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "calc/hydraulik.h"
 #include "model/dialoge.h"
 #include "model/formular.h"
 #include "model/innen_werte.h"
 
 namespace dkm {
 
-inline constexpr int Suchgrenze_Schritte = 100000;
 
 // Head factor for X = bottom width / water-surface width (0..1).
 float Druckhoehenfaktor(float X);
@@ -47,15 +47,6 @@ int Tiefe_suchen(Genuegt&& genuegt, bool& grenze) {
     return reicht;
 }
 
-// The plain 1-mm search, for comparison in the tests.
-template <class Genuegt>
-int Tiefe_suchen_schrittweise(Genuegt&& genuegt, bool& grenze) {
-    for (int h = 1; h <= Suchgrenze_Schritte; ++h)
-        if (genuegt(h)) return h;
-    grenze = true;
-    return Suchgrenze_Schritte + 1;
-}
-
 // Both wall angles as one reading uses them.
 struct Waende {
     float links_grad = 90, rechts_grad = 90;
@@ -88,20 +79,5 @@ std::string Durchmesser_Text(float Q_o, float h_v);
 void Ablaeufe_berechnen(const Formular& f, Innen_Werte& w);
 void Ablaeufe_drucken(Formular& f, const Innen_Werte& w);
 
-// Texts of the messages only the internal gutter raises.
-namespace meldung {
-inline constexpr std::string_view Luecke_Titel = "Maße fehlen";
-inline constexpr std::string_view Luecke_Text =
-    "Bei innenliegenden Rinnen müssen die Teilstrecken von links ab TS 1 durchgehend vermaßt werden.";
-inline constexpr std::string_view Winkel_Titel = "Maßfehler";
-inline constexpr std::string_view Winkel_links_Text =
-    "Der Winkel der Rinne (links) liegt außerhalb des gültigen Wertes (>90°). Er wird auf 90° korrigiert.";
-inline constexpr std::string_view Winkel_rechts_Text =
-    "Der Winkel der Rinne (rechts) liegt außerhalb des gültigen Wertes (>90°). Er wird auf 90° korrigiert.";
-inline constexpr std::string_view Notueberlaeufe_Titel = "Eingabefehler";
-inline constexpr std::string_view Notueberlaeufe_Text =
-    "Die Anzahl der Notüberläufe ist zu groß; es sind höchstens 16383 Notüberläufe möglich. "
-    "Die bisherigen Ergebnisse bleiben stehen.";
-}  // namespace meldung
 
 }  // namespace dkm

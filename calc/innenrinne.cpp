@@ -68,7 +68,7 @@ void Folgeergebnisse_leeren(Formular& f) {
 void Innenrinne_berechnen(Formular& f, Dialoge& d) {
     Formular_einrichten(f);
     if (!Teilstrecken_durchgehend(f)) {
-        d.meldung(std::string(meldung::Luecke_Titel), std::string(meldung::Luecke_Text));
+        d.meldung(meldung::Luecke);
         return;
     }
     Innen_Werte w;
@@ -82,11 +82,11 @@ void Innenrinne_berechnen(Formular& f, Dialoge& d) {
         Ablaeufe_berechnen(f, w);
     }
     if (!Werte_endlich(w)) {
-        d.meldung(std::string(meldung::zu_gross_Titel), std::string(meldung::zu_gross_Text));
+        d.meldung(meldung::zu_gross);
         return;
     }
     if (w.Suchgrenze_erreicht)
-        d.meldung(std::string(meldung::Suchgrenze_Titel), std::string(meldung::Suchgrenze_Text));
+        d.meldung(meldung::Suchgrenze);
 
     Querschnitte_drucken(f, w);
     if (weiter) {

@@ -45,7 +45,7 @@ bool Regen_lesen(const std::string& text, float ersatz, float& wert, bool& erset
 // The eaves sizing multiplies further: the ratio by widths up to the search limit,
 // and an angle factor from a file the shown standard capacities.
 bool Traufe_im_Bereich(const Formular& f, const Lasten& l) {
-    const float grenze = static_cast<float>(Suche_Start_mm + Suche_Schritte);
+    const float grenze = static_cast<float>(Suche_Start_mm + Suchgrenze_Schritte);
     if (!std::isfinite(Verhaeltnis_HB_lesen(f) * grenze * grenze)) return false;
     const auto& h = Rinnengroesse_Tabelle_halbrund.back();
     const auto& k = Rinnengroesse_Tabelle_Kasten.back();
@@ -62,7 +62,7 @@ bool Traufe_im_Bereich(const Formular& f, const Lasten& l) {
 
 // False when an input or a product of inputs lies beyond the float range.
 bool Lasten_rechnen(const Formular& f, Lasten& l) {
-    l.gesamt = f.Eingabe_Art == "gesamt";
+    l.gesamt = Ist_gesamt(f);
     if (l.gesamt) {
         l.aufteilung = Aufteilung_rechnen(f);
         const Aufteilung& a = l.aufteilung;
@@ -113,7 +113,7 @@ bool Lasten_rechnen(const Formular& f, Lasten& l) {
         !endlich(l.Q100) || !endlich(l.FA) || !endlich(l.FQ))
         return false;
 
-    return endlich(f.Winkelfaktor) && (f.Rinnenart == "innenliegend" || Traufe_im_Bereich(f, l));
+    return endlich(f.Winkelfaktor) && (Ist_innenliegend(f) || Traufe_im_Bereich(f, l));
 }
 
 struct Anordnung {
@@ -205,7 +205,7 @@ std::string Muster_oder_leer(float wert, bool zeigen, std::string_view muster, c
 void Neuberechnung(Formular& f, Dialoge& d) {
     Lasten l;
     if (!Lasten_rechnen(f, l)) {
-        d.meldung(std::string(meldung::zu_gross_Titel), std::string(meldung::zu_gross_Text));
+        d.meldung(meldung::zu_gross);
         return;
     }
     Rechenwerte& w = f.werte;
@@ -218,7 +218,7 @@ void Neuberechnung(Formular& f, Dialoge& d) {
     if (l.gesamt) {
         Aufteilung_anwenden(f, l.aufteilung);
         if (l.aufteilung.Option8_mit_einem_Ablauf)
-            d.meldung(std::string(meldung::nicht_passend_Titel), std::string(meldung::nicht_passend_Text));
+            d.meldung(meldung::nicht_passend);
     } else {
         w.Laenge = l.L;
         w.Breite = l.B;
@@ -236,7 +236,7 @@ void Neuberechnung(Formular& f, Dialoge& d) {
     }
 
     f.Abflussbeiwert = l.C;
-    f.Notueberlauf_Regen = f[L::Combo_Diff_Notueberl].index == 1 ? "voll" : "Jahrh_abz_Bererechnungsregen";
+    f.Notueberlauf_Regen = f[L::Combo_Diff_Notueberl].index == 1 ? Notregen_voll : Notregen_abzueglich;
     if (l.r5_5_ersetzt) f[T::r5_5] = Zahlentext15(l.r5_5);
     if (l.r5_100_ersetzt) f[T::r5_100] = Zahlentext15(l.r5_100);
     w.r5_5 = l.r5_5;
@@ -266,7 +266,7 @@ void Neuberechnung(Formular& f, Dialoge& d) {
     for (size_t j = 0; j < 8; ++j)
         w.Teilstreckentabelle[j] = {l.L[j], l.A[j], l.Q[j], l.Q100[j], f.Winkelfaktor[j]};
 
-    if (f.Rinnenart == "innenliegend") {
+    if (Ist_innenliegend(f)) {
         Innenrinne_berechnen(f, d);
         return;
     }

@@ -31,14 +31,7 @@ const std::array<Rinne_Kasten, 5> Rinnengroesse_Tabelle_Kasten = {{
 
 namespace {
 
-constexpr std::string_view Massfehler_Titel = "Massfehler!";
-constexpr std::string_view Massfehler_Text =
-    "Das Verhältnis von Rinnenlänge zur Wassertiefe ist zu groß. Nach DIN EN 12056-3 kann eine Rinne nur "
-    "dann berechnet werden, wenn das Verhältnis L/W maximal 500 beträgt. Es wird hier mit Näherungswerten "
-    "weiter gerechnet; das kann aber zu Ungenauigkeiten führen!";
-constexpr std::string_view Label48_Text = "Die Dimensionierung erfolgt nach der un- günstigsten Teilstrecke.";
-constexpr double Pi = 3.1415926;
-constexpr int Suche_Ende_mm = Suche_Start_mm + Suche_Schritte - 1;  // last size tried
+constexpr int Suche_Ende_mm = Suche_Start_mm + Suchgrenze_Schritte - 1;  // last size tried
 
 double Laengenfaktor(float L, float W) {
     const float x = L / W;
@@ -349,9 +342,9 @@ void Masse_nach_Bedarf(Formular& f, Dialoge& d) {
     tw.Hoehe_nach_Bedarf = r * Bmax;
     tw.Massfehler = belastet && (tw.x_R > 500 || tw.x_K > 500);
     tw.Suchgrenze = grenze;
-    if (tw.Massfehler) d.meldung(std::string(Massfehler_Titel), std::string(Massfehler_Text));
+    if (tw.Massfehler) d.meldung(meldung::Massfehler);
     // A size from the step limit is no design: say so instead of showing it silently.
-    if (grenze) d.meldung(std::string(meldung::Suchgrenze_Titel), std::string(meldung::Suchgrenze_Text));
+    if (grenze) d.meldung(meldung::Suchgrenze);
 }
 
 void Masse_drucken(Formular& f) {

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "calc/hydraulik.h"
 #include "model/dialoge.h"
 #include "model/formular.h"
 
@@ -25,7 +26,6 @@ float Kapazitaet_Kasten(float A_E, float W, float T, float B, float L, float win
 
 // Searches to measure start here and give up one step beyond the last size tried.
 inline constexpr int Suche_Start_mm = 60;
-inline constexpr int Suche_Schritte = 100000;
 
 // Smallest semicircular diameter / rectangular width (mm) that carries q,
 // exactly as a 1-mm search from 60 mm; 60 + 100000 when none does.
@@ -37,9 +37,5 @@ float Verhaeltnis_HB_lesen(const Formular& f);
 
 // The eaves sizing over the Teilstreckentabelle: Picture1..4, f.werte.traufe.
 void Traufe_berechnen(Formular& f, Dialoge& d);
-
-// "Breite kleiner" / "Breite größer": ratio ±0.005, then Pruefen_und_berechnen.
-void Command12_Click(Formular& f, Dialoge& d);
-void Command13_Click(Formular& f, Dialoge& d);
 
 }  // namespace dkm

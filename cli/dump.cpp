@@ -53,9 +53,8 @@ std::vector<Ergebnis> Ergebnisse() {
     for (T erstes : {T::Flaeche_Fallrohr_1_2, T::Belastung_Fallrohr_1_2})
         for (T t : Folge(erstes, 4)) v.push_back(t);
     for (T t : {T::Text28, T::Text29, T::Text31, T::Text32}) v.push_back(t);
-    for (int n : {1, 2, 3, 4}) v.push_back(n);
-    for (int n = 13; n <= 27; ++n) v.push_back(n);
-    for (int n : {29, 30, 31, 32, 34, 35}) v.push_back(n);
+    for (const Bildbox& b : Bildboxen)
+        if (b.art == Bildart::Text) v.push_back(b.nummer);
     return v;
 }
 

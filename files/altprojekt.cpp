@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/meldungen.h"
 #include "model/tabellen.h"
 #include "model/zahlen.h"
 
@@ -19,13 +20,6 @@ const std::string Hinweis_Anfang = " Übernommen werden vom Projekt:" + std::str
 // every gravel or green roof into C = 1.
 int Abflussbeiwert_oder_erster(std::string_view text) { return std::max(Abflussbeiwert_Index(text), 0); }
 
-void Baustellenhinweis_zeigen(Formular& f, Dialoge& d, const std::array<std::string, 5>& baustelle) {
-    f.Hilfe_Text = Baustellenhinweis(baustelle);
-    f[V::Hilfe_Text] = true;
-    d.meldung(std::string(Baustelle_Titel), std::string(Baustelle_Text));
-    f[V::Hilfe_Text] = false;
-}
-
 }  // namespace
 
 std::string Baustellenhinweis(std::array<std::string, 5> baustelle) {
@@ -37,14 +31,14 @@ std::string Baustellenhinweis(std::array<std::string, 5> baustelle) {
     return hinweis;
 }
 
-std::optional<Projektdaten> Altprojekt_lesen(Zeilenleser& z, const std::string& erste_zeile, Formular& f,
-                                             Dialoge& d) {
-    d.meldung(std::string(Altprojekt_Titel), std::string(Altprojekt_Text));
+void Altprojekt_lesen(Zeilenleser& z, const std::string& erste_zeile, const Projektdaten& vorgaben,
+                      Gelesenes_Projekt& ergebnis) {
+    auto hinweis = [&](const Meldungstext& m, std::string hilfe = {}) {
+        ergebnis.hinweise.push_back({m, std::move(hilfe)});
+    };
+    hinweis(meldung::Altprojekt);
 
-    Projektdaten p;
-    // what the old layout lacks stays as the window shows it; a box beyond
-    // the float range (which no file could give back) reads 0
-    (void)Projektdaten_sammeln(f, p);
+    Projektdaten p = vorgaben;
     Feldleser l{z};
 
     p.Bauherr = erste_zeile;
@@ -52,10 +46,10 @@ std::optional<Projektdaten> Altprojekt_lesen(Zeilenleser& z, const std::string& 
     std::array<std::string, 5> baustelle;
     for (std::string& t : baustelle) l.zeile(t);
     l.zeile(p.Bemerkungen);
-    if (!l.ok) return std::nullopt;
+    if (!l.ok) return;
     for (const std::string& t : baustelle) {
         if (t.empty()) continue;
-        Baustellenhinweis_zeigen(f, d, baustelle);
+        hinweis(meldung::Baustelle, Baustellenhinweis(baustelle));
         break;
     }
 
@@ -66,9 +60,8 @@ std::optional<Projektdaten> Altprojekt_lesen(Zeilenleser& z, const std::string& 
     std::string dachneigung, regenwinkel;
     l.zeile(dachneigung);
     l.zeile(regenwinkel);
-    if (!l.ok) return std::nullopt;
-    if (Zahl_lesen(dachneigung) != 0 && Zahl_lesen(regenwinkel) != 0)
-        d.meldung(std::string(Wind_Titel), std::string(Wind_Text));
+    if (!l.ok) return;
+    if (Zahl_lesen(dachneigung) != 0 && Zahl_lesen(regenwinkel) != 0) hinweis(meldung::Wind);
 
     l.zahlen(p.Laenge);
     l.zahlen(p.Breite);
@@ -78,8 +71,8 @@ std::optional<Projektdaten> Altprojekt_lesen(Zeilenleser& z, const std::string& 
     l.text(p.Combo_Schutzfaktor);
     l.zahl(p.Hindernis_Rinne);
     l.wert();  // the old lower width, replaced by 300 in every case
-    if (!l.ok) return std::nullopt;
-    if (p.Rinnenart == "innenliegend") d.meldung(std::string(Innenrinne_Titel), std::string(Innenrinne_Text));
+    if (!l.ok) return;
+    if (p.Rinnenart == Rinne_innenliegend) hinweis(meldung::Innenrinne_alt);
     p.Rinnenbreite_unten = 300;
 
     l.zahl(p.Winkel_links);
@@ -88,12 +81,12 @@ std::optional<Projektdaten> Altprojekt_lesen(Zeilenleser& z, const std::string& 
     l.schalter(p.Check_Schutzkorb);
     l.wert();
     l.zahlen(p.Winkelfaktor);
-    if (!l.ok) return std::nullopt;
+    if (!l.ok) return;
 
-    p.Eingabe_Art = "einzel";
+    p.Eingabe_Art = Eingabe_einzel;
     p.Index_Diff_Notueberl = 0;
     p.Index_Abfl_beiwert = Abflussbeiwert_oder_erster(p.Combo_Abfl_beiwert);
-    return p;
+    ergebnis.daten = std::move(p);
 }
 
 }  // namespace dkm

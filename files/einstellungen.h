@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/druckwerte.h"
 #include "model/eigene_orte.h"
 #include "model/formular.h"
 
@@ -28,12 +29,6 @@ std::string Eigene_Orte_Dateiinhalt(const Eigene_Orte& orte);
 // Creates the folder when needed and replaces the file atomically; on failure
 // the old file is intact and a German message for the window is returned.
 std::optional<std::string> Eigene_Orte_schreiben(const std::filesystem::path& datei, const Eigene_Orte& orte);
-
-struct Druckwerte {
-    float Schriftgroesse = 0;
-    float Verschiebung_horizontal = 0;
-    float Verschiebung_vertikal = 0;
-};
 
 // As above; a font size of 0 becomes 10 unless the file is missing.
 void Druckwerte_lesen_aus(std::string_view bytes, Druckwerte& werte);

@@ -2,11 +2,9 @@
 
 #include <span>
 
+#include "bedienung/eingabeart.h"
 #include "calc/engine.h"
-#include "calc/modus.h"
-#include "files/altprojekt.h"
 #include "files/dateizugriff.h"
-#include "files/zeilenleser.h"
 #include "model/tabellen.h"
 #include "model/zahlen.h"
 
@@ -40,16 +38,29 @@ int Ort_Index(std::string_view text) {
     return -1;
 }
 
-// The legacy import shows its boxes and its note while it reads, so it gets the window.
+// The boxes of the legacy import; the help box shows a box's note while it is up.
+void Hinweise_zeigen(Formular& f, Dialoge& d, const std::vector<Lesehinweis>& hinweise) {
+    for (const Lesehinweis& h : hinweise) {
+        if (h.hilfe.empty()) {
+            d.meldung(h.meldung);
+            continue;
+        }
+        f.Hilfe_Text = h.hilfe;
+        f[V::Hilfe_Text] = true;
+        d.meldung(h.meldung);
+        f[V::Hilfe_Text] = false;
+    }
+}
+
 std::optional<Projektdaten> Lesen(const std::optional<std::string>& inhalt, Formular& f, Dialoge& d) {
-    if (!inhalt || inhalt->size() > Projektdatei_Hoechstgroesse) return std::nullopt;
-    // Nothing but line ends and blanks is no project, not an empty old one.
-    if (inhalt->find_first_not_of(" \t\r\n") == std::string::npos) return std::nullopt;
-    Zeilenleser z(*inhalt);
-    const auto kopf = z.zeile();
-    if (!kopf) return std::nullopt;
-    if (Ist_Projektkopf(*kopf)) return Projektzeilen_lesen(z);
-    return Altprojekt_lesen(z, *kopf, f, d);
+    if (!inhalt) return std::nullopt;
+    // what the old layout lacks stays as the window shows it; a box beyond
+    // the float range (which no file could give back) reads 0
+    Projektdaten vorgaben;
+    (void)Projektdaten_sammeln(f, vorgaben);
+    Gelesenes_Projekt g = Projekt_lesen(*inhalt, vorgaben);
+    Hinweise_zeigen(f, d, g.hinweise);
+    return std::move(g.daten);
 }
 
 // The file decides the mode. The switch's questions ("cut off the segments
@@ -105,21 +116,11 @@ void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
     f[T::Text4] = Zahlentext(p.Winkel_rechts);
     Option_nach_Text(f, p.Notueberlauf_Art, Notueberlauf_Optionen);
     f[S::Check_Schutzkorb] = p.Check_Schutzkorb;
-    for (int i = 1; i <= 8; ++i) {
-        f[Check(i)] = p.Winkelfaktor[static_cast<size_t>(i - 1)] != 1.0f;
-        f.Winkelfaktor[static_cast<size_t>(i - 1)] = p.Winkelfaktor[static_cast<size_t>(i - 1)];
-    }
+    for (int i = 1; i <= 8; ++i) Winkelfaktor_setzen(f, i, p.Winkelfaktor[static_cast<size_t>(i - 1)]);
 
     Ohne_Umschaltfrage umschalten(d);
-    if (p.Eingabe_Art == "einzel") {
-        f[S::Option10] = true;
-        f[S::Option11] = false;
-        Option10_Click(f, umschalten);
-    } else if (p.Eingabe_Art == "gesamt") {
-        f[S::Option11] = true;
-        f[S::Option10] = false;
-        Option11_Click(f, umschalten);
-    }
+    if (p.Eingabe_Art == Eingabe_einzel) Option10_Click(f, umschalten);
+    else if (p.Eingabe_Art == Eingabe_gesamt) Option11_Click(f, umschalten);
 
     f[T::Text25] = Zahlentext_gerundet(p.Gesamtlaenge);
     f[T::Text26] = Zahlentext_gerundet(p.Gesamtflaeche);
@@ -141,7 +142,7 @@ Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname
                            const std::function<std::optional<std::string>()>& inhalt_lesen) {
     f.Ladevorgang = ja;
     if (f.werte.Einzel_Flaeche[0] != 0 || f.werte.Einzel_Flaeche[1] != 0) {
-        if (!d.frage("Daten aufrufen", "Eventuell im Formular eingegebene Daten werden überschrieben. In Ordnung?")) {
+        if (!d.frage(meldung::Daten_aufrufen)) {
             f.Ladevorgang = nein;
             return Ladeergebnis::abgelehnt;
         }
@@ -158,7 +159,7 @@ Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname
         f[V::Text24] = name_sichtbar_vorher;
         f[T::Text24] = std::move(name_vorher);
         f.Ladevorgang = nein;
-        d.meldung(std::string(Datei_Kontrolle_Titel), std::string(Datei_Kontrolle_Text));
+        d.meldung(meldung::Datei_Kontrolle);
         return Ladeergebnis::Datei_Kontrolle;
     }
     Projektdaten_anwenden(f, d, *daten);

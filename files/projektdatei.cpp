@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "files/altprojekt.h"
 #include "files/dateizugriff.h"
 #include "files/kodierung.h"
 #include "model/zahlen.h"
@@ -70,12 +71,21 @@ std::optional<Projektdaten> Projektzeilen_lesen(Zeilenleser& z) {
     return p;
 }
 
-std::optional<Projektdaten> Projektdatei_lesen(std::string_view bytes) {
-    if (bytes.size() > Projektdatei_Hoechstgroesse) return std::nullopt;
+Gelesenes_Projekt Projekt_lesen(std::string_view bytes, const Projektdaten& vorgaben) {
+    Gelesenes_Projekt g;
+    if (bytes.size() > Projektdatei_Hoechstgroesse) return g;
+    // Nothing but line ends and blanks is no project, not an empty old one.
+    if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) return g;
     Zeilenleser z(bytes);
     const auto kopf = z.zeile();
-    if (!kopf || !Ist_Projektkopf(*kopf)) return std::nullopt;
-    return Projektzeilen_lesen(z);
+    if (!kopf) return g;
+    if (Ist_Projektkopf(*kopf)) {
+        g.daten = Projektzeilen_lesen(z);
+    } else {
+        g.alt = true;
+        Altprojekt_lesen(z, *kopf, vorgaben, g);
+    }
+    return g;
 }
 
 std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten& p) {
@@ -110,7 +120,7 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
         p.Laenge[i - 1] = einzel(Laenge(i), "Länge" + ts);
         p.Breite[i - 1] = einzel(Breite(i), "Dachbreite" + ts);
         p.Zusatz_Flaeche[i - 1] = einzel(Zusatz_Flaeche(i), "Zusatzfläche" + ts);
-        p.Winkelfaktor[i - 1] = f[Check(i)] ? 0.85f : 1.0f;
+        p.Winkelfaktor[i - 1] = Winkelfaktor_nach_Check(f, i);
     }
     p.Verhaeltnis_HB = einzel(T::Text1, "Verhältnis Höhe/Breite");
     p.Rinnenart = f.Rinnenart;
@@ -132,8 +142,7 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
     p.Anzahl_Notueberlaeufe = ganz(T::Text30, "Anzahl der Notüberläufe");
     p.Hoehenkorrektur = f.Hoehenkorrektur;
     if (fehler.empty()) return std::nullopt;
-    return "Das Projekt wurde nicht gespeichert: Die Eingabe \u00B4" + fehler +
-           "\u00B4 ist für die Berechnung zu groß. Bitte korrigieren Sie den Wert.";
+    return meldung::Speichern_zu_gross_Text(fehler);
 }
 
 std::string Projektdatei_schreiben(const Projektdaten& p) {
@@ -186,7 +195,7 @@ std::string Projektdatei_schreiben(const Projektdaten& p) {
 std::optional<std::string> Projekt_speichern(Formular& f, const std::filesystem::path& datei) {
     Projektdaten p;
     if (auto fehler = Projektdaten_sammeln(f, p)) return fehler;
-    f.Winkelfaktor = p.Winkelfaktor;
+    Winkelfaktoren_nach_Checks(f);
     return Datei_ersetzen(datei, Projektdatei_schreiben(p));
 }
 

@@ -7,19 +7,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/zeilenleser.h"
 #include "model/formular.h"
+#include "model/meldungen.h"
 
 namespace dkm {
 
 inline constexpr std::string_view Projektkopf = "Wertedatei für Dachkandelmesser Version 07 08";
 inline constexpr std::string_view Projektkopf_12_05 = "Wertedatei für Dachkandelmesser Version 12_05";
-
-inline constexpr std::string_view Datei_Kontrolle_Titel = "Datei-Kontrolle";
-inline constexpr std::string_view Datei_Kontrolle_Text =
-    "Die ausgewählte Datei ist keine Datei mit Daten für die Dachkandelmesser; eventuell ist sie beschädigt.";
-inline constexpr std::string_view Speichern_Fehlertitel = "Projekt speichern";
 
 // The option groups whose choice the file holds as a text.
 struct Optionstext {
@@ -27,7 +24,7 @@ struct Optionstext {
     std::string_view text;
 };
 inline constexpr std::array<Optionstext, 2> Rinnenart_Optionen = {{
-    {S::Option1, "vorgehaengt"}, {S::Option2, "innenliegend"}}};
+    {S::Option1, Rinne_vorgehaengt}, {S::Option2, Rinne_innenliegend}}};
 inline constexpr std::array<Optionstext, 3> Notueberlauf_Optionen = {{
     {S::Option3, "Notüberlauf_beidseits"}, {S::Option4, "Notüberlauf_eineSeite"},
     {S::Option5, "Notüberlauf_Laengsseite"}}};
@@ -68,8 +65,20 @@ bool Ist_Projektkopf(std::string_view zeile);
 
 // Lines 2 to 43, after the header; nullopt on any read error.
 std::optional<Projektdaten> Projektzeilen_lesen(Zeilenleser& leser);
-// A whole file with one of the two headers; nullopt for anything else.
-std::optional<Projektdaten> Projektdatei_lesen(std::string_view bytes);
+
+// A box that reading raises, with the text the help box shows beside it (empty: none).
+struct Lesehinweis {
+    Meldungstext meldung;
+    std::string hilfe;
+};
+struct Gelesenes_Projekt {
+    std::optional<Projektdaten> daten;  // nullopt: no project file, "Datei-Kontrolle"
+    bool alt = false;                   // no header: read as a project of an older version
+    std::vector<Lesehinweis> hinweise;  // in the order they arise
+};
+// The one reader of project files, current or older. An older file takes what
+// its layout lacks from `vorgaben`.
+Gelesenes_Projekt Projekt_lesen(std::string_view bytes, const Projektdaten& vorgaben);
 
 // What the controls show now. Fails with a German message when a box holds a
 // number beyond the range of the calculation, which no file could give back.

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "model/meldungen.h"
+
 namespace dkm {
 
 class Dialoge {
@@ -15,6 +17,10 @@ public:
     virtual bool frage(const std::string& titel, const std::string& text) = 0;
     // The short warning sound some leave handlers give instead of a message.
     virtual void piepton() {}
+
+    // The same for an entry of the message table.
+    void meldung(const Meldungstext& m) { meldung(std::string(m.titel), std::string(m.text)); }
+    bool frage(const Meldungstext& m) { return frage(std::string(m.titel), std::string(m.text)); }
 };
 
 }  // namespace dkm

@@ -29,4 +29,24 @@ T Flaeche_Fallrohr(int k) { return plus(T::Flaeche_Fallrohr_1_2, k); }
 T Belastung_Fallrohr(int k) { return plus(T::Belastung_Fallrohr_1_2, k); }
 S Check(int i) { return static_cast<S>(static_cast<int>(S::Check1) + i - 1); }
 
+bool Ist_gesamt(const Formular& f) { return f.Eingabe_Art == Eingabe_gesamt; }
+bool Ist_innenliegend(const Formular& f) { return f.Rinnenart == Rinne_innenliegend; }
+
+void Eingabe_Art_setzen(Formular& f, std::string_view art) {
+    f.Eingabe_Art = art;
+    f[S::Option10] = art == Eingabe_einzel;
+    f[S::Option11] = art == Eingabe_gesamt;
+}
+
+void Winkelfaktor_setzen(Formular& f, int i, float faktor) {
+    f[Check(i)] = faktor != 1.0f;
+    f.Winkelfaktor[static_cast<size_t>(i - 1)] = faktor;
+}
+
+float Winkelfaktor_nach_Check(const Formular& f, int i) { return f[Check(i)] ? Winkelfaktor_Ecke : 1.0f; }
+
+void Winkelfaktoren_nach_Checks(Formular& f) {
+    for (int i = 1; i <= 8; ++i) Winkelfaktor_setzen(f, i, Winkelfaktor_nach_Check(f, i));
+}
+
 }  // namespace dkm

@@ -62,10 +62,22 @@ namespace dkm {
     X(Combo_Diff_Notueberl) X(Text30) X(Command11) X(Label21) X(Label33)                     \
     X(Command14) X(Command15) X(Command28) X(Command29) X(Command30) X(Command31)
 
-// Picture boxes that the engine prints into, by number (PictureN).
+// Picture boxes, by number (PictureN): those the engine prints text lines
+// into, and those that only show a drawing or a colour.
 #define DKM_BILDER(X)                                                                        \
-    X(1) X(2) X(3) X(4) X(13) X(14) X(15) X(16) X(17) X(18) X(19) X(20) X(21) X(22)          \
-    X(23) X(24) X(25) X(26) X(27) X(29) X(30) X(31) X(32) X(34) X(35)
+    X(1, Text) X(2, Text) X(3, Text) X(4, Text) X(13, Text) X(14, Text) X(15, Text)          \
+    X(16, Text) X(17, Text) X(18, Text) X(19, Text) X(20, Text) X(21, Text) X(22, Text)      \
+    X(23, Text) X(24, Text) X(25, Text) X(26, Text) X(27, Text) X(28, Zeichnung)             \
+    X(29, Text) X(30, Text) X(31, Text) X(32, Text) X(34, Text) X(35, Text)                  \
+    X(37, Zeichnung) X(43, Zeichnung) X(44, Zeichnung) X(45, Zeichnung) X(46, Zeichnung)
+
+// Command buttons.
+#define DKM_BEFEHLE(X)                                                                       \
+    X(Command1) X(Command2) X(Command3) X(Command4) X(Command5) X(Command6) X(Command7)       \
+    X(Command9) X(Command10) X(Command11) X(Command12) X(Command13) X(Command14)             \
+    X(Command15) X(Command17) X(Command18) X(Command19) X(Command20) X(Command21)            \
+    X(Command22) X(Command23) X(Command24) X(Command25) X(Command26) X(Command27)            \
+    X(Command28) X(Command29) X(Command30) X(Command31) X(Formular_Print)
 
 #define DKM_ENUM_EINTRAG(n) n,
 enum class T : int { DKM_TEXTFELDER(DKM_ENUM_EINTRAG) Anzahl };
@@ -93,6 +105,20 @@ T Flaeche_Fallrohr(int k);
 T Belastung_Fallrohr(int k);
 S Check(int i);
 
+enum class Bildart { Text, Zeichnung };
+struct Bildbox {
+    int nummer;
+    Bildart art;
+};
+#define DKM_BILD_EINTRAG(n, art) Bildbox{n, Bildart::art},
+inline constexpr Bildbox Bildboxen[] = {DKM_BILDER(DKM_BILD_EINTRAG)};
+#undef DKM_BILD_EINTRAG
+inline constexpr std::string_view Befehle[] = {
+#define DKM_NAME_EINTRAG(n) #n,
+    DKM_BEFEHLE(DKM_NAME_EINTRAG)
+#undef DKM_NAME_EINTRAG
+};
+
 struct Liste {
     std::string text;
     int index = -1;
@@ -101,6 +127,12 @@ struct Liste {
 // Flag values, compared literally as the program always did.
 inline constexpr std::string_view ja = "ja", nein = "nein", aktiv = "aktiv", aus = "aus",
                                   sichtbar = "sichtbar", nicht_sichtbar = "nicht_sichtbar";
+// Values of Rinnenart, Eingabe_Art and Notueberlauf_Regen, as files store them.
+inline constexpr std::string_view Rinne_vorgehaengt = "vorgehaengt", Rinne_innenliegend = "innenliegend";
+inline constexpr std::string_view Eingabe_einzel = "einzel", Eingabe_gesamt = "gesamt";
+inline constexpr std::string_view Notregen_voll = "voll", Notregen_abzueglich = "Jahrh_abz_Bererechnungsregen";
+// The angle factor of a segment with a corner (its check box ticked).
+inline constexpr float Winkelfaktor_Ecke = 0.85f;
 
 struct Formular {
     std::array<std::string, static_cast<size_t>(T::Anzahl)> text{};
@@ -126,10 +158,12 @@ struct Formular {
     // Derived values (Part of the record, kept beside the controls).
     float Abflussbeiwert = 1.0f;
     float Sicherheitsfaktor = 1.0f;
+    // Mirrored by Check1..8; written only through Winkelfaktor_setzen.
     std::array<float, 8> Winkelfaktor{1, 1, 1, 1, 1, 1, 1, 1};
     std::string Notueberlauf_Regen;
-    std::string Rinnenart = "vorgehaengt";
-    std::string Eingabe_Art = "einzel";
+    std::string Rinnenart = std::string(Rinne_vorgehaengt);
+    // Mirrored by Option10/Option11; written only through Eingabe_Art_setzen.
+    std::string Eingabe_Art = std::string(Eingabe_einzel);
     float Hoehenkorrektur = 0.0f;
 
     // State flags.
@@ -152,5 +186,15 @@ struct Formular {
     // Decimal separator of the user's locale for display patterns.
     std::string dezimaltrenner = ".";
 };
+
+bool Ist_gesamt(const Formular& f);
+bool Ist_innenliegend(const Formular& f);
+// The input mode and the two option buttons that show it, together.
+void Eingabe_Art_setzen(Formular& f, std::string_view art);
+// Angle factor of TS i (1..8) and its check box, together (a file may hold other factors than 0.85).
+void Winkelfaktor_setzen(Formular& f, int i, float faktor);
+// The factor the check box of TS i stands for; every factor from its check box, as saving has always done.
+float Winkelfaktor_nach_Check(const Formular& f, int i);
+void Winkelfaktoren_nach_Checks(Formular& f);
 
 }  // namespace dkm

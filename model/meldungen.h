@@ -1,28 +1,165 @@
-// Titles and texts of every message and question the program shows, in one table.
+// Titles and texts of every message and question the program shows, in one
+// table, so that the engine, the files, the window and the tests agree on them.
 #pragma once
 
+#include <string>
 #include <string_view>
 
-namespace dkm::meldung {
+namespace dkm {
 
-inline constexpr std::string_view Masse_fehlen_Titel = "Maße fehlen!";
-inline constexpr std::string_view Masse_fehlen_Text = "Bei einer - oder mehreren - Teilstrecken fehlen Maßangaben.";
+struct Meldungstext {
+    std::string_view titel, text;
+};
 
-inline constexpr std::string_view nicht_passend_Titel = "nicht passende Eingabe";
-inline constexpr std::string_view nicht_passend_Text =
+namespace meldung {
+
+// --- calculation -----------------------------------------------------------------------------------------------
+inline constexpr Meldungstext Masse_fehlen{"Maße fehlen!", "Bei einer - oder mehreren - Teilstrecken fehlen Maßangaben."};
+inline constexpr Meldungstext nicht_passend{
+    "nicht passende Eingabe",
     "Wenn nur ein Abfluss vorhanden ist, ist die Markierung bei ´Anordnung der Abläufe beidseits am "
-    "Rinnenende´ nicht möglich.";
-
+    "Rinnenende´ nicht möglich."};
 // Inputs beyond the range of the calculation: refused instead of showing "inf".
-inline constexpr std::string_view zu_gross_Titel = "Eingabefehler";
-inline constexpr std::string_view zu_gross_Text =
+inline constexpr Meldungstext zu_gross{
+    "Eingabefehler",
     "Eine Eingabe ist für die Berechnung zu groß. Bitte prüfen Sie die Maße und Vorgaben; "
-    "die bisherigen Ergebnisse bleiben stehen.";
-
+    "die bisherigen Ergebnisse bleiben stehen."};
 // A search to measure that ran to its step limit: the size shown is no real result.
-inline constexpr std::string_view Suchgrenze_Titel = "Berechnungsgrenze erreicht";
-inline constexpr std::string_view Suchgrenze_Text =
+inline constexpr Meldungstext Suchgrenze{
+    "Berechnungsgrenze erreicht",
     "Für mindestens eine Teilstrecke wurde auch nach 100000 Schritten keine ausreichende Größe gefunden. "
-    "Die angezeigten Maße sind keine gültige Bemessung; bitte prüfen Sie die Eingaben.";
+    "Die angezeigten Maße sind keine gültige Bemessung; bitte prüfen Sie die Eingaben."};
+inline constexpr Meldungstext Massfehler{
+    "Massfehler!",
+    "Das Verhältnis von Rinnenlänge zur Wassertiefe ist zu groß. Nach DIN EN 12056-3 kann eine Rinne nur "
+    "dann berechnet werden, wenn das Verhältnis L/W maximal 500 beträgt. Es wird hier mit Näherungswerten "
+    "weiter gerechnet; das kann aber zu Ungenauigkeiten führen!"};
+inline constexpr Meldungstext Luecke{
+    "Maße fehlen",
+    "Bei innenliegenden Rinnen müssen die Teilstrecken von links ab TS 1 durchgehend vermaßt werden."};
+inline constexpr Meldungstext Winkel_links{
+    "Maßfehler",
+    "Der Winkel der Rinne (links) liegt außerhalb des gültigen Wertes (>90°). Er wird auf 90° korrigiert."};
+inline constexpr Meldungstext Winkel_rechts{
+    "Maßfehler",
+    "Der Winkel der Rinne (rechts) liegt außerhalb des gültigen Wertes (>90°). Er wird auf 90° korrigiert."};
+inline constexpr Meldungstext Notueberlaeufe{
+    "Eingabefehler",
+    "Die Anzahl der Notüberläufe ist zu groß; es sind höchstens 16383 Notüberläufe möglich. "
+    "Die bisherigen Ergebnisse bleiben stehen."};
 
-}  // namespace dkm::meldung
+// --- input modes and option changes ----------------------------------------------------------------------------
+inline constexpr Meldungstext Auf_Einzelwerte{
+    "Auf Einzelwerte umschalten",
+    "Mit Einzelmaßen können maximal 4 Abflüsse berechnet werden. Es werden nur die auf dem Monitor angezeigten "
+    "Teilstrecken berücksichtigt. Die weiteren angegebenen Abflüsse/Teilstrecken werden beim Umschalten "
+    "´abgeschnitten´. In Ordnung?"};
+inline constexpr Meldungstext Auf_Gesamtwerte{
+    "Auf Gesamtwerte umschalten",
+    "Bereits eingegebene, unterschiedlich lange Teilstrecken werden addiert und die Gesamtlänge auf die Abläufe "
+    "gleichmäßig verteilt. Ebenso werden alle Einzelflächen zu den Teilstrecken (auch wenn sie durch verschiedene "
+    "Dachbreiten oder Zusatzflächen unterschiedlich sind) addiert, umgerechnet und den Teilstrecken zugeordnet "
+    "(also auch gleichmäßig ´verteilt´). In Ordnung?"};
+inline constexpr std::string_view Korrektur_offen_Text =
+    "Schließen Sie vor dem umschalten das Fenster zur Korrektur der Rinnenhöhe.";
+inline constexpr Meldungstext Korrektur_offen_vorgehaengt{
+    "Konflikt Umschalten auf vorgehängte Rinne mit Korrektur Rinnenhöhe", Korrektur_offen_Text};
+inline constexpr Meldungstext Korrektur_offen_beidseits{
+    "Konflikt Umschalten von Überlauf beidseits mit Korrektur Rinnenhöhe", Korrektur_offen_Text};
+inline constexpr Meldungstext Korrektur_offen_eine_Seite{
+    "Konflikt Umschalten von Überlauf eine Seite mit Korrektur Rinnenhöhe", Korrektur_offen_Text};
+
+// --- modes that exclude each other -------------------------------------------------------------------------------
+// The commands that ask before they end a running guide.
+enum class Befehl {
+    Projekt_speichern,           // Command2
+    Projekt_aufrufen,            // Command6
+    Projektdaten_zuruecksetzen,  // Command9
+    Werte_zuruecksetzen,         // Command1
+    neues_Projekt,               // Command7
+    Druckvorschau,               // Command3
+    Druckausgabe,                // Formular_Print
+    Korrektur_Rinnenhoehe,       // Command11
+};
+// The Yes/No question "… the guide must end first, end it?" of that command.
+Meldungstext Leitfaden_Konflikt(Befehl b);
+
+inline constexpr Meldungstext Korrektur_mit_Vorschau{
+    "Konflikt Korrektur Rinnenhöhe mit Druckvorschau.",
+    "Vor Aufruf zur Korrektur der Rinnenhöhe muss die Druckvorschau geschlossen werden. Fenster schließen?"};
+inline constexpr Meldungstext Vorschau_mit_Korrektur{
+    "Konflikt Druckvorschau mit Korrektur Rinnenhöhe",
+    "Vor dem Aufruf der Druckvorschau muss im Fenster zur Korrektur der Rinnenhöhe der Wert übernommen oder auf "
+    "Null gesetzt werden."};
+inline constexpr Meldungstext Leitfaden_mit_Korrektur{
+    "Konflikt Leitfaden mit Korrektur Rinnenhöhe",
+    "Vor dem Aufruf des Leitfadens muss im Fenster zur Korrektur der Rinnenhöhe der Wert übernommen oder auf "
+    "Null gesetzt werden."};
+
+// --- resets --------------------------------------------------------------------------------------------------------
+inline constexpr Meldungstext Projektdaten_loeschen{
+    "Projektdaten löschen", "Die Hinweise zum Projekt (Name, Anschrift etc.) werden gelöscht. In Ordnung?"};
+inline constexpr Meldungstext Rinnenmasse_loeschen{"Rinnenmaße löschen",
+                                                   "Die Maße und Vorgaben zur Rinne werden gelöscht. In Ordnung?"};
+inline constexpr Meldungstext Projekt_neu{"Projekt neu anlegen", "Alle Maße und Vorgaben werden gelöscht. In Ordnung?"};
+
+// --- project files --------------------------------------------------------------------------------------------------
+inline constexpr Meldungstext Daten_aufrufen{
+    "Daten aufrufen", "Eventuell im Formular eingegebene Daten werden überschrieben. In Ordnung?"};
+inline constexpr Meldungstext Datei_Kontrolle{
+    "Datei-Kontrolle",
+    "Die ausgewählte Datei ist keine Datei mit Daten für die Dachkandelmesser; eventuell ist sie beschädigt."};
+inline constexpr std::string_view Speichern_Titel = "Projekt speichern";
+// A box holds a number no file could give back; `feld` names it.
+std::string Speichern_zu_gross_Text(std::string_view feld);
+// The overwrite question of the save dialog.
+std::string Ueberschreiben_Text(std::string_view dateiname);
+
+inline constexpr Meldungstext Altprojekt{
+    "Daten aus einer älteren Version einlesen",
+    "Beim Einlesen von Projekten aus älteren Dachkandelmessers-Versionen: Hier werden einzelne Daten nicht "
+    "übernommen. Sie werden im Einzelfall darauf hingewiesen."};
+inline constexpr Meldungstext Baustelle{
+    "Nichtübernahme Baustellenwerte",
+    "Im aufgerufenen Projekt sind Daten zum Projekt angegeben, die nicht übernommen werden (siehe Hinweis oben)."};
+inline constexpr Meldungstext Wind{
+    "Fehlende Funtion",
+    "Im aufgerufenen Projekt wurde der Windeinfluss berücksichtig (d.h. es ist die Dachneigung sowie der Winkel "
+    "des Regenfalls bei Wind angegeben). Das hat mehrfach zu Rückfragen geführt. Da dieser Regenwinkel zum einen "
+    "kaum zu ermitteln ist und dazu in der DIN EN 12056-3 auch nur sehr vage Angaben gemacht werden, ist diese "
+    "Funktion in die Update-Version nicht mehr enthalten. Regenwinkel und Dachneigung werden nicht übernommen; "
+    "das kann zu abweichenden Ergebnissen führen. Es ist zu überlegen, ob man hier anstelle der Dachgrundfläche "
+    "die Dachfläche eingibt. Dadurch ist man in jedem Fall ´auf der sicheren Seite´."};
+inline constexpr Meldungstext Innenrinne_alt{
+    "Ältere Version, innenliegende Rinne",
+    "Beim Übernehmen der Werte von innenliegenden Rinnen wird die untere Breite der Rinnen immer auf 300 mm "
+    "gesetzt! Bitte eventuell korrigieren und dann mit der neuen Version speichern."};
+
+// --- settings files -----------------------------------------------------------------------------------------------
+inline constexpr std::string_view Eigene_Werte_Titel = "Eigene Werte speichern";
+inline constexpr std::string_view Drucker_justieren_Titel = "Drucker justieren";
+
+// --- key filter ---------------------------------------------------------------------------------------------------
+inline constexpr std::string_view Eingabefehler_Titel = "Eingabefehler";
+inline constexpr Meldungstext Nur_Zahlen{
+    Eingabefehler_Titel, "Dieses Feld nimmt nur Zahlen an (eventuell ist ´caps lock´ eingestellt)."};
+// A second point would make the rest of the number silently ignored.
+inline constexpr Meldungstext Zweiter_Punkt{
+    Eingabefehler_Titel, "Eine Zahl hat nur einen Dezimalpunkt. Der zweite Punkt wird nicht übernommen."};
+inline constexpr Meldungstext Enter{
+    Eingabefehler_Titel,
+    "Beenden Sie die Eingabe mit ´TAB´ (nicht mit ´RETURN´) oder klicken Sie mit der Maus in das nächste "
+    "Eingabefeld."};
+
+// --- main window --------------------------------------------------------------------------------------------------
+inline constexpr Meldungstext Programm_beenden{
+    "Programm beenden",
+    "Nicht gesicherte Eingaben gehen verloren. Speichern Sie die Werte ggf. mit dem Schalter links "
+    "oben auf dem Monitor.  Wollen Sie die eingegebenen Werte speichern? "};
+inline constexpr std::string_view noch_nicht_Text = "Diese Funktion ist in dieser Programmversion noch nicht enthalten.";
+inline constexpr std::string_view Druckansicht_Titel = "Druckansicht";
+inline constexpr std::string_view Drucken_Titel = "Projekt drucken";
+inline constexpr std::string_view Leitfaden_Titel = "Leitfaden";
+
+}  // namespace meldung
+}  // namespace dkm

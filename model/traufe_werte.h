@@ -3,8 +3,11 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace dkm {
+
+inline constexpr std::string_view Label48_Text = "Die Dimensionierung erfolgt nach der un- günstigsten Teilstrecke.";
 
 struct Traufe_Werte {
     // Per segment: semicircular blank width, sort key, capacity; box the same.

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "bedienung/bedienung.h"
 #include "calc/engine.h"
-#include "calc/handler.h"
 #include "ui/bildbox.h"
 #include "ui/korrektur.h"
 #include "ui/tastenfilter.h"
@@ -43,9 +43,6 @@ void feld_sperren(QWidget* w, bool gesperrt) {
     p.setColor(QPalette::Base, gesperrt ? p.color(QPalette::Button) : QPalette().color(QPalette::Base));
     e->setPalette(p);
 }
-
-constexpr int Bildnummern[] = {1,  2,  3,  4,  13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
-                               26, 27, 28, 29, 30, 31, 32, 34, 35, 37, 43, 44, 45, 46};
 
 }  // namespace
 
@@ -105,7 +102,8 @@ void Form1::verbinden() {
         sichtbar_[static_cast<size_t>(i)] = findChild<QWidget*>(q(Name(static_cast<V>(i))));
     for (int i = 0; i < static_cast<int>(A::Anzahl); ++i)
         aktiv_[static_cast<size_t>(i)] = findChild<QWidget*>(q(Name(static_cast<A>(i))));
-    for (int nr : Bildnummern) bild_[static_cast<size_t>(nr)] = findChild<BildBox*>(QStringLiteral("Picture%1").arg(nr));
+    for (const Bildbox& b : Bildboxen)
+        bild_[static_cast<size_t>(b.nummer)] = findChild<BildBox*>(QStringLiteral("Picture%1").arg(b.nummer));
     hilfe_knopf_ = knopf("Command17");
     drucker_knopf_ = knopf("Command19");
     korr_knopf_ = knopf("Command11");
@@ -225,8 +223,8 @@ void Form1::anzeigen() {
         if (QWidget* w = sichtbar_[i]; w && w->isHidden() == f_.sichtbar[i]) w->setVisible(f_.sichtbar[i]);
     for (size_t i = 0; i < aktiv_.size(); ++i)
         if (QWidget* w = aktiv_[i]; w && w->isEnabled() != f_.aktiv[i]) w->setEnabled(f_.aktiv[i]);
-    for (int nr : Bildnummern)
-        if (BildBox* b = bild_[static_cast<size_t>(nr)]) b->setze(f_.Picture(nr));
+    for (const Bildbox& bb : Bildboxen)
+        if (BildBox* b = bild_[static_cast<size_t>(bb.nummer)]) b->setze(f_.Picture(bb.nummer));
     panel_zustand_zeigen();
     korrektur_->anzeigen(f_);
     panel_platzieren();
@@ -257,7 +255,7 @@ void Form1::panel_platzieren() {
 }
 
 void Form1::panel_zustand_zeigen() {
-    const bool gesamt = f_.Eingabe_Art == "gesamt";
+    const bool gesamt = Ist_gesamt(f_);
     for (size_t i = 0; i < text_.size(); ++i)
         if (segmentfeld(static_cast<T>(i))) feld_sperren(text_[i], gesamt);
     for (T t : {T::Text25, T::Text26, T::Text27}) feld_sperren(text_[static_cast<size_t>(t)], !gesamt);
@@ -283,9 +281,7 @@ void Form1::closeEvent(QCloseEvent* e) {
 }
 
 bool Form1::beenden_frage() {
-    return p_.frage("Programm beenden",
-                    "Nicht gesicherte Eingaben gehen verloren. Speichern Sie die Werte ggf. mit dem Schalter links "
-                    "oben auf dem Monitor.  Wollen Sie die eingegebenen Werte speichern? ");
+    return p_.frage(meldung::Programm_beenden);
 }
 
 }  // namespace dkm::ui

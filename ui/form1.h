@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "model/formular.h"
 #include "ui/plattform.h"
@@ -114,7 +115,7 @@ private:
     void Command3();
     void Formular_Print();
     void uebernehmen(int zeile);
-    void noch_nicht(const char* titel);
+    void noch_nicht(std::string_view titel);
 
     // form1_projekt.cpp: save and load.
     void Command2();

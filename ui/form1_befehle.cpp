@@ -1,12 +1,8 @@
 // The command buttons of the main window.
+#include "bedienung/bedienung.h"
 #include "calc/engine.h"
-#include "calc/handler.h"
-#include "calc/hoehenkorrektur.h"
-#include "calc/traufe.h"
 #include "files/einstellungen.h"
-#include "model/zahlen.h"
 #include "ui/form1.h"
-#include "ui/korrektur.h"
 
 namespace dkm::ui {
 
@@ -54,96 +50,54 @@ void Form1::uebernehmen(int zeile) {
     handler([&] {
         Uebernehmen_Click(f_, p_, zeile, [this](const Eigene_Orte& orte) {
             if (auto fehler = Eigene_Orte_schreiben(einstellungen_ / Regeneig_Dateiname, orte))
-                p_.meldung("Eigene Werte speichern", *fehler);
+                p_.meldung(std::string(meldung::Eigene_Werte_Titel), *fehler);
         });
     });
 }
 
-void Form1::noch_nicht(const char* titel) {
-    p_.meldung(titel, "Diese Funktion ist in dieser Programmversion noch nicht enthalten.");
+void Form1::noch_nicht(std::string_view titel) {
+    p_.meldung(std::string(titel), std::string(meldung::noch_nicht_Text));
 }
 
 void Form1::Command3() {
     handler([this] {
-        if (f_.Status_Korrektur == aktiv) {
-            p_.meldung("Konflikt Druckvorschau mit Korrektur Rinnenhöhe",
-                       "Vor dem Aufruf der Druckvorschau muss im Fenster zur Korrektur der Rinnenhöhe der Wert "
-                       "übernommen oder auf Null gesetzt werden.");
-            return;
-        }
-        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit der Druckvorschau",
-                                "Während der ´Leitfaden´ aktiv ist, ist die Druckvorschau nicht möglich. Soll der "
-                                "´Leitfaden´ beendet werden?"))
-            return;
-        noch_nicht("Druckansicht");
+        if (Druckvorschau_moeglich(f_, p_)) noch_nicht(meldung::Druckansicht_Titel);
     });
 }
 
 void Form1::Formular_Print() {
     handler([this] {
-        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit der Druckausgabe",
-                                "Während der ´Leitfaden´ aktiv ist, ist die Druckausgabe nicht möglich. Soll der "
-                                "´Leitfaden´ beendet werden?"))
-            return;
-        noch_nicht("Projekt drucken");
+        if (Druckausgabe_moeglich(f_, p_)) noch_nicht(meldung::Drucken_Titel);
     });
 }
 
 void Form1::Command27() {
     handler([this] {
-        if (f_.Status_Korrektur == aktiv) {
-            p_.meldung("Konflikt Leitfaden mit Korrektur Rinnenhöhe",
-                       "Vor dem Aufruf des Leitfadens muss im Fenster zur Korrektur der Rinnenhöhe der Wert "
-                       "übernommen oder auf Null gesetzt werden.");
-            return;
-        }
-        noch_nicht("Leitfaden");
+        if (Leitfaden_moeglich(f_, p_)) noch_nicht(meldung::Leitfaden_Titel);
     });
 }
 
-void Form1::Command17() {
-    handler([this] {
-        if (f_.Status_Hilfe == nicht_sichtbar) {
-            f_.Status_Hilfe = sichtbar;
-        } else {
-            f_.Status_Hilfe = nicht_sichtbar;
-            f_[V::Hilfe_Text] = false;
-        }
-    });
-}
+void Form1::Command17() { handler([this] { Command17_Click(f_); }); }
 
 void Form1::Command19() {
     handler([this] {
-        if (f_.Status_Druckjustage == sichtbar) {
-            Command21();
-            return;
-        }
-        Druckwerte w;
-        Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w);
-        f_[T::Text6] = Zahlentext(w.Schriftgroesse);
-        f_[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
-        f_[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
-        f_[V::Frame5] = true;
-        f_.Status_Druckjustage = sichtbar;
+        Command19_Click(f_, [this] {
+            Druckwerte w;
+            Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w);
+            return w;
+        });
     });
 }
 
 void Form1::Command20() {
     handler([this] {
-        if (!f_[V::Frame5]) return;
-        const Druckwerte w{Einzelwert(f_[T::Text6]), Einzelwert(f_[T::Text7]), Einzelwert(f_[T::Text8])};
-        if (auto fehler = Druckwerte_schreiben(einstellungen_ / Druckwrt_Dateiname, w))
-            p_.meldung("Drucker justieren", *fehler);
-        f_[V::Frame5] = false;
-        f_.Status_Druckjustage = nicht_sichtbar;
+        Command20_Click(f_, [this](const Druckwerte& w) {
+            if (auto fehler = Druckwerte_schreiben(einstellungen_ / Druckwrt_Dateiname, w))
+                p_.meldung(std::string(meldung::Drucker_justieren_Titel), *fehler);
+        });
     });
 }
 
-void Form1::Command21() {
-    handler([this] {
-        f_[V::Frame5] = false;
-        f_.Status_Druckjustage = nicht_sichtbar;
-    });
-}
+void Form1::Command21() { handler([this] { Command21_Click(f_); }); }
 
 }  // namespace dkm::ui

@@ -4,6 +4,7 @@
 #include "ui/aufbau_hilfen.h"
 #include "ui/bildbox.h"
 #include "ui/form1.h"
+#include "model/traufe_werte.h"
 
 namespace dkm::ui {
 
@@ -24,7 +25,7 @@ QWidget* Form1::rechte_spalte() {
     gt->addWidget(new BildBox(QStringLiteral("Picture2"), 3, 20), 3, 1);
     gt->addWidget(schaltflaeche(QStringLiteral("Command12"), QStringLiteral("Breite kleiner")), 4, 0);
     gt->addWidget(schaltflaeche(QStringLiteral("Command13"), QStringLiteral("Breite größer")), 4, 1);
-    gt->addWidget(label(QStringLiteral("Label48"), QStringLiteral("Die Dimensionierung erfolgt nach der un- günstigsten Teilstrecke."), true), 5, 0, 1, 2);
+    gt->addWidget(label(QStringLiteral("Label48"), n(Label48_Text), true), 5, 0, 1, 2);
     v->addWidget(traufe);
 
     QGroupBox* rohre = rahmen(QStringLiteral("Frame6"), QStringLiteral("Fallrohre (vorgehängte Rinne)"));

@@ -1,5 +1,5 @@
 // Saving and loading the project with the file dialogs.
-#include "calc/handler.h"
+#include "bedienung/bedienung.h"
 #include "files/laden.h"
 #include "files/projektdatei.h"
 #include "ui/form1.h"
@@ -8,24 +8,18 @@ namespace dkm::ui {
 
 void Form1::Command2() {
     handler([this] {
-        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit ´Projekt speichern´",
-                                "Während der ´Leitfaden´ aktiv ist, ist ´Projekt speichern´ nicht möglich. Soll der "
-                                "´Leitfaden´ beendet werden?"))
-            return;
+        if (!Leitfaden_Konflikt(f_, p_, meldung::Befehl::Projekt_speichern)) return;
         const std::optional<std::string> pfad =
             p_.speichern_unter({"aktuelles Projekt speichern", "KandProj", "Dkm", {{"*.Dkm", "*.Dkm"}}});
         if (!pfad) return;
         if (auto fehler = Projekt_speichern(f_, std::filesystem::path(*pfad)))
-            p_.meldung(std::string(Speichern_Fehlertitel), *fehler);
+            p_.meldung(std::string(meldung::Speichern_Titel), *fehler);
     });
 }
 
 void Form1::Command6() {
     handler([this] {
-        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit ´Projekt aufrufen´",
-                                "Während der ´Leitfaden´ aktiv ist, ist ´Projekt aufrufen´ nicht möglich. Soll der "
-                                "´Leitfaden´ beendet werden?"))
-            return;
+        if (!Leitfaden_Konflikt(f_, p_, meldung::Befehl::Projekt_aufrufen)) return;
         const std::optional<std::string> pfad = p_.oeffnen(
             {"vorhandenes Projekt aufrufen",
              "KandProj",

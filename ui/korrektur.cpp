@@ -4,8 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "calc/engine.h"
-#include "calc/handler.h"
 
 namespace dkm::ui {
 
@@ -103,34 +101,6 @@ void Korrektur_Panel::anzeigen(const Formular& f) {
     setPalette(p);
     setze(offen ? panel_text() : Bild{});
     anordnen();
-}
-
-void Korrektur_oeffnen(Formular& f, Dialoge& d) {
-    if (f.Status_Korrektur == aktiv) return;
-    if (!Leitfaden_Konflikt(f, d, "Konflikt Korrektur Rinnenhöhe mit Leitfaden.",
-                            "Vor Aufruf zur Korrektur der Rinnenhöhe muss das Fenster des Leitfadens geschlossen "
-                            "werden. Fenster schließen?"))
-        return;
-    if (f.Status_Vorschau == aktiv) {
-        if (!d.frage("Konflikt Korrektur Rinnenhöhe mit Druckvorschau.",
-                     "Vor Aufruf zur Korrektur der Rinnenhöhe muss die Druckvorschau geschlossen werden. "
-                     "Fenster schließen?"))
-            return;
-        Modus_beenden(f, d);
-    }
-    f.Status_Korrektur = aktiv;
-    f[V::Druckvorsch] = true;
-    f[A::Command28] = f[A::Command29] = f[A::Command31] = true;
-    f[A::Command30] = f.Hoehenkorrektur != 0;
-    f[A::Command11] = false;
-    f.Leitfaden_Schritt = "Projektdaten";
-}
-
-void Korrektur_uebernehmen(Formular& f, Dialoge& d) {
-    f.Status_Korrektur = aus;
-    f[A::Command11] = true;
-    f[V::Druckvorsch] = false;
-    Pruefen_und_berechnen(f, d);
 }
 
 }  // namespace dkm::ui

@@ -2,7 +2,6 @@
 // Druckvorsch with its four buttons and the two live boxes Text31/Text32.
 #pragma once
 
-#include "model/dialoge.h"
 #include "model/formular.h"
 #include "ui/bildbox.h"
 
@@ -27,11 +26,5 @@ private:
     bool offen_ = false;
     void anordnen();
 };
-
-// The panel's mode on the record.
-void Korrektur_oeffnen(Formular& f, Dialoge& d);    // "Korr."
-void Korrektur_uebernehmen(Formular& f, Dialoge& d);
-// Raising and lowering are the engine's Hoehe_groesser / Hoehe_kleiner;
-// "auf Null setzen" is the shared end command Modus_beenden.
 
 }  // namespace dkm::ui

@@ -26,7 +26,7 @@ bool Tastenfilter::eventFilter(QObject* ziel, QEvent* e) {
     auto* k = static_cast<QKeyEvent*>(e);
     if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
         bei_enter_();
-        d_.meldung(Eingabefehler_Titel, Enter_Text);
+        d_.meldung(meldung::Enter);
         return false;
     }
     // keys that type nothing (arrows, Tab, Delete, Home ...) are navigation, not input
@@ -35,7 +35,7 @@ bool Tastenfilter::eventFilter(QObject* ziel, QEvent* e) {
         return false;
     const QChar c = t.at(0);
     if ((c == QLatin1Char(',') || c == QLatin1Char('.')) && zweiter_punkt(ziel)) {
-        d_.meldung(Eingabefehler_Titel, Zweiter_Punkt_Text);
+        d_.meldung(meldung::Zweiter_Punkt);
         return true;
     }
     if (c == QLatin1Char(',')) {
@@ -45,7 +45,7 @@ bool Tastenfilter::eventFilter(QObject* ziel, QEvent* e) {
     }
     if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') || c == QLatin1Char('\b'))
         return false;
-    d_.meldung(Eingabefehler_Titel, Nur_Zahlen_Text);
+    d_.meldung(meldung::Nur_Zahlen);
     return true;
 }
 

@@ -26,14 +26,4 @@ private:
     std::function<void()> bei_enter_;
 };
 
-inline constexpr const char* Eingabefehler_Titel = "Eingabefehler";
-inline constexpr const char* Nur_Zahlen_Text =
-    "Dieses Feld nimmt nur Zahlen an (eventuell ist ´caps lock´ eingestellt).";
-// A second point would make the rest of the number silently ignored.
-inline constexpr const char* Zweiter_Punkt_Text =
-    "Eine Zahl hat nur einen Dezimalpunkt. Der zweite Punkt wird nicht übernommen.";
-inline constexpr const char* Enter_Text =
-    "Beenden Sie die Eingabe mit ´TAB´ (nicht mit ´RETURN´) oder klicken Sie mit der Maus in das nächste "
-    "Eingabefeld.";
-
 }  // namespace dkm::ui

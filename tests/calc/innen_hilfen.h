@@ -3,9 +3,19 @@
 #pragma once
 
 #include "calc/engine.h"
+#include "calc/hydraulik.h"
 #include "traufe_hilfen.h"
 
 namespace dkm::test {
+
+// The plain 1-mm depth search, against which the engine's faster one is checked.
+template <class Genuegt>
+int Tiefe_suchen_schrittweise(Genuegt&& genuegt, bool& grenze) {
+    for (int h = 1; h <= Suchgrenze_Schritte; ++h)
+        if (genuegt(h)) return h;
+    grenze = true;
+    return Suchgrenze_Schritte + 1;
+}
 
 inline Formular Innenrinne(int segmente = 2) {
     Formular f = Startformular();

@@ -4,7 +4,7 @@
 #include <functional>
 #include <random>
 
-#include "calc/hoehenkorrektur.h"
+#include "bedienung/modus.h"
 #include "calc/hydraulik.h"
 #include "calc/innen_schritte.h"
 #include "model/meldungen.h"
@@ -205,7 +205,7 @@ TEST(Innen_Notueberlauf, LongSideOpeningsAndTheHeightCorrection) {
     Rechnen(f);
     EXPECT_EQ(f.Hoehenkorrektur, 0);
     f.Hoehenkorrektur = 3e38f;
-    EXPECT_EQ(Rechnen(f).titel, Texte{std::string(meldung::zu_gross_Titel)});
+    EXPECT_EQ(Rechnen(f).titel, Texte{std::string(meldung::zu_gross.titel)});
     EXPECT_TRUE(ohne_inf_nan(f));
     // incomplete segments: the step is taken, the message shown instead of a result
     f.Hoehenkorrektur = 0;
@@ -217,7 +217,7 @@ TEST(Innen_Notueberlauf, LongSideOpeningsAndTheHeightCorrection) {
 // Bad angles, widths, obstacle and overflow counts: a clear result or one message, never inf or nan.
 TEST(Innen_Eingaben, OutOfRangeGivesAClearResultOrMessage) {
     using Pruefung = std::function<bool(const Formular&, const Aufzeichnung&)>;
-    const std::string zu_gross(meldung::zu_gross_Titel), M = "Maßfehler";
+    const std::string zu_gross(std::string(meldung::zu_gross.titel)), M = "Maßfehler";
     struct Fall {
         std::vector<std::pair<T, const char*>> eingaben;
         Texte titel;
@@ -241,7 +241,7 @@ TEST(Innen_Eingaben, OutOfRangeGivesAClearResultOrMessage) {
         {{{T::Text2, "1e30"}}, {}, {T::Text2, "1e30"},
          [](const Formular& f, const Aufzeichnung&) { return f.werte.innen.Bemessungstiefe == 1; }},
         {{{T::Text2, "1e39"}}, {zu_gross}, {T::Text2, "1e39"}},
-        {{{T::Text30, "3"}, {T::Text5, "1e30"}}, {std::string(meldung::Suchgrenze_Titel)}, {T::Text5, "1e30"},
+        {{{T::Text30, "3"}, {T::Text5, "1e30"}}, {std::string(meldung::Suchgrenze.titel)}, {T::Text5, "1e30"},
          [](const Formular& f, const Aufzeichnung&) {
              return f.werte.innen.Bemessungstiefe == 100001 && f.werte.innen.Laengsseite.Notstauhoehe_mm == 100001 &&
                     Zeilen(f, 27)[4] == "100001 + 100001 = 200002 mm";

@@ -4,7 +4,7 @@
 
 #include "calc/engine.h"
 #include "model/meldungen.h"
-#include "calc/modus.h"
+#include "bedienung/eingabeart.h"
 #include "traufe_hilfen.h"
 
 using namespace dkm;
@@ -139,7 +139,7 @@ TEST(Neuberechnung, OverflowingInputsAreRefusedWithoutChange) {
         aendern(f);
         const Formular vorher = f;
         Neuberechnung(f, d);
-        EXPECT_EQ(d.titel, Texte{std::string(meldung::zu_gross_Titel)}) << name;
+        EXPECT_EQ(d.titel, Texte{std::string(meldung::zu_gross.titel)}) << name;
         EXPECT_EQ(f.text, vorher.text) << name;
         for (int n : {1, 2, 3, 4, 13}) EXPECT_EQ(Zeilen(f, n), Zeilen(vorher, n)) << name;
     }
@@ -193,7 +193,7 @@ TEST(Gesamtmasse, NoOutletsNoSegments) {
     Aufzeichnung d;
     Formular f = Gesamt("50", "1", S::Option8);
     Neuberechnung(f, d);
-    EXPECT_EQ(d.titel, Texte{std::string(meldung::nicht_passend_Titel)});
+    EXPECT_EQ(d.titel, Texte{std::string(meldung::nicht_passend.titel)});
     EXPECT_EQ(Belegung(f), "........");
     EXPECT_EQ(f.werte.Belastung_Fallrohr[0], 0);
     f[T::Text27] = "1.5";  // half to even: two outlets

@@ -15,7 +15,7 @@ using namespace dkm::test;
 // Reference: the searches stepping 1 mm at a time.
 static int D_linear(float q, float L, float wf, float sk, float hindernis) {
     float D = 60;
-    for (int k = 0; k < Suche_Schritte; ++k, D += 1) {
+    for (int k = 0; k < Suchgrenze_Schritte; ++k, D += 1) {
         float A_E = static_cast<float>(3.1415926 * (double(D) * D) / 8) - hindernis;
         if (q <= Kapazitaet_halbrund(A_E <= 0 ? 1 : A_E, D / 2, L, wf, sk)) break;
     }
@@ -24,7 +24,7 @@ static int D_linear(float q, float L, float wf, float sk, float hindernis) {
 
 static int B_linear(float q, float L, float wf, float r, float hindernis) {
     float B = 60;
-    for (int k = 0; k < Suche_Schritte; ++k, B += 1) {
+    for (int k = 0; k < Suchgrenze_Schritte; ++k, B += 1) {
         const float H = r * B, A_E = B * H - hindernis;
         if (q <= Kapazitaet_Kasten(A_E <= 0 ? 1 : A_E, H, B, B, L, wf)) break;
     }
@@ -93,8 +93,8 @@ TEST(Traufe, SearchesMatchTheOneMillimetreScan) {
         EXPECT_EQ(Durchmesser_nach_Bedarf(std::nextafter(q, 1e30f), 10000, 1, 1, 0), D + 1);
     }
     // a negative angle factor or ratio from a file can never be sized
-    EXPECT_EQ(Durchmesser_nach_Bedarf(1, 10000, -1, 1, 0), 60 + Suche_Schritte);
-    EXPECT_EQ(Breite_nach_Bedarf(1, 10000, 1, -0.5f, 0), 60 + Suche_Schritte);
+    EXPECT_EQ(Durchmesser_nach_Bedarf(1, 10000, -1, 1, 0), 60 + Suchgrenze_Schritte);
+    EXPECT_EQ(Breite_nach_Bedarf(1, 10000, 1, -0.5f, 0), 60 + Suchgrenze_Schritte);
 }
 
 TEST(Traufe, MessagesOncePerRun) {
@@ -112,7 +112,7 @@ TEST(Traufe, MessagesOncePerRun) {
     Segment(f, 2, "10", "10");
     f[T::Text5] = "1e12";  // the obstacle swallows every cross-section
     Pruefen_und_berechnen(f, d2);
-    EXPECT_EQ(d2.titel, Texte{std::string(meldung::Suchgrenze_Titel)});
+    EXPECT_EQ(d2.titel, Texte{std::string(meldung::Suchgrenze.titel)});
     EXPECT_EQ(Zeilen(f, 1)[2] + Zeilen(f, 2)[1], "Durchm.:    100060.0 mmBreite:    100060.0 mm");
 }
 

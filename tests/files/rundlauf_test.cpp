@@ -101,8 +101,8 @@ Lauf Laden(const std::string& datei) {
     g.gespeichert = Projektdatei_schreiben(p);
     // the import's own boxes belong to the file, not to the state
     for (const Meldung& m : d.meldungen)
-        if (m.titel != Altprojekt_Titel && m.titel != Baustelle_Titel && m.titel != Wind_Titel &&
-            m.titel != Innenrinne_Titel)
+        if (m.titel != std::string(meldung::Altprojekt.titel) && m.titel != std::string(meldung::Baustelle.titel) && m.titel != std::string(meldung::Wind.titel) &&
+            m.titel != std::string(meldung::Innenrinne_alt.titel))
             g.meldungen.push_back(m);
     return g;
 }

@@ -29,7 +29,7 @@ TEST_F(Eingabe_Test, KommaWirdPunktUndFremdeTastenBleibenDraussen) {
     // a second point would cut the number short; one typed over the selected old one is none
     QTest::keyClicks(feld("Text1"), "1,5");
     EXPECT_EQ(text("Text1"), "0.62515");
-    EXPECT_EQ(p.protokoll.back().text, Zweiter_Punkt_Text);
+    EXPECT_EQ(p.protokoll.back().text, meldung::Zweiter_Punkt.text);
     feld("Text1")->selectAll();
     QTest::keyClicks(feld("Text1"), ".7");
     QTest::keyClick(feld("Text1"), Qt::Key_Left);
@@ -48,7 +48,7 @@ TEST_F(Eingabe_Test, EnterRechnetNeuUndZeigtDannDenHinweis) {
     QTest::keyClick(feld("Breite_2"), Qt::Key_Return);
     ASSERT_EQ(p.protokoll.size(), 1u);
     EXPECT_EQ(p.protokoll[0].titel, "Eingabefehler");
-    EXPECT_EQ(p.protokoll[0].text, Enter_Text);
+    EXPECT_EQ(p.protokoll[0].text, meldung::Enter.text);
     EXPECT_EQ(flaeche_beim_hinweis, "60.00 m²");
     erwarte_texte({{"Belast_Teilrinne_2", "1.80 l/s"}, {"Breite_2", "6"}});
 }

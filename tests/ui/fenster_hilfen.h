@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "ui/form1.h"
+#include "skript_plattform.h"
 #include "ui/plattform.h"
 #include "ui/start.h"
 

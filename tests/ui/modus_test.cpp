@@ -1,5 +1,5 @@
 // Options, mode switches, resets and panels, clicked as a user does.
-#include "calc/handler.h"
+#include "bedienung/handler.h"
 #include "fenster_hilfen.h"
 
 namespace dkm::ui {

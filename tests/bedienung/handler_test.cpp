@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "calc/engine.h"
-#include "calc/handler.h"
-#include "traufe_hilfen.h"
+#include "bedienung/bedienung.h"
+#include "calc/traufe_hilfen.h"
 
 using namespace dkm;
 using namespace dkm::test;

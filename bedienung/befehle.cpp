@@ -1,0 +1,101 @@
+#include "bedienung/befehle.h"
+
+#include "calc/engine.h"
+#include "model/startzustand.h"
+#include "model/zahlen.h"
+
+namespace dkm {
+
+void Command14_Click(Formular& f) {
+    f[V::Frame2] = true;
+    f[V::Frame8] = false;
+    f[A::Command14] = false;
+    f[A::Command15] = true;
+}
+
+void Command15_Click(Formular& f) {
+    f[V::Frame8] = true;
+    f[V::Frame2] = false;
+    f[A::Command14] = true;
+    f[A::Command15] = false;
+}
+
+void Command18_Click(Formular& f, Dialoge& d) { Pruefen_und_berechnen(f, d); }
+
+void Command22_Click(Formular& f, const Eigene_Orte* orte) {
+    if (f.Status_Eigenwerte == sichtbar) {
+        Command23_Click(f);
+        return;
+    }
+    f.Status_Eigenwerte = sichtbar;
+    f[V::Frame9] = true;
+    if (orte) Eigene_Orte_anzeigen(f, *orte);
+}
+
+void Command23_Click(Formular& f) {
+    f.Status_Eigenwerte = nicht_sichtbar;
+    f[V::Frame9] = false;
+}
+
+namespace {
+T Eigenwert_Feld(int zeile, int spalte) {
+    return static_cast<T>(static_cast<int>(T::Text9) + 3 * (zeile - 1) + spalte);
+}
+}  // namespace
+
+Eigene_Orte Eigene_Orte_aus_Formular(const Formular& f) {
+    Eigene_Orte orte;
+    for (int k = 1; k <= 5; ++k) {
+        Eigener_Ort& o = orte[static_cast<size_t>(k - 1)];
+        o.name = f[Eigenwert_Feld(k, 0)];
+        o.r5_5 = Einzelwert(f[Eigenwert_Feld(k, 1)]);
+        o.r5_100 = Einzelwert(f[Eigenwert_Feld(k, 2)]);
+    }
+    return orte;
+}
+
+void Uebernehmen_Click(Formular& f, Dialoge& d, int zeile,
+                       const std::function<void(const Eigene_Orte&)>& speichern) {
+    if (zeile < 1 || zeile > 5) return;
+    f[L::Combo_Wahl_Regensp] = {f[Eigenwert_Feld(zeile, 0)], -1};
+    f[T::r5_5] = f[Eigenwert_Feld(zeile, 1)];
+    f[T::r5_100] = f[Eigenwert_Feld(zeile, 2)];
+    if (speichern) speichern(Eigene_Orte_aus_Formular(f));
+    Command23_Click(f);
+    Neuberechnung(f, d);
+}
+
+void Command19_Click(Formular& f, const std::function<Druckwerte()>& lesen) {
+    if (f.Status_Druckjustage == sichtbar) {
+        Command21_Click(f);
+        return;
+    }
+    const Druckwerte w = lesen();
+    f[T::Text6] = Zahlentext(w.Schriftgroesse);
+    f[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
+    f[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
+    f[V::Frame5] = true;
+    f.Status_Druckjustage = sichtbar;
+}
+
+void Command20_Click(Formular& f, const std::function<void(const Druckwerte&)>& speichern) {
+    if (!f[V::Frame5]) return;
+    if (speichern) speichern({Einzelwert(f[T::Text6]), Einzelwert(f[T::Text7]), Einzelwert(f[T::Text8])});
+    Command21_Click(f);
+}
+
+void Command21_Click(Formular& f) {
+    f[V::Frame5] = false;
+    f.Status_Druckjustage = nicht_sichtbar;
+}
+
+void Command17_Click(Formular& f) {
+    if (f.Status_Hilfe == nicht_sichtbar) {
+        f.Status_Hilfe = sichtbar;
+    } else {
+        f.Status_Hilfe = nicht_sichtbar;
+        f[V::Hilfe_Text] = false;
+    }
+}
+
+}  // namespace dkm

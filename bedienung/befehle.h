@@ -1,0 +1,38 @@
+// The smaller commands of the main window: panel exchange, "Monitor neu",
+// the own-values window, the printer panel and the help switch.
+#pragma once
+
+#include <functional>
+
+#include "model/dialoge.h"
+#include "model/druckwerte.h"
+#include "model/eigene_orte.h"
+#include "model/formular.h"
+
+namespace dkm {
+
+// Panel exchange and "Monitor neu".
+void Command14_Click(Formular& f);  // "Vorgaben öffnen"
+void Command15_Click(Formular& f);  // "Projektdaten öffnen"
+void Command18_Click(Formular& f, Dialoge& d);
+
+// Own rainfall values window. `orte` is what Regeneig.dat holds (null: unreadable).
+void Command22_Click(Formular& f, const Eigene_Orte* orte);
+void Command23_Click(Formular& f);
+// "übernehmen" of row 1..5: `speichern` writes the five places before the recalculation.
+void Uebernehmen_Click(Formular& f, Dialoge& d, int zeile,
+                       const std::function<void(const Eigene_Orte&)>& speichern);
+Eigene_Orte Eigene_Orte_aus_Formular(const Formular& f);
+
+// Printer panel "Drucker justieren": opens with the values of Druckwrt.dat, or
+// closes when it is open (`lesen` is then not called).
+void Command19_Click(Formular& f, const std::function<Druckwerte()>& lesen);
+// "übernehmen": hands the panel's values to `speichern` (for Druckwrt.dat), then
+// closes the panel; nothing when it is closed.
+void Command20_Click(Formular& f, const std::function<void(const Druckwerte&)>& speichern);
+void Command21_Click(Formular& f);  // "abbrechen"
+
+// "Hilfe ein-/ausschalten".
+void Command17_Click(Formular& f);
+
+}  // namespace dkm

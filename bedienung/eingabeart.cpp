@@ -1,0 +1,47 @@
+#include "bedienung/eingabeart.h"
+
+#include "calc/engine.h"
+#include "model/zahlen.h"
+
+namespace dkm {
+
+void Panel_einzel(Formular& f) {
+    for (A a : {A::Option6, A::Option7, A::Option8}) f[a] = false;
+    f[V::Text28] = false;
+    f[V::Text29] = false;
+}
+
+void Panel_gesamt(Formular& f) {
+    for (A a : {A::Option6, A::Option7, A::Option8}) f[a] = true;
+}
+
+void Option10_Click(Formular& f, Dialoge& d) {
+    const int stutzen = f.werte.Anzahl_Stutzen;
+    if (Ist_gesamt(f) && stutzen >= 5 && !d.frage(meldung::Auf_Einzelwerte)) {
+        Eingabe_Art_setzen(f, Eingabe_gesamt);
+        return;
+    }
+    Eingabe_Art_setzen(f, Eingabe_einzel);
+    Panel_einzel(f);
+    if (stutzen > 4) {
+        Eingabepruefung(f);
+        if (f.Masse_vollstaendig != nein) Neuberechnung(f, d);
+        else d.piepton();
+    }
+}
+
+void Option11_Click(Formular& f, Dialoge& d) {
+    const auto& flaeche = f.werte.Einzel_Flaeche;
+    if (f.Eingabe_Art == Eingabe_einzel && (flaeche[0] != 0 || flaeche[1] != 0) && !d.frage(meldung::Auf_Gesamtwerte)) {
+        Eingabe_Art_setzen(f, Eingabe_einzel);
+        return;
+    }
+    Eingabe_Art_setzen(f, Eingabe_gesamt);
+    Panel_gesamt(f);
+    if (Zahl_lesen(f[T::Text25]) != 0 && Zahl_lesen(f[T::Text26]) != 0 && Zahl_lesen(f[T::Text27]) != 0) {
+        Gesamtmasse_aufteilen(f);
+        Neuberechnung(f, d);
+    }
+}
+
+}  // namespace dkm

@@ -1,0 +1,102 @@
+#include "bedienung/modus.h"
+
+#include "calc/engine.h"
+
+namespace dkm {
+
+void Modus_beenden(Formular& f, Dialoge& d) {
+    if (f.Status_Vorschau == aktiv) {
+        f.Status_Vorschau = aus;
+        f[V::Druckvorsch] = false;
+        Neuberechnung(f, d);
+    }
+    if (f.Status_Korrektur == aktiv) {
+        f.Status_Korrektur = aus;
+        f[A::Command11] = true;
+        f[V::Druckvorsch] = false;
+        Hoehe_null(f, d);
+    }
+    if (f.Status_Leitfaden == aktiv) {
+        f.Status_Leitfaden = aus;
+        f[V::Druckvorsch] = false;
+        f[V::Frame2] = true;
+        f[V::Frame8] = false;
+        Neuberechnung(f, d);
+    }
+}
+
+bool Leitfaden_Konflikt(Formular& f, Dialoge& d, meldung::Befehl befehl) {
+    if (f.Status_Leitfaden != aktiv) return true;
+    if (!d.frage(meldung::Leitfaden_Konflikt(befehl))) return false;
+    Modus_beenden(f, d);
+    return true;
+}
+
+bool Druckvorschau_moeglich(Formular& f, Dialoge& d) {
+    if (f.Status_Korrektur == aktiv) {
+        d.meldung(meldung::Vorschau_mit_Korrektur);
+        return false;
+    }
+    return Leitfaden_Konflikt(f, d, meldung::Befehl::Druckvorschau);
+}
+
+bool Druckausgabe_moeglich(Formular& f, Dialoge& d) {
+    return Leitfaden_Konflikt(f, d, meldung::Befehl::Druckausgabe);
+}
+
+bool Leitfaden_moeglich(Formular& f, Dialoge& d) {
+    if (f.Status_Korrektur != aktiv) return true;
+    d.meldung(meldung::Leitfaden_mit_Korrektur);
+    return false;
+}
+
+void Korrektur_oeffnen(Formular& f, Dialoge& d) {
+    if (f.Status_Korrektur == aktiv) return;
+    if (!Leitfaden_Konflikt(f, d, meldung::Befehl::Korrektur_Rinnenhoehe)) return;
+    if (f.Status_Vorschau == aktiv) {
+        if (!d.frage(meldung::Korrektur_mit_Vorschau)) return;
+        Modus_beenden(f, d);
+    }
+    f.Status_Korrektur = aktiv;
+    f[V::Druckvorsch] = true;
+    f[A::Command28] = f[A::Command29] = f[A::Command31] = true;
+    f[A::Command30] = f.Hoehenkorrektur != 0;
+    f[A::Command11] = false;
+    f.Leitfaden_Schritt = "Projektdaten";
+}
+
+void Korrektur_uebernehmen(Formular& f, Dialoge& d) {
+    f.Status_Korrektur = aus;
+    f[A::Command11] = true;
+    f[V::Druckvorsch] = false;
+    Pruefen_und_berechnen(f, d);
+}
+
+void Hoehe_groesser(Formular& f, Dialoge& d) {
+    f.Hoehenkorrektur = f.Hoehenkorrektur + Hoehenkorrektur_Schritt_mm;
+    f[A::Command30] = true;
+    Pruefen_und_berechnen(f, d);
+}
+
+void Hoehe_kleiner(Formular& f, Dialoge& d) {
+    // a value from a file need not be a multiple of 10: stop at 0 all the same
+    if (!(f.Hoehenkorrektur > 0)) {
+        f.Hoehenkorrektur = 0;
+        f[A::Command30] = false;
+        return;
+    }
+    f.Hoehenkorrektur = f.Hoehenkorrektur - Hoehenkorrektur_Schritt_mm;
+    if (f.Hoehenkorrektur <= 0) {
+        f.Hoehenkorrektur = 0;
+        f[A::Command30] = false;
+    }
+    Pruefen_und_berechnen(f, d);
+}
+
+void Hoehe_null(Formular& f, Dialoge& d) {
+    f.Hoehenkorrektur = 0;
+    f[A::Command30] = false;
+    Pruefen_und_berechnen(f, d);
+}
+
+}  // namespace dkm

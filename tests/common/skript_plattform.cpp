@@ -1,0 +1,51 @@
+#include "skript_plattform.h"
+
+namespace dkm::ui {
+
+void Skript_Plattform::zeigen(Eintrag e) {
+    vorher();
+    protokoll.push_back(e);
+    if (beim_zeigen) beim_zeigen(protokoll.back());
+}
+
+void Skript_Plattform::meldung(const std::string& titel, const std::string& text) {
+    zeigen({"meldung", titel, text});
+}
+
+bool Skript_Plattform::frage(const std::string& titel, const std::string& text) {
+    zeigen({"frage", titel, text});
+    if (antworten.empty()) return true;
+    bool a = antworten.front();
+    antworten.pop_front();
+    return a;
+}
+
+void Skript_Plattform::piepton() { zeigen({"piepton", "", ""}); }
+
+namespace {
+std::optional<std::string> naechste(std::deque<std::optional<std::string>>& dateien) {
+    if (dateien.empty()) return std::nullopt;
+    std::optional<std::string> p = dateien.front();
+    dateien.pop_front();
+    return p;
+}
+}  // namespace
+
+std::optional<std::string> Skript_Plattform::speichern_unter(const Dateidialog& d) {
+    zeigen({"speichern", d.titel, d.vorschlag});
+    return naechste(dateien);
+}
+
+std::optional<std::string> Skript_Plattform::oeffnen(const Dateidialog& d) {
+    zeigen({"oeffnen", d.titel, d.vorschlag});
+    return naechste(dateien);
+}
+
+std::vector<std::string> Skript_Plattform::titel() const {
+    std::vector<std::string> v;
+    for (const Eintrag& e : protokoll)
+        if (e.art == "meldung" || e.art == "frage") v.push_back(e.titel);
+    return v;
+}
+
+}  // namespace dkm::ui

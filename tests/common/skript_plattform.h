@@ -1,0 +1,40 @@
+// The platform of the tests and benchmarks: no window opens; questions are
+// answered from a queue and everything shown is recorded.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/plattform.h"
+
+namespace dkm::ui {
+
+class Skript_Plattform : public Plattform {
+public:
+    struct Eintrag {
+        std::string art;  // "meldung", "frage", "piepton", "speichern", "oeffnen"
+        std::string titel;
+        std::string text;
+    };
+
+    std::deque<bool> antworten;                       // Yes/No, in order; Yes when empty
+    std::deque<std::optional<std::string>> dateien;   // file dialogs; cancel when empty
+    std::vector<Eintrag> protokoll;
+    std::function<void(const Eintrag&)> beim_zeigen;  // sees each entry as it is shown
+
+    void meldung(const std::string& titel, const std::string& text) override;
+    bool frage(const std::string& titel, const std::string& text) override;
+    void piepton() override;
+    std::optional<std::string> speichern_unter(const Dateidialog& d) override;
+    std::optional<std::string> oeffnen(const Dateidialog& d) override;
+
+    std::vector<std::string> titel() const;  // titles of messages and questions, in order
+
+private:
+    void zeigen(Eintrag e);
+};
+
+}  // namespace dkm::ui
