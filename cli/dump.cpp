@@ -48,11 +48,7 @@ std::vector<Eingabe> Eingaben() {
 
 std::vector<Ergebnis> Ergebnisse() {
     std::vector<Ergebnis> v;
-    for (T erstes : {T::Einzel_Flaeche_1, T::Belast_Teilrinne_1})
-        for (T t : Folge(erstes, 8)) v.push_back(t);
-    for (T erstes : {T::Flaeche_Fallrohr_1_2, T::Belastung_Fallrohr_1_2})
-        for (T t : Folge(erstes, 4)) v.push_back(t);
-    for (T t : {T::Text28, T::Text29, T::Text31, T::Text32}) v.push_back(t);
+    for (int i = static_cast<int>(Erstes_Ergebnisfeld); i < Anzahl(T{}); ++i) v.push_back(static_cast<T>(i));
     for (const Bildbox& b : Bildboxen)
         if (b.art == Bildart::Text) v.push_back(b.nummer);
     return v;

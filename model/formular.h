@@ -14,20 +14,23 @@
 
 namespace dkm {
 
-// Text boxes, inputs and results alike, by their control names.
-#define DKM_TEXTFELDER(X)                                                                    \
+// Text boxes the user fills (and the file name box Text24), by their control names.
+#define DKM_EINGABEFELDER(X)                                                                 \
     X(Bauherr) X(strasse) X(PLZ_Ort) X(Telef) X(Fax) X(Bemerkungen)                          \
     X(r5_5) X(r5_100)                                                                        \
     X(Text1) X(Text2) X(Text3) X(Text4) X(Text5) X(Text6) X(Text7) X(Text8)                  \
     X(Text9) X(Text10) X(Text11) X(Text12) X(Text13) X(Text14) X(Text15) X(Text16)           \
     X(Text17) X(Text18) X(Text19) X(Text20) X(Text21) X(Text22) X(Text23) X(Text24)          \
-    X(Text25) X(Text26) X(Text27) X(Text28) X(Text29) X(Text30) X(Text31) X(Text32)          \
+    X(Text25) X(Text26) X(Text27) X(Text30)                                                  \
     X(Laenge_1) X(Laenge_2) X(Laenge_3) X(Laenge_4)                                          \
     X(Laenge_5) X(Laenge_6) X(Laenge_7) X(Laenge_8)                                          \
     X(Breite_1) X(Breite_2) X(Breite_3) X(Breite_4)                                          \
     X(Breite_5) X(Breite_6) X(Breite_7) X(Breite_8)                                          \
     X(Zusatz_Flaeche_1) X(Zusatz_Flaeche_2) X(Zusatz_Flaeche_3) X(Zusatz_Flaeche_4)          \
-    X(Zusatz_Flaeche_5) X(Zusatz_Flaeche_6) X(Zusatz_Flaeche_7) X(Zusatz_Flaeche_8)          \
+    X(Zusatz_Flaeche_5) X(Zusatz_Flaeche_6) X(Zusatz_Flaeche_7) X(Zusatz_Flaeche_8)
+
+// Text boxes the engine writes its results into, in the order dkm-rechner prints them.
+#define DKM_ERGEBNISFELDER(X)                                                                \
     X(Einzel_Flaeche_1) X(Einzel_Flaeche_2) X(Einzel_Flaeche_3) X(Einzel_Flaeche_4)          \
     X(Einzel_Flaeche_5) X(Einzel_Flaeche_6) X(Einzel_Flaeche_7) X(Einzel_Flaeche_8)          \
     X(Belast_Teilrinne_1) X(Belast_Teilrinne_2) X(Belast_Teilrinne_3) X(Belast_Teilrinne_4)  \
@@ -35,7 +38,10 @@ namespace dkm {
     X(Flaeche_Fallrohr_1_2) X(Flaeche_Fallrohr_3_4)                                          \
     X(Flaeche_Fallrohr_5_6) X(Flaeche_Fallrohr_7_8)                                          \
     X(Belastung_Fallrohr_1_2) X(Belastung_Fallrohr_3_4)                                      \
-    X(Belastung_Fallrohr_5_6) X(Belastung_Fallrohr_7_8)
+    X(Belastung_Fallrohr_5_6) X(Belastung_Fallrohr_7_8)                                      \
+    X(Text28) X(Text29) X(Text31) X(Text32)
+
+#define DKM_TEXTFELDER(X) DKM_EINGABEFELDER(X) DKM_ERGEBNISFELDER(X)
 
 // Editable drop-down lists: a text and the index of the chosen entry (-1: none).
 #define DKM_LISTEN(X) X(Combo_Wahl_Regensp) X(Combo_Abfl_beiwert) X(Combo_Schutzfaktor) X(Combo_Diff_Notueberl)
@@ -79,8 +85,25 @@ namespace dkm {
     X(Command22) X(Command23) X(Command24) X(Command25) X(Command26) X(Command27)            \
     X(Command28) X(Command29) X(Command30) X(Command31) X(Formular_Print)
 
+// Labels, frames and other named controls the program never changes.
+#define DKM_WEITERE(X) \
+    X(Form1_Inhalt) X(Befehle) X(Frame7) X(Frame_Teilstrecken) X(Label7) X(Label8) X(Label9)          \
+    X(Label10) X(Label11) X(Label12) X(Label13) X(Label15) X(Label16) X(Label17) X(Label18)           \
+    X(Label23) X(Label24) X(Label25) X(Label29) X(Label46) X(Label48) X(Label58) X(Label59)           \
+    X(Label60) X(Label61) X(Label62) X(Label63) X(Label64) X(Label65) X(Label66) X(Label67)           \
+    X(Label68) X(Label69) X(Label77) X(Label78) X(Label79) X(Label81) X(Label_Abfluss)                \
+    X(Label_Abfluss_Ablauf) X(Label_Ablauf) X(Label_Ablauf_1) X(Label_Ablauf_2) X(Label_Ablauf_3)     \
+    X(Label_Ablauf_4) X(Label_Bauherr) X(Label_Bedarf) X(Label_Bemerkungen) X(Label_Fax)              \
+    X(Label_Flaeche) X(Label_Flaeche_Ablauf) X(Label_PLZ_Ort) X(Label_Standard) X(Label_TS1)          \
+    X(Label_TS2) X(Label_TS3) X(Label_TS4) X(Label_TS5) X(Label_TS6) X(Label_TS7) X(Label_TS8)        \
+    X(Label_Telef) X(Label_Text1) X(Label_Text6) X(Label_Text7) X(Label_Text8) X(Label_Text30)        \
+    X(Label_r5_5_eigen) X(Label_r5_100_eigen) X(Label_strasse) X(MDIForm1) X(Rinnenvorgaben)          \
+    X(Rollbereich) X(frame3)
+
 #define DKM_ENUM_EINTRAG(n) n,
 enum class T : int { DKM_TEXTFELDER(DKM_ENUM_EINTRAG) Anzahl };
+// The result boxes are the last of the text boxes.
+inline constexpr T Erstes_Ergebnisfeld = T::Einzel_Flaeche_1;
 enum class L : int { DKM_LISTEN(DKM_ENUM_EINTRAG) Anzahl };
 enum class S : int { DKM_SCHALTER(DKM_ENUM_EINTRAG) Anzahl };
 enum class V : int { DKM_SICHTBAR(DKM_ENUM_EINTRAG) Anzahl };
@@ -116,8 +139,9 @@ inline constexpr Bildbox Bildboxen[] = {DKM_BILDER(DKM_BILD_EINTRAG)};
 inline constexpr std::string_view Befehle[] = {
 #define DKM_NAME_EINTRAG(n) #n,
     DKM_BEFEHLE(DKM_NAME_EINTRAG)
-#undef DKM_NAME_EINTRAG
 };
+inline constexpr std::string_view Weitere_Steuerelemente[] = {DKM_WEITERE(DKM_NAME_EINTRAG)};
+#undef DKM_NAME_EINTRAG
 
 struct Liste {
     std::string text;

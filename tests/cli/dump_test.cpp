@@ -9,13 +9,6 @@ namespace {
 
 using test::Json;
 
-// "stamm<von> ... stamm<bis>"
-std::string R(const std::string& stamm, int von, int bis) {
-    std::string v;
-    for (int i = von; i <= bis; ++i) v += (i == von ? "" : " ") + stamm + std::to_string(i);
-    return v;
-}
-
 TEST(Dezimaltrenner, FirstSetVariableDecidesAndOnlyGermanGivesAComma) {
     EXPECT_EQ(Dezimaltrenner(nullptr, nullptr, nullptr), ".");
     EXPECT_EQ(Dezimaltrenner(nullptr, nullptr, "de_DE.UTF-8"), ",");
@@ -25,7 +18,7 @@ TEST(Dezimaltrenner, FirstSetVariableDecidesAndOnlyGermanGivesAComma) {
     EXPECT_EQ(Dezimaltrenner("en_US.UTF-8", nullptr, nullptr), ".");
 }
 
-TEST(Dump, EveryKeyInTheListedOrderAndTextsSurviveEscaping) {
+TEST(Dump, TypesOfTheMembersAndTextsSurviveEscaping) {
     Formular f;
     Startzustand(f, nullptr);
     f[T::Bauherr] = "Dach \"Süd\" \\ Nord\t\x01";
@@ -39,21 +32,6 @@ TEST(Dump, EveryKeyInTheListedOrderAndTextsSurviveEscaping) {
     ASSERT_EQ(j.art, Json::Objekt) << text;
     EXPECT_EQ(j.schluessel(), "format eingaben ergebnisse sichtbar aktiv meldungen");
     EXPECT_EQ(j["format"].text, "dkm-rechner/1");
-    EXPECT_EQ(j["eingaben"].schluessel(),
-              "Bauherr strasse PLZ_Ort Telef Fax Bemerkungen Combo_Wahl_Regensp r5_5 r5_100 Combo_Abfl_beiwert "
-              "Combo_Schutzfaktor Combo_Diff_Notueberl " + R("Text", 1, 5) + " Text25 Text26 Text27 Text30 " +
-                  R("Laenge_", 1, 8) + " " + R("Breite_", 1, 8) + " " + R("Zusatz_Flaeche_", 1, 8) + " " +
-                  R("Option", 1, 8) + " Option10 Option11 " + R("Check", 1, 8) + " Check_Schutzkorb Hoehenkorrektur");
-    EXPECT_EQ(j["ergebnisse"].schluessel(),
-              R("Einzel_Flaeche_", 1, 8) + " " + R("Belast_Teilrinne_", 1, 8) +
-                  " Flaeche_Fallrohr_1_2 Flaeche_Fallrohr_3_4 Flaeche_Fallrohr_5_6 Flaeche_Fallrohr_7_8 "
-                  "Belastung_Fallrohr_1_2 Belastung_Fallrohr_3_4 Belastung_Fallrohr_5_6 Belastung_Fallrohr_7_8 "
-                  "Text28 Text29 Text31 Text32 " + R("Picture", 1, 4) + " " + R("Picture", 13, 27) + " " +
-                  R("Picture", 29, 32) + " Picture34 Picture35");
-    EXPECT_EQ(j["sichtbar"].schluessel(),
-              "Rinne_vorgeh_einzel Frame6 Rinnen_innenliegend Frame4 Label3 Label6 Label14 Text28 Text29 Picture1 "
-              "Picture2 Picture28 " + R("Picture", 29, 32) + " Picture34 Picture35 " + R("Picture", 43, 46));
-    EXPECT_EQ(j["aktiv"].schluessel(), R("Option", 3, 8) + " Combo_Diff_Notueberl Text30 Command11");
     EXPECT_EQ(j["eingaben"]["Text1"].text, "0.625");
     EXPECT_TRUE(j["eingaben"]["Option1"].b);
     EXPECT_EQ(j["eingaben"]["Option2"].art, Json::Bool);

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Writes the expected dkm-rechner dumps of the bundled examples anew (German
+# locale, no own places). Run after a change that is meant to change them, and
+# read the diff before committing it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+leer="$(mktemp -d)"
+trap 'rm -rf "$leer"' EXIT
+for datei in examples/*.Dkm examples/*.Dkl; do
+  name="$(basename "$datei")"
+  (cd "$leer" && XDG_CONFIG_HOME="$leer/konfig" LC_ALL= LC_NUMERIC= LANG=de_DE.UTF-8 \
+     "$OLDPWD/build/dkm-rechner" "$OLDPWD/$datei" >"$OLDPWD/tests/cli/erwartet/$name.json")
+done
