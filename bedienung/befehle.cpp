@@ -1,3 +1,4 @@
+// The smaller commands: panels, own values, printer panel, help switch.
 #include "bedienung/befehle.h"
 
 #include "calc/engine.h"

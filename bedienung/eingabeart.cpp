@@ -1,3 +1,4 @@
+// The switch between single and total dimensions.
 #include "bedienung/eingabeart.h"
 
 #include "calc/engine.h"

@@ -1,3 +1,4 @@
+// Leave, option, check box and list handlers of the main window.
 #include "bedienung/handler.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// Guide, preview and height correction: the shared end and the conflict rules.
 #include "bedienung/modus.h"
 
 #include "calc/engine.h"

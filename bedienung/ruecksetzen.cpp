@@ -1,3 +1,4 @@
+// The resets of project data and values.
 #include "bedienung/ruecksetzen.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// The conflict questions by command, and the messages that name a field or file.
 #include "model/meldungen.h"
 
 #include <array>
