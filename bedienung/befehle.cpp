@@ -30,7 +30,9 @@ void Command22_Click(Formular& f, const Eigene_Orte* orte) {
     }
     f.Status_Eigenwerte = sichtbar;
     f[V::Frame9] = true;
-    if (orte) Eigene_Orte_anzeigen(f, *orte);
+    if (!orte) return;
+    f.eigene_orte = *orte;
+    Eigene_Orte_anzeigen(f, *orte);
 }
 
 void Command23_Click(Formular& f) {
@@ -61,17 +63,19 @@ void Uebernehmen_Click(Formular& f, Dialoge& d, int zeile,
     f[L::Combo_Wahl_Regensp] = {f[Eigenwert_Feld(zeile, 0)], -1};
     f[T::r5_5] = f[Eigenwert_Feld(zeile, 1)];
     f[T::r5_100] = f[Eigenwert_Feld(zeile, 2)];
-    if (speichern) speichern(Eigene_Orte_aus_Formular(f));
+    f.eigene_orte = Eigene_Orte_aus_Formular(f);
+    if (speichern) speichern(f.eigene_orte);
     Command23_Click(f);
     Neuberechnung(f, d);
 }
 
-void Command19_Click(Formular& f, const std::function<Druckwerte()>& lesen) {
+void Command19_Click(Formular& f, const std::function<void(Druckwerte&)>& lesen) {
     if (f.Status_Druckjustage == sichtbar) {
         Command21_Click(f);
         return;
     }
-    const Druckwerte w = lesen();
+    if (lesen) lesen(f.druckwerte);
+    const Druckwerte& w = f.druckwerte;
     f[T::Text6] = Zahlentext(w.Schriftgroesse);
     f[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
     f[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
@@ -81,7 +85,8 @@ void Command19_Click(Formular& f, const std::function<Druckwerte()>& lesen) {
 
 void Command20_Click(Formular& f, const std::function<void(const Druckwerte&)>& speichern) {
     if (!f[V::Frame5]) return;
-    if (speichern) speichern({Einzelwert(f[T::Text6]), Einzelwert(f[T::Text7]), Einzelwert(f[T::Text8])});
+    f.druckwerte = {Einzelwert(f[T::Text6]), Einzelwert(f[T::Text7]), Einzelwert(f[T::Text8])};
+    if (speichern) speichern(f.druckwerte);
     Command21_Click(f);
 }
 

@@ -16,7 +16,8 @@ void Command14_Click(Formular& f);  // "Vorgaben öffnen"
 void Command15_Click(Formular& f);  // "Projektdaten öffnen"
 void Command18_Click(Formular& f, Dialoge& d);
 
-// Own rainfall values window. `orte` is what Regeneig.dat holds (null: unreadable).
+// Own rainfall values window. `orte` is what Regeneig.dat gives over the places
+// held so far (f.eigene_orte); null shows the boxes as they are.
 void Command22_Click(Formular& f, const Eigene_Orte* orte);
 void Command23_Click(Formular& f);
 // "übernehmen" of row 1..5: `speichern` writes the five places before the recalculation.
@@ -24,9 +25,9 @@ void Uebernehmen_Click(Formular& f, Dialoge& d, int zeile,
                        const std::function<void(const Eigene_Orte&)>& speichern);
 Eigene_Orte Eigene_Orte_aus_Formular(const Formular& f);
 
-// Printer panel "Drucker justieren": opens with the values of Druckwrt.dat, or
-// closes when it is open (`lesen` is then not called).
-void Command19_Click(Formular& f, const std::function<Druckwerte()>& lesen);
+// Printer panel "Drucker justieren": opens with the values of Druckwrt.dat, which
+// `lesen` reads over the values held so far, or closes when it is open.
+void Command19_Click(Formular& f, const std::function<void(Druckwerte&)>& lesen);
 // "übernehmen": hands the panel's values to `speichern` (for Druckwrt.dat), then
 // closes the panel; nothing when it is closed.
 void Command20_Click(Formular& f, const std::function<void(const Druckwerte&)>& speichern);

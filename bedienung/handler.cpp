@@ -122,7 +122,8 @@ void Feld_verlassen(Formular& f, Dialoge& d, T feld) {
     } else if (feld == T::r5_5 || feld == T::r5_100 || zwischen(feld, T::Text1, T::Text5) || feld == T::Text30) {
         Pruefen_und_berechnen(f, d);
     } else if (zwischen(feld, T::Text25, T::Text27)) {
-        if (!gesamtmasse_da(f)) return;
+        // in single mode the totals are locked; spreading them would overwrite the segments
+        if (!Ist_gesamt(f) || !gesamtmasse_da(f)) return;
         if (ein_abfluss(f) && f[S::Option8]) {
             nicht_passend(d);
             return;

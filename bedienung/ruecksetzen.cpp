@@ -28,6 +28,18 @@ void loeschen_wie_klick(Formular& f, Dialoge& d, S check) {
 }  // namespace
 
 void Werte_zuruecksetzen(Formular& f, Dialoge& d) {
+    // Single mode and empty totals before anything else: the option and check
+    // handlers fired below recalculate, and in total mode they would spread the
+    // old totals over the segments again (and ask about the outlets beyond four).
+    Eingabe_Art_setzen(f, Eingabe_einzel);
+    Panel_einzel(f);
+    f[T::Text25].clear();
+    f[T::Text26].clear();
+    f[T::Text27].clear();
+    // "Alle Maße und Vorgaben werden gelöscht": the gutter height too
+    f.Hoehenkorrektur = 0;
+    f[A::Command30] = false;
+
     f[L::Combo_Wahl_Regensp] = {std::string(Ort_Starttext), -1};
     f[T::r5_5] = "400";
     f[T::r5_100] = "800";
@@ -48,12 +60,6 @@ void Werte_zuruecksetzen(Formular& f, Dialoge& d) {
     setzen_wie_klick(f, d, S::Option3);
     loeschen_wie_klick(f, d, S::Check_Schutzkorb);
     for (int i = 1; i <= 8; ++i) loeschen_wie_klick(f, d, Check(i));
-    setzen_wie_klick(f, d, S::Option10);
-    Eingabe_Art_setzen(f, Eingabe_einzel);
-    Panel_einzel(f);
-    f[T::Text25].clear();
-    f[T::Text26].clear();
-    f[T::Text27].clear();
     setzen_wie_klick(f, d, S::Option6);
     Liste_Click(f, d, L::Combo_Diff_Notueberl, 0);
     Liste_Click(f, d, L::Combo_Abfl_beiwert, 0);

@@ -21,10 +21,20 @@ void Eingabepruefung(Formular& f) {
     f.Masse_vollstaendig = ja;
     Teilstrecken_einlesen(f);
     const Rechenwerte& w = f.werte;
+    std::string hinweis;
     for (size_t j = 0; j < 8; ++j) {
         const bool laenge = w.Laenge[j] != 0;
         const bool flaeche = w.Breite[j] != 0 || w.Zusatz_Flaeche[j] != 0;
-        if (laenge != flaeche) f.Masse_vollstaendig = nein;
+        if (laenge == flaeche) continue;
+        f.Masse_vollstaendig = nein;
+        hinweis += (hinweis.empty() ? std::string(meldung::Masse_Hinweis_Anfang) : std::string("; ")) + "TS " +
+                   std::to_string(j + 1) +
+                   std::string(laenge ? meldung::Laenge_ohne_Flaeche : meldung::Flaeche_ohne_Laenge);
+    }
+    // what the boxes show no longer belongs to these inputs
+    if (f.Masse_vollstaendig == nein) {
+        f.Ergebnisse_aktuell = false;
+        f.Masse_Hinweis = std::move(hinweis);
     }
 }
 

@@ -209,6 +209,8 @@ void Neuberechnung(Formular& f, Dialoge& d) {
         return;
     }
     Rechenwerte& w = f.werte;
+    f.Ergebnisse_aktuell = true;
+    f.Masse_Hinweis.clear();
 
     f[V::Frame2] = true;
     f[V::Frame8] = false;

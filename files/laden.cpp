@@ -5,6 +5,7 @@
 #include "bedienung/eingabeart.h"
 #include "calc/engine.h"
 #include "files/dateizugriff.h"
+#include "model/startzustand.h"
 #include "model/tabellen.h"
 #include "model/zahlen.h"
 
@@ -52,13 +53,23 @@ void Hinweise_zeigen(Formular& f, Dialoge& d, const std::vector<Lesehinweis>& hi
     }
 }
 
+// What an older file lacks (totals, outlet arrangement, overflow count and
+// rain, height correction) starts as in a new window, so that a file gives the
+// same results whatever project was open before.
+const Projektdaten& Startwerte() {
+    static const Projektdaten werte = [] {
+        Formular start;
+        Startzustand(start, nullptr);
+        Projektdaten p;
+        (void)Projektdaten_sammeln(start, p);
+        return p;
+    }();
+    return werte;
+}
+
 std::optional<Projektdaten> Lesen(const std::optional<std::string>& inhalt, Formular& f, Dialoge& d) {
     if (!inhalt) return std::nullopt;
-    // what the old layout lacks stays as the window shows it; a box beyond
-    // the float range (which no file could give back) reads 0
-    Projektdaten vorgaben;
-    (void)Projektdaten_sammeln(f, vorgaben);
-    Gelesenes_Projekt g = Projekt_lesen(*inhalt, vorgaben);
+    Gelesenes_Projekt g = Projekt_lesen(*inhalt, Startwerte());
     Hinweise_zeigen(f, d, g.hinweise);
     return std::move(g.daten);
 }
@@ -134,7 +145,8 @@ void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
     Eintrag_waehlen(f[L::Combo_Abfl_beiwert], p.Index_Abfl_beiwert, Abflussbeiwerte.size(),
                     [](size_t i) { return Abflussbeiwerte[i].text; });
 
-    f[T::Text30] = p.Anzahl_Notueberlaeufe < 1 ? std::string("1") : Zahlentext(p.Anzahl_Notueberlaeufe);
+    // like every loaded number, as a number text
+    f[T::Text30] = Zahlentext(p.Anzahl_Notueberlaeufe < 1 ? int16_t{1} : p.Anzahl_Notueberlaeufe);
     f.Hoehenkorrektur = p.Hoehenkorrektur;
 }
 

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "model/bild.h"
+#include "model/druckwerte.h"
+#include "model/eigene_orte.h"
 #include "model/rechenwerte.h"
 
 namespace dkm {
@@ -87,7 +89,7 @@ namespace dkm {
 
 // Labels, frames and other named controls the program never changes.
 #define DKM_WEITERE(X) \
-    X(Form1_Inhalt) X(Befehle) X(Frame7) X(Frame_Teilstrecken) X(Label7) X(Label8) X(Label9)          \
+    X(Form1_Inhalt) X(Befehle) X(Masse_Hinweis) X(Statuszeile) X(Frame7) X(Frame_Teilstrecken) X(Label7) X(Label8) X(Label9)          \
     X(Label10) X(Label11) X(Label12) X(Label13) X(Label15) X(Label16) X(Label17) X(Label18)           \
     X(Label23) X(Label24) X(Label25) X(Label29) X(Label46) X(Label48) X(Label58) X(Label59)           \
     X(Label60) X(Label61) X(Label62) X(Label63) X(Label64) X(Label65) X(Label66) X(Label67)           \
@@ -200,6 +202,16 @@ struct Formular {
     std::string Status_Eigenwerte = "nicht_sichtbar";
     std::string Status_Druckjustage = "nicht_sichtbar";
     std::string Leitfaden_Schritt;
+
+    // False while the inputs are incomplete and the result boxes still show an
+    // earlier state; Masse_Hinweis then names the segments concerned.
+    bool Ergebnisse_aktuell = true;
+    std::string Masse_Hinweis;
+
+    // The own places and the printer adjustment as last read or saved: what a
+    // short settings file does not give keeps these.
+    Eigene_Orte eigene_orte{};
+    Druckwerte druckwerte{};
 
     // Text shown in the help box (hover help, legacy import note).
     std::string Hilfe_Text;

@@ -151,6 +151,11 @@ inline constexpr Meldungstext Enter{
     "Beenden Sie die Eingabe mit ´TAB´ (nicht mit ´RETURN´) oder klicken Sie mit der Maus in das nächste "
     "Eingabefeld."};
 
+// --- the line below the results while the inputs are incomplete -------------------------------------------------
+inline constexpr std::string_view Masse_Hinweis_Anfang = "Ergebnisse nicht aktuell \u2013 ";
+inline constexpr std::string_view Laenge_ohne_Flaeche = ": Länge ohne Fläche";
+inline constexpr std::string_view Flaeche_ohne_Laenge = ": Fläche ohne Länge";
+
 // --- main window --------------------------------------------------------------------------------------------------
 inline constexpr Meldungstext Programm_beenden{
     "Programm beenden",

@@ -44,6 +44,7 @@ void Startzustand(Formular& f, const Eigene_Orte* orte) {
     f[T::Text1] = "0.625";
 
     if (orte) {
+        f.eigene_orte = *orte;
         Eigene_Orte_anzeigen(f, *orte);
         f[L::Combo_Wahl_Regensp] = {(*orte)[0].name, -1};
         f[T::r5_5] = Zahlentext((*orte)[0].r5_5);

@@ -53,6 +53,16 @@ void BildBox::setze(const Bild& b) {
     update();
 }
 
+void BildBox::setze_veraltet(bool veraltet) {
+    if (veraltet_ == veraltet) return;
+    veraltet_ = veraltet;
+    update();
+}
+
+QColor BildBox::vordergrund() const {
+    return veraltet_ ? palette().color(QPalette::Disabled, QPalette::WindowText) : farbe(bild_.vordergrund);
+}
+
 int BildBox::zeilenhoehe() const { return fontMetrics().lineSpacing(); }
 
 QSize BildBox::sizeHint() const {
@@ -67,7 +77,7 @@ void BildBox::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.setClipRect(contentsRect().adjusted(1, 1, -1, -1));
     zeichnung_malen(p);
-    p.setPen(farbe(bild_.vordergrund));
+    p.setPen(vordergrund());
     const QFontMetrics basis = fontMetrics();
     int y = contentsRect().top() + 3 + basis.ascent();
     for (const Zeile& z : bild_.zeilen()) {
@@ -96,12 +106,12 @@ void BildBox::zeichnung_malen(QPainter& p) const {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     for (const Strich& st : z.striche) {
-        QPen stift(farbe(bild_.vordergrund), st.breite);
+        QPen stift(vordergrund(), st.breite);
         stift.setCosmetic(true);
         p.setPen(stift);
         p.drawLine(o + QPointF(st.x1 * s, st.y1 * s), o + QPointF(st.x2 * s, st.y2 * s));
     }
-    p.setPen(farbe(bild_.vordergrund));
+    p.setPen(vordergrund());
     // a label's position is its top left corner, as the print position of a picture box
     const double oben = fontMetrics().ascent();
     for (const Beschriftung& b : z.texte)

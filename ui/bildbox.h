@@ -15,6 +15,8 @@ public:
     explicit BildBox(const QString& name, int zeilen, int spalten, QWidget* eltern = nullptr);
 
     void setze(const Bild& b);
+    // Grey while the inputs are incomplete and the box shows an earlier state.
+    void setze_veraltet(bool veraltet);
     const Bild& bild() const { return bild_; }
     int zeilenhoehe() const;
 
@@ -27,6 +29,8 @@ protected:
 private:
     Bild bild_;
     int zeilen_, spalten_;
+    bool veraltet_ = false;
+    QColor vordergrund() const;
     void zeichnung_malen(QPainter& p) const;
 };
 

@@ -1,6 +1,9 @@
 #include "ui/form1.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QLabel>
+#include <QStatusBar>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -35,10 +38,12 @@ bool segmentfeld(T t) {
            static_cast<int>(t) <= static_cast<int>(T::Zusatz_Flaeche_8);
 }
 
+// A locked box is read-only and out of the tab order; a click still selects its text for copying.
 void feld_sperren(QWidget* w, bool gesperrt) {
     auto* e = qobject_cast<QLineEdit*>(w);
     if (!e || e->isReadOnly() == gesperrt) return;
     e->setReadOnly(gesperrt);
+    e->setFocusPolicy(gesperrt ? Qt::ClickFocus : Qt::StrongFocus);
     QPalette p = e->palette();
     p.setColor(QPalette::Base, gesperrt ? p.color(QPalette::Button) : QPalette().color(QPalette::Base));
     e->setPalette(p);
@@ -110,6 +115,12 @@ void Form1::verbinden() {
     raster_ = findChild<QWidget*>(QStringLiteral("Frame_Teilstrecken"));
     massrahmen_ = findChild<QWidget*>(QStringLiteral("Frame7"));
     korr_knopf_->installEventFilter(this);
+    // the line about incomplete inputs has its own row, so nothing moves when it appears
+    masse_hinweis_ = new QLabel(this);
+    masse_hinweis_->setObjectName(QStringLiteral("Masse_Hinweis"));
+    statusBar()->setObjectName(QStringLiteral("Statuszeile"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(masse_hinweis_, 1);
 
     befehl("Command1", &Form1::Command1);
     befehl("Command2", &Form1::Command2);
@@ -225,10 +236,28 @@ void Form1::anzeigen() {
         if (QWidget* w = aktiv_[i]; w && w->isEnabled() != f_.aktiv[i]) w->setEnabled(f_.aktiv[i]);
     for (const Bildbox& bb : Bildboxen)
         if (BildBox* b = bild_[static_cast<size_t>(bb.nummer)]) b->setze(f_.Picture(bb.nummer));
+    aktualitaet_zeigen();
     panel_zustand_zeigen();
     korrektur_->anzeigen(f_);
     panel_platzieren();
     hilfe_zeigen();
+}
+
+void Form1::aktualitaet_zeigen() {
+    const bool veraltet = !f_.Ergebnisse_aktuell;
+    const QString hinweis = QString::fromStdString(f_.Masse_Hinweis);
+    if (masse_hinweis_->text() != hinweis) masse_hinweis_->setText(hinweis);
+    if (veraltet == ergebnisse_grau_) return;
+    ergebnisse_grau_ = veraltet;
+    for (int i = static_cast<int>(Erstes_Ergebnisfeld); i < Anzahl(T{}); ++i)
+        if (auto* e = qobject_cast<QLineEdit*>(text_[static_cast<size_t>(i)])) {
+            QPalette p = e->palette();
+            p.setColor(QPalette::Text, veraltet ? p.color(QPalette::Disabled, QPalette::Text)
+                                                : QApplication::palette().color(QPalette::Text));
+            e->setPalette(p);
+        }
+    for (BildBox* b : bild_)
+        if (b) b->setze_veraltet(veraltet);
 }
 
 void Form1::hilfe_zeigen() {

@@ -15,6 +15,7 @@
 
 class QAbstractButton;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -67,6 +68,8 @@ private:
     QToolBar* leiste_ = nullptr;
     QPushButton *hilfe_knopf_ = nullptr, *drucker_knopf_ = nullptr, *korr_knopf_ = nullptr;
     QWidget *raster_ = nullptr, *massrahmen_ = nullptr;
+    QLabel* masse_hinweis_ = nullptr;
+    bool ergebnisse_grau_ = false;
 
     // form1_aufbau.cpp
     void aufbauen();
@@ -88,6 +91,7 @@ private:
     void panel_zustand_zeigen();
     void panel_platzieren();
     void hilfe_zeigen();
+    void aktualitaet_zeigen();
     void befehl(const char* name, void (Form1::*m)());
 
     // Commands.

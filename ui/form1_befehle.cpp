@@ -39,8 +39,8 @@ void Form1::Command31() {
 
 void Form1::Command22() {
     handler([this] {
-        // places the file does not give keep what the boxes show
-        Eigene_Orte orte = Eigene_Orte_aus_Formular(f_);
+        // places the file does not give keep the values held so far, not unsaved edits in the boxes
+        Eigene_Orte orte = f_.eigene_orte;
         Eigene_Orte_lesen(einstellungen_ / Regeneig_Dateiname, orte);
         Command22_Click(f_, &orte);
     });
@@ -81,11 +81,7 @@ void Form1::Command17() { handler([this] { Command17_Click(f_); }); }
 
 void Form1::Command19() {
     handler([this] {
-        Command19_Click(f_, [this] {
-            Druckwerte w;
-            Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w);
-            return w;
-        });
+        Command19_Click(f_, [this](Druckwerte& w) { Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w); });
     });
 }
 

@@ -35,7 +35,7 @@ TEST(Handler, ResetAndEndWhileCorrecting) {
     Werte_zuruecksetzen(f, d);
     EXPECT_TRUE(f[S::Option1] && f[S::Option3] && f[S::Option10] && f[S::Option6] && f.Rinnenart == "vorgehaengt");
     EXPECT_TRUE(f.Winkelfaktor[4] == 1.0f && f[T::Text30] == "1" && d.titel.empty());
-    EXPECT_EQ(f.Hoehenkorrektur, 30.0f);  // not the reset's to touch
+    EXPECT_EQ(f.Hoehenkorrektur, 0.0f) << "the next project must not inherit the raised gutter";
     // while the correction is open the gutter kind cannot change, not even by a reset
     Option_Click(f, d, S::Option2);
     Option_Click(f, d, S::Option5);

@@ -145,7 +145,7 @@ TEST(Projektdaten_anwenden, NumbersGoIntoTheirBoxesAsNumberTexts) {
         {12, " 10-5 0 0 0 0 0 0", T::Laenge_2, "-5"},     {18, " 0", T::Text5, ""},
         {19, " 0", T::Text2, " 0"},                        {34, " 50", T::Text25, " 50"},
         {35, " 12.345", T::Text26, " 12.35"},              {36, " 3", T::Text27, " 3"},
-        {41, " 0", T::Text30, "1"},                        {41, "-3", T::Text30, "1"},
+        {41, " 0", T::Text30, " 1"},                       {41, "-3", T::Text30, " 1"},
         {41, " 2", T::Text30, " 2"},
     };
     for (const auto& c : faelle) EXPECT_EQ(Angewandt(c.zeile, c.text)[c.feld], c.erwartet) << c.zeile << c.text;
