@@ -10,6 +10,9 @@ void Panel_einzel(Formular& f) {
     for (A a : {A::Option6, A::Option7, A::Option8}) f[a] = false;
     f[V::Text28] = false;
     f[V::Text29] = false;
+    // the notes belong to the last distribution; hidden, they must not outlive it
+    f[T::Text28].clear();
+    f[T::Text29].clear();
 }
 
 void Panel_gesamt(Formular& f) {
