@@ -13,6 +13,7 @@
 #include "calc/handler.h"
 #include "ui/bildbox.h"
 #include "ui/korrektur.h"
+#include "ui/ortsliste.h"
 #include "ui/tastenfilter.h"
 
 namespace dkm::ui {
@@ -90,6 +91,7 @@ void Form1::verbinden() {
         QComboBox* c = findChild<QComboBox*>(q(Name(l)));
         liste_[static_cast<size_t>(i)] = c;
         connect(c, &QComboBox::activated, this, [this, l](int index) { liste_gewaehlt(l, index); });
+        if (l == L::Combo_Wahl_Regensp) new Ortsliste_Filter(c);
         if (c->lineEdit())
             connect(c->lineEdit(), &QLineEdit::textEdited, this, [this, l](const QString& s) {
                 f_[l] = {s.toStdString(), -1};
@@ -283,9 +285,11 @@ void Form1::closeEvent(QCloseEvent* e) {
 }
 
 bool Form1::beenden_frage() {
+    // Yes stays in the program, so Escape and the close button stay too
     return p_.frage("Programm beenden",
                     "Nicht gesicherte Eingaben gehen verloren. Speichern Sie die Werte ggf. mit dem Schalter links "
-                    "oben auf dem Monitor.  Wollen Sie die eingegebenen Werte speichern? ");
+                    "oben auf dem Monitor.  Wollen Sie die eingegebenen Werte speichern? ",
+                    true);
 }
 
 }  // namespace dkm::ui
