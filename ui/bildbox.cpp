@@ -43,7 +43,8 @@ BildBox::BildBox(const QString& name, int zeilen, int spalten, QWidget* eltern)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setPointSizeF(QFont().pointSizeF() * 0.8);
+    // results are no smaller than the inputs they come from
+    f.setPointSizeF(QFont().pointSizeF());
     setFont(f);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/form1.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -57,7 +59,7 @@ Form1::Form1(Plattform& p, const Formular& f, QWidget* eltern) : QMainWindow(elt
     // a message refers to what the engine just did, so show that first
     p_.vor_dialog = [this] { anzeigen(); };
     anzeigen();
-    resize(1360, 740);
+    resize(minimumSizeHint());
 }
 
 Form1::~Form1() {
@@ -111,8 +113,7 @@ void Form1::verbinden() {
     hilfe_knopf_ = knopf("Command17");
     drucker_knopf_ = knopf("Command19");
     korr_knopf_ = knopf("Command11");
-    raster_ = findChild<QWidget*>(QStringLiteral("Frame_Teilstrecken"));
-    massrahmen_ = findChild<QWidget*>(QStringLiteral("Frame7"));
+    platz_reservieren();
     korr_knopf_->installEventFilter(this);
 
     befehl("Command1", &Form1::Command1);
@@ -229,9 +230,9 @@ void Form1::anzeigen() {
         if (QWidget* w = aktiv_[i]; w && w->isEnabled() != f_.aktiv[i]) w->setEnabled(f_.aktiv[i]);
     for (int nr : Bildnummern)
         if (BildBox* b = bild_[static_cast<size_t>(nr)]) b->setze(f_.Picture(nr));
+    panelplatz_zeigen();
     panel_zustand_zeigen();
     korrektur_->anzeigen(f_);
-    panel_platzieren();
     hilfe_zeigen();
 }
 
@@ -248,14 +249,33 @@ void Form1::hilfe_zeigen() {
     hilfe_->raise();
 }
 
-void Form1::panel_platzieren() {
-    if (korrektur_->isHidden()) return;
-    // over the right part of the dimension inputs, which the correction does not need
-    const QSize groesse = korrektur_->sizeHint();
-    const QPoint rechts_oben = raster_->mapTo(korrektur_->parentWidget(), raster_->rect().topRight());
-    const int oben = massrahmen_->mapTo(korrektur_->parentWidget(), QPoint(0, 0)).y();
-    korrektur_->setGeometry(QRect(QPoint(rechts_oben.x() - groesse.width(), oben), groesse));
-    korrektur_->raise();
+void Form1::platz_reservieren() {
+    // what comes and goes keeps its place, so that nothing below or beside it moves;
+    // the panels of the shared place and the two gutters' results take turns instead
+    const V im_wechsel[] = {V::Frame2, V::Frame8, V::Frame5, V::Frame9, V::Druckvorsch, V::Rinne_vorgeh_einzel,
+                            V::Frame6, V::Rinnen_innenliegend, V::Frame4, V::Hilfe_Text};
+    for (size_t i = 0; i < sichtbar_.size(); ++i) {
+        QWidget* w = sichtbar_[i];
+        if (!w || std::find(std::begin(im_wechsel), std::end(im_wechsel), static_cast<V>(i)) != std::end(im_wechsel))
+            continue;
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
+}
+
+void Form1::panelplatz_zeigen() {
+    // Of the panels that open over "Vorgaben"/"Projektdaten", the one opened last is shown;
+    // the others wait below it until it closes.
+    const V panels[] = {V::Frame9, V::Frame5, V::Druckvorsch};
+    for (V v : panels) {
+        const auto pos = std::find(offene_panels_.begin(), offene_panels_.end(), v);
+        if (f_[v] && pos == offene_panels_.end()) offene_panels_.push_back(v);
+        if (!f_[v] && pos != offene_panels_.end()) offene_panels_.erase(pos);
+    }
+    if (offene_panels_.empty()) return;
+    for (V v : {V::Frame2, V::Frame8, V::Frame9, V::Frame5, V::Druckvorsch})
+        if (QWidget* w = sichtbar_[static_cast<size_t>(v)]) w->setVisible(v == offene_panels_.back());
 }
 
 void Form1::panel_zustand_zeigen() {
