@@ -42,6 +42,8 @@ inline QLabel* label(const QString& name, const QString& text, bool umbruch = fa
     auto* l = new QLabel(text);
     l->setObjectName(name);
     l->setWordWrap(umbruch);
+    // a wrapped caption beside a box would otherwise get the box's height, one line
+    if (umbruch) l->setMinimumHeight(l->fontMetrics().lineSpacing() * 2);
     return l;
 }
 

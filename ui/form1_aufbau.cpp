@@ -35,9 +35,9 @@ void Form1::aufbauen() {
     auto* spalten = new QHBoxLayout(inhalt);
     spalten->setContentsMargins(4, 4, 4, 4);
     spalten->setSpacing(6);
-    spalten->addWidget(linke_spalte(), 0, Qt::AlignTop);
-    spalten->addWidget(mittlere_spalte(), 1, Qt::AlignTop);
-    spalten->addWidget(rechte_spalte(), 0, Qt::AlignTop);
+    spalten->addWidget(linke_spalte());
+    spalten->addWidget(mittlere_spalte(), 1);
+    spalten->addWidget(rechte_spalte());
     // the help box floats at the top right, over the results, like a tooltip
     hilfe_ = new QPlainTextEdit(inhalt);
     hilfe_->setObjectName(QStringLiteral("Hilfe_Text"));
@@ -138,7 +138,7 @@ QWidget* Form1::linke_spalte() {
     v->addLayout(platz);
 
     QGroupBox* art = rahmen(QStringLiteral("frame3"), QStringLiteral("Rinnenart"));
-    auto* ga = eng(new QVBoxLayout(art));
+    auto* ga = eng(new QHBoxLayout(art));
     QRadioButton* o1 = option(QStringLiteral("Option1"), QStringLiteral("vorgehängte Rinne"));
     QRadioButton* o2 = option(QStringLiteral("Option2"), QStringLiteral("innenliegende Rinne"));
     ga->addWidget(o1);
@@ -149,16 +149,16 @@ QWidget* Form1::linke_spalte() {
     QGroupBox* zus = rahmen(QStringLiteral("Rinnenvorgaben"), QStringLiteral("Zusätzliche Angaben"));
     auto* gz = eng(new QGridLayout(zus));
     gz->addWidget(label(QStringLiteral("Label_Text1"), QStringLiteral("Verhältnis Höhe/Breite (Kastenrinne)"), true), 0, 0);
-    gz->addWidget(feld(QStringLiteral("Text1"), 6), 0, 1, 1, 2);
+    gz->addWidget(feld(QStringLiteral("Text1"), 5), 0, 1, 1, 2);
     gz->addWidget(label(QStringLiteral("Label46"), QStringLiteral("Hindernis im Wasserlauf (cm²)"), true), 1, 0);
-    gz->addWidget(feld(QStringLiteral("Text5"), 6), 1, 1, 1, 2);
+    gz->addWidget(feld(QStringLiteral("Text5"), 5), 1, 1, 1, 2);
     gz->addWidget(check(QStringLiteral("Check_Schutzkorb"), QStringLiteral("Sieb/Laubfang im Ablauf")), 2, 0, 1, 3);
     gz->addWidget(label(QStringLiteral("Label14"), QStringLiteral("Der Laubschutz wird bei Kasten- rinnen  nicht berücksichtigt!"), true), 3, 0, 1, 3);
-    gz->addWidget(label(QStringLiteral("Label78"), QStringLiteral("untere Rinnen-Breite (mm)"), true), 4, 0);
-    gz->addWidget(feld(QStringLiteral("Text2"), 6), 4, 1, 1, 2);
+    gz->addWidget(label(QStringLiteral("Label78"), QStringLiteral("untere Rinnen-Breite (mm)")), 4, 0);
+    gz->addWidget(feld(QStringLiteral("Text2"), 5), 4, 1, 1, 2);
     gz->addWidget(label(QStringLiteral("Label79"), QStringLiteral("Außenwinkel links / rechts (°)"), true), 5, 0);
-    gz->addWidget(feld(QStringLiteral("Text3"), 4), 5, 1);
-    gz->addWidget(feld(QStringLiteral("Text4"), 4), 5, 2);
+    gz->addWidget(feld(QStringLiteral("Text3"), 3), 5, 1);
+    gz->addWidget(feld(QStringLiteral("Text4"), 3), 5, 2);
     gz->addWidget(label(QStringLiteral("Label33"), QStringLiteral("Notüberlauf über:")), 6, 0);
     gz->addWidget(label(QStringLiteral("Label_Text30"), QStringLiteral("Anzahl:")), 6, 1, 1, 2);
     QRadioButton* o3 = option(QStringLiteral("Option3"), QStringLiteral("zwei Stirnseiten "));
@@ -176,6 +176,7 @@ QWidget* Form1::linke_spalte() {
     gz->addWidget(diff, 10, 0, 1, 3);
     gz->setColumnStretch(0, 1);
     v->addWidget(zus);
+    v->addStretch(1);
 
     // as wide as the widest panel that may open, so that nothing beside it moves
     w->setFixedWidth(std::max({platzbedarf.width(), art->minimumSizeHint().width(), zus->minimumSizeHint().width()}));
@@ -210,7 +211,6 @@ void Form1::befehlsleisten() {
         leiste->setMovable(false);
         leiste->setFloatable(false);
         leiste->toggleViewAction()->setEnabled(false);
-        leiste->layout()->setContentsMargins(2, 0, 2, 0);
         if (z == 0) addToolBarBreak();
         for (const Befehl& b : zeilen[z]) {
             QPushButton* knopf = schaltflaeche(QLatin1String(b.name), QString::fromUtf8(b.text));
@@ -247,11 +247,11 @@ QWidget* Form1::mittlere_spalte() {
     gm->addWidget(o10, 0, 0);
     gm->addWidget(o11, 1, 0);
     gm->addWidget(label(QStringLiteral("Label15"), QStringLiteral("gesamte Länge:")), 0, 1);
-    gm->addWidget(feld(QStringLiteral("Text25"), 7), 0, 2);
+    gm->addWidget(feld(QStringLiteral("Text25"), 6), 0, 2);
     gm->addWidget(label(QStringLiteral("Label18"), QStringLiteral("gesamte Fläche:")), 1, 1);
-    gm->addWidget(feld(QStringLiteral("Text26"), 7), 1, 2);
+    gm->addWidget(feld(QStringLiteral("Text26"), 6), 1, 2);
     gm->addWidget(label(QStringLiteral("Label16"), QStringLiteral("Anzahl der Abläufe:")), 2, 1);
-    gm->addWidget(feld(QStringLiteral("Text27"), 7), 2, 2);
+    gm->addWidget(feld(QStringLiteral("Text27"), 6), 2, 2);
     gm->addWidget(label(QStringLiteral("Label17"), QStringLiteral("Anordnung der Abläufe:")), 0, 3);
     QRadioButton* o6 = option(QStringLiteral("Option6"), QStringLiteral("alle innerhalb der Rinne"));
     QRadioButton* o7 = option(QStringLiteral("Option7"), QStringLiteral("eine Seite am Rinnenende"));
@@ -272,6 +272,7 @@ QWidget* Form1::mittlere_spalte() {
     notizen->addWidget(notiz(QStringLiteral("Text28")));
     notizen->addWidget(notiz(QStringLiteral("Text29")));
     v->addLayout(notizen);
+    v->addStretch(1);
     return w;
 }
 

@@ -60,11 +60,17 @@ QWidget* Form1::rechte_spalte() {
     QGroupBox* f4 = rahmen(QStringLiteral("Frame4"), QStringLiteral("Abfluss-Rohr (Rinne innenliegend)"));
     auto* g4 = eng(new QGridLayout(f4));
     for (int k = 0; k < 4; ++k) g4->addWidget(new BildBox(ts("Picture", 29 + k), 7, 23), k / 2, k % 2);
-    // the overflows at the ends and those along the side are never shown together
-    g4->addWidget(new BildBox(QStringLiteral("Picture34"), 7, 24), 2, 0, 1, 2);
-    g4->addWidget(new BildBox(QStringLiteral("Picture35"), 7, 24), 2, 0, 1, 2);
-    g4->addWidget(label(QStringLiteral("Label6"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 3, 0, 1, 2);
+    // the overflows at the ends and those along the side are never shown together;
+    // the note stands beside them
+    auto* unten = new QGridLayout;
+    unten->setSpacing(3);
+    unten->addWidget(new BildBox(QStringLiteral("Picture34"), 7, 28), 0, 0);
+    unten->addWidget(new BildBox(QStringLiteral("Picture35"), 7, 28), 0, 0);
+    unten->addWidget(label(QStringLiteral("Label6"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 0, 1, Qt::AlignTop);
+    unten->setColumnStretch(1, 1);
+    g4->addLayout(unten, 2, 0, 1, 2);
     v->addWidget(f4);
+    v->addStretch(1);
 
     // as wide as the wider of the two gutters, so that switching moves nothing
     w->setFixedWidth(std::max({traufe->minimumSizeHint().width(), rohre->minimumSizeHint().width(),
