@@ -43,6 +43,8 @@ BildBox::BildBox(const QString& name, int zeilen, int spalten, QWidget* eltern)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // the font the set-up installs first: other fixed fonts have much taller lines
+    f.setFamilies({QStringLiteral("DejaVu Sans Mono"), f.family()});
     // results are no smaller than the inputs they come from
     f.setPointSizeF(QFont().pointSizeF());
     setFont(f);

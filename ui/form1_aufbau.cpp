@@ -293,6 +293,8 @@ QWidget* Form1::teilstrecken() {
     for (int s = 0; s < 6; ++s) {
         QLabel* l = label(QLatin1String(spalten[s].first), QString::fromUtf8(spalten[s].second), true);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        // the narrow columns break their captions into up to three lines
+        l->setMinimumHeight(l->fontMetrics().lineSpacing() * 3);
         g->addWidget(l, 0, s + 1);
     }
     for (int i = 1; i <= 8; ++i) {
