@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QAbstractItemView>
 #include <QWheelEvent>
@@ -89,8 +90,11 @@ TEST_F(Eingabe_Test, EinfuegenUndAblegenFolgenDerTastenregel) {
     strg_v(feld("Laenge_1"), QStringLiteral("12abc"));
     ablegen(feld("Breite_1"), QStringLiteral("-3"));
     strg_v(feld("Laenge_2"), QStringLiteral("1e3"));
+    QInputMethodEvent eingabemethode;
+    eingabemethode.setCommitString(QStringLiteral("−7"));
+    QApplication::sendEvent(feld("Zusatz_Flaeche_1"), &eingabemethode);
     verlassen("Zusatz_Flaeche_1");
-    EXPECT_EQ(titel(), Titel(4, "Eingabefehler"));
+    EXPECT_EQ(titel(), Titel(5, "Eingabefehler"));
     for (const auto& e : p.protokoll)
         if (e.art == "meldung") {
             EXPECT_EQ(e.text, Nur_Zahlen_Text);
