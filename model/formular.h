@@ -89,7 +89,7 @@ namespace dkm {
 
 // Labels, frames and other named controls the program never changes.
 #define DKM_WEITERE(X) \
-    X(Form1_Inhalt) X(Befehle) X(Masse_Hinweis) X(Statuszeile) X(Frame7) X(Frame_Teilstrecken) X(Label7) X(Label8) X(Label9)          \
+    X(Form1_Inhalt) X(Masse_Hinweis) X(Statuszeile) X(Frame7) X(Frame_Teilstrecken) X(Label7) X(Label8) X(Label9)          \
     X(Label10) X(Label11) X(Label12) X(Label13) X(Label15) X(Label16) X(Label17) X(Label18)           \
     X(Label23) X(Label24) X(Label25) X(Label29) X(Label46) X(Label48) X(Label58) X(Label59)           \
     X(Label60) X(Label61) X(Label62) X(Label63) X(Label64) X(Label65) X(Label66) X(Label67)           \
@@ -99,8 +99,8 @@ namespace dkm {
     X(Label_Flaeche) X(Label_Flaeche_Ablauf) X(Label_PLZ_Ort) X(Label_Standard) X(Label_TS1)          \
     X(Label_TS2) X(Label_TS3) X(Label_TS4) X(Label_TS5) X(Label_TS6) X(Label_TS7) X(Label_TS8)        \
     X(Label_Telef) X(Label_Text1) X(Label_Text6) X(Label_Text7) X(Label_Text8) X(Label_Text30)        \
-    X(Label_r5_5_eigen) X(Label_r5_100_eigen) X(Label_strasse) X(MDIForm1) X(Rinnenvorgaben)          \
-    X(Rollbereich) X(frame3)
+    X(Label_r5_5_eigen) X(Label_r5_100_eigen) X(Label_strasse) X(MDIForm1) X(MDIForm1_2) X(Rinnenvorgaben) \
+    X(frame3)
 
 #define DKM_ENUM_EINTRAG(n) n,
 enum class T : int { DKM_TEXTFELDER(DKM_ENUM_EINTRAG) Anzahl };

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <string_view>
 
 namespace dkm::ui::aufbau {
@@ -41,6 +42,8 @@ inline QLabel* label(const QString& name, const QString& text, bool umbruch = fa
     auto* l = new QLabel(text);
     l->setObjectName(name);
     l->setWordWrap(umbruch);
+    // a wrapped caption beside a box would otherwise get the box's height, one line
+    if (umbruch) l->setMinimumHeight(l->fontMetrics().lineSpacing() * 2);
     return l;
 }
 
@@ -85,15 +88,28 @@ inline QPlainTextEdit* notiz(const QString& name) {
     t->setObjectName(name);
     t->setReadOnly(true);
     t->setFocusPolicy(Qt::NoFocus);
-    t->setFixedHeight(t->fontMetrics().lineSpacing() * 4 + 10);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setFixedHeight(t->fontMetrics().lineSpacing() * 4 + 12);
     return t;
 }
 
-// Segment columns are as wide as the widest result they show.
+// Result columns are as wide as the longest realistic value they show.
 template <typename W>
 W* spaltenbreit(W* w) {
-    w->setFixedWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("999.99 m²")) + 10);
+    const QFontMetrics fm = w->fontMetrics();
+    const int text = std::max(fm.horizontalAdvance(QStringLiteral("12000,00 m²")),
+                              fm.horizontalAdvance(QStringLiteral("99999,99 l/s")));
+    w->setFixedWidth(text + 14);
     return w;
+}
+
+// Group boxes sit close together, so that every state fits a small screen.
+template <typename L>
+L* eng(L* l) {
+    l->setContentsMargins(5, 2, 5, 3);
+    l->setSpacing(3);
+    return l;
 }
 
 inline QString ts(const char* basis, int i) { return QStringLiteral("%1%2").arg(QLatin1String(basis)).arg(i); }

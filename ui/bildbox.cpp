@@ -43,7 +43,10 @@ BildBox::BildBox(const QString& name, int zeilen, int spalten, QWidget* eltern)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setPointSizeF(QFont().pointSizeF() * 0.8);
+    // the font the set-up installs first: other fixed fonts have much taller lines
+    f.setFamilies({QStringLiteral("DejaVu Sans Mono"), f.family()});
+    // results are no smaller than the inputs they come from
+    f.setPointSizeF(QFont().pointSizeF());
     setFont(f);
 }
 

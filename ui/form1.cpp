@@ -1,5 +1,7 @@
 #include "ui/form1.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include "calc/engine.h"
 #include "ui/bildbox.h"
 #include "ui/korrektur.h"
+#include "ui/ortsliste.h"
 #include "ui/tastenfilter.h"
 
 namespace dkm::ui {
@@ -58,7 +61,7 @@ Form1::Form1(Plattform& p, const Formular& f, QWidget* eltern) : QMainWindow(elt
     // a message refers to what the engine just did, so show that first
     p_.vor_dialog = [this] { anzeigen(); };
     anzeigen();
-    resize(1360, 740);
+    resize(minimumSizeHint());
 }
 
 Form1::~Form1() {
@@ -92,6 +95,7 @@ void Form1::verbinden() {
         QComboBox* c = findChild<QComboBox*>(q(Name(l)));
         liste_[static_cast<size_t>(i)] = c;
         connect(c, &QComboBox::activated, this, [this, l](int index) { liste_gewaehlt(l, index); });
+        if (l == L::Combo_Wahl_Regensp) new Ortsliste_Filter(c);
         if (c->lineEdit())
             connect(c->lineEdit(), &QLineEdit::textEdited, this, [this, l](const QString& s) {
                 f_[l] = {s.toStdString(), -1};
@@ -112,8 +116,7 @@ void Form1::verbinden() {
     hilfe_knopf_ = knopf("Command17");
     drucker_knopf_ = knopf("Command19");
     korr_knopf_ = knopf("Command11");
-    raster_ = findChild<QWidget*>(QStringLiteral("Frame_Teilstrecken"));
-    massrahmen_ = findChild<QWidget*>(QStringLiteral("Frame7"));
+    platz_reservieren();
     korr_knopf_->installEventFilter(this);
     // the line about incomplete inputs has its own row, so nothing moves when it appears
     masse_hinweis_ = new QLabel(this);
@@ -121,6 +124,7 @@ void Form1::verbinden() {
     statusBar()->setObjectName(QStringLiteral("Statuszeile"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(masse_hinweis_, 1);
+    statusBar()->setFixedHeight(masse_hinweis_->fontMetrics().height() + 2);
 
     befehl("Command1", &Form1::Command1);
     befehl("Command2", &Form1::Command2);
@@ -237,9 +241,9 @@ void Form1::anzeigen() {
     for (const Bildbox& bb : Bildboxen)
         if (BildBox* b = bild_[static_cast<size_t>(bb.nummer)]) b->setze(f_.Picture(bb.nummer));
     aktualitaet_zeigen();
+    panelplatz_zeigen();
     panel_zustand_zeigen();
     korrektur_->anzeigen(f_);
-    panel_platzieren();
     hilfe_zeigen();
 }
 
@@ -273,14 +277,33 @@ void Form1::hilfe_zeigen() {
     hilfe_->raise();
 }
 
-void Form1::panel_platzieren() {
-    if (korrektur_->isHidden()) return;
-    // over the right part of the dimension inputs, which the correction does not need
-    const QSize groesse = korrektur_->sizeHint();
-    const QPoint rechts_oben = raster_->mapTo(korrektur_->parentWidget(), raster_->rect().topRight());
-    const int oben = massrahmen_->mapTo(korrektur_->parentWidget(), QPoint(0, 0)).y();
-    korrektur_->setGeometry(QRect(QPoint(rechts_oben.x() - groesse.width(), oben), groesse));
-    korrektur_->raise();
+void Form1::platz_reservieren() {
+    // what comes and goes keeps its place, so that nothing below or beside it moves;
+    // the panels of the shared place and the two gutters' results take turns instead
+    const V im_wechsel[] = {V::Frame2, V::Frame8, V::Frame5, V::Frame9, V::Druckvorsch, V::Rinne_vorgeh_einzel,
+                            V::Frame6, V::Rinnen_innenliegend, V::Frame4, V::Hilfe_Text};
+    for (size_t i = 0; i < sichtbar_.size(); ++i) {
+        QWidget* w = sichtbar_[i];
+        if (!w || std::find(std::begin(im_wechsel), std::end(im_wechsel), static_cast<V>(i)) != std::end(im_wechsel))
+            continue;
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
+}
+
+void Form1::panelplatz_zeigen() {
+    // Of the panels that open over "Vorgaben"/"Projektdaten", the one opened last is shown;
+    // the others wait below it until it closes.
+    const V panels[] = {V::Frame9, V::Frame5, V::Druckvorsch};
+    for (V v : panels) {
+        const auto pos = std::find(offene_panels_.begin(), offene_panels_.end(), v);
+        if (f_[v] && pos == offene_panels_.end()) offene_panels_.push_back(v);
+        if (!f_[v] && pos != offene_panels_.end()) offene_panels_.erase(pos);
+    }
+    if (offene_panels_.empty()) return;
+    for (V v : {V::Frame2, V::Frame8, V::Frame9, V::Frame5, V::Druckvorsch})
+        if (QWidget* w = sichtbar_[static_cast<size_t>(v)]) w->setVisible(v == offene_panels_.back());
 }
 
 void Form1::panel_zustand_zeigen() {
@@ -310,7 +333,8 @@ void Form1::closeEvent(QCloseEvent* e) {
 }
 
 bool Form1::beenden_frage() {
-    return p_.frage(meldung::Programm_beenden);
+    // Yes stays in the program, so Escape and the close button stay too
+    return p_.frage(meldung::Programm_beenden, true);
 }
 
 }  // namespace dkm::ui

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/formular.h"
 #include "ui/plattform.h"
@@ -63,11 +64,10 @@ private:
     std::array<QWidget*, static_cast<size_t>(A::Anzahl)> aktiv_{};
     std::array<BildBox*, 47> bild_{};
     Korrektur_Panel* korrektur_ = nullptr;
+    std::vector<V> offene_panels_;  // panels of the shared place, in the order they opened
     QPlainTextEdit* hilfe_ = nullptr;
     Tastenfilter* tastenfilter_ = nullptr;
-    QToolBar* leiste_ = nullptr;
     QPushButton *hilfe_knopf_ = nullptr, *drucker_knopf_ = nullptr, *korr_knopf_ = nullptr;
-    QWidget *raster_ = nullptr, *massrahmen_ = nullptr;
     QLabel* masse_hinweis_ = nullptr;
     bool ergebnisse_grau_ = false;
 
@@ -76,8 +76,8 @@ private:
     QWidget* linke_spalte();
     QWidget* mittlere_spalte();
     QWidget* rechte_spalte();
-    QWidget* befehle();
-    void knopfleiste();
+    QWidget* teilstrecken();
+    void befehlsleisten();
     void verbinden();
     void tab_reihenfolge();
 
@@ -89,7 +89,8 @@ private:
     void schalter_geklickt(S s, bool an);
     void liste_gewaehlt(L l, int index);
     void panel_zustand_zeigen();
-    void panel_platzieren();
+    void panelplatz_zeigen();
+    void platz_reservieren();
     void hilfe_zeigen();
     void aktualitaet_zeigen();
     void befehl(const char* name, void (Form1::*m)());

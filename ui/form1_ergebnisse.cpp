@@ -14,22 +14,24 @@ QWidget* Form1::rechte_spalte() {
     auto* w = new QWidget;
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
 
     QGroupBox* traufe = rahmen(QStringLiteral("Rinne_vorgeh_einzel"), QStringLiteral("Rinne (vorgehängt)"));
-    auto* gt = new QGridLayout(traufe);
+    auto* gt = eng(new QGridLayout(traufe));
     gt->addWidget(label(QStringLiteral("Label_Standard"), QStringLiteral("Standardgrößen:")), 0, 0, 1, 2);
-    gt->addWidget(new BildBox(QStringLiteral("Picture3"), 3, 20), 1, 0);
-    gt->addWidget(new BildBox(QStringLiteral("Picture4"), 3, 20), 1, 1);
+    gt->addWidget(new BildBox(QStringLiteral("Picture3"), 3, 22), 1, 0);
+    gt->addWidget(new BildBox(QStringLiteral("Picture4"), 3, 22), 1, 1);
     gt->addWidget(label(QStringLiteral("Label_Bedarf"), QStringLiteral("Maße nach Bedarf:")), 2, 0, 1, 2);
-    gt->addWidget(new BildBox(QStringLiteral("Picture1"), 3, 20), 3, 0);
-    gt->addWidget(new BildBox(QStringLiteral("Picture2"), 3, 20), 3, 1);
-    gt->addWidget(schaltflaeche(QStringLiteral("Command12"), QStringLiteral("Breite kleiner")), 4, 0);
-    gt->addWidget(schaltflaeche(QStringLiteral("Command13"), QStringLiteral("Breite größer")), 4, 1);
-    gt->addWidget(label(QStringLiteral("Label48"), n(Label48_Text), true), 5, 0, 1, 2);
+    // a full row each: sizes near the search limit are long numbers
+    gt->addWidget(new BildBox(QStringLiteral("Picture1"), 3, 24), 3, 0, 1, 2);
+    gt->addWidget(new BildBox(QStringLiteral("Picture2"), 3, 24), 4, 0, 1, 2);
+    gt->addWidget(schaltflaeche(QStringLiteral("Command12"), QStringLiteral("Breite kleiner")), 5, 0);
+    gt->addWidget(schaltflaeche(QStringLiteral("Command13"), QStringLiteral("Breite größer")), 5, 1);
+    gt->addWidget(label(QStringLiteral("Label48"), n(Label48_Text), true), 6, 0, 1, 2);
     v->addWidget(traufe);
 
     QGroupBox* rohre = rahmen(QStringLiteral("Frame6"), QStringLiteral("Fallrohre (vorgehängte Rinne)"));
-    auto* gr = new QGridLayout(rohre);
+    auto* gr = eng(new QGridLayout(rohre));
     gr->setVerticalSpacing(1);
     gr->setHorizontalSpacing(4);
     // per outlet: with funnel, without funnel, drop outlet, each under its own label
@@ -40,11 +42,7 @@ QWidget* Form1::rechte_spalte() {
         const int bilder[3] = {13 + 2 * (k - 1), 14 + 2 * (k - 1), 20 + k};
         const int labels[3] = {58 + 2 * (k - 1), 59 + 2 * (k - 1), 65 + k};
         for (int art = 0; art < 3; ++art) {
-            QLabel* l = label(ts("Label", labels[art]), QString::fromUtf8(texte[art][k == 4 ? 1 : 0]));
-            QFont klein = l->font();
-            klein.setPointSizeF(klein.pointSizeF() * 0.85);
-            l->setFont(klein);
-            gr->addWidget(l, 2 * k - 2, art + 1);
+            gr->addWidget(label(ts("Label", labels[art]), QString::fromUtf8(texte[art][k == 4 ? 1 : 0])), 2 * k - 2, art + 1);
             gr->addWidget(new BildBox(ts("Picture", bilder[art]), 1, spalten[art]), 2 * k - 1, art + 1);
         }
     }
@@ -52,25 +50,32 @@ QWidget* Form1::rechte_spalte() {
     v->addWidget(rohre);
 
     QGroupBox* innen = rahmen(QStringLiteral("Rinnen_innenliegend"), QStringLiteral("Rinne (innenliegend)"));
-    auto* gi = new QGridLayout(innen);
-    gi->addWidget(new BildBox(QStringLiteral("Picture27"), 7, 22), 0, 0);
-    gi->addWidget(new BildBox(QStringLiteral("Picture26"), 7, 22), 0, 1);
-    gi->addWidget(new BildBox(QStringLiteral("Picture25"), 7, 22), 1, 0);
-    gi->addWidget(new BildBox(QStringLiteral("Picture28"), 7, 22), 1, 1);
+    auto* gi = eng(new QGridLayout(innen));
+    gi->addWidget(new BildBox(QStringLiteral("Picture27"), 7, 23), 0, 0);
+    gi->addWidget(new BildBox(QStringLiteral("Picture26"), 7, 23), 0, 1);
+    gi->addWidget(new BildBox(QStringLiteral("Picture25"), 7, 23), 1, 0);
+    gi->addWidget(new BildBox(QStringLiteral("Picture28"), 7, 23), 1, 1);
     gi->addWidget(label(QStringLiteral("Label81"), QStringLiteral("Zuschnitt: jeweils die letzte Zeile")), 2, 0, 1, 2);
     v->addWidget(innen);
 
     QGroupBox* f4 = rahmen(QStringLiteral("Frame4"), QStringLiteral("Abfluss-Rohr (Rinne innenliegend)"));
-    auto* g4 = new QGridLayout(f4);
-    for (int k = 0; k < 4; ++k) g4->addWidget(new BildBox(ts("Picture", 29 + k), 7, 22), k / 2, k % 2);
-    g4->addWidget(new BildBox(QStringLiteral("Picture34"), 7, 24), 2, 0, 1, 2);
-    g4->addWidget(new BildBox(QStringLiteral("Picture35"), 7, 24), 3, 0, 1, 2);
-    g4->addWidget(label(QStringLiteral("Label6"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 4, 0, 1, 2);
+    auto* g4 = eng(new QGridLayout(f4));
+    for (int k = 0; k < 4; ++k) g4->addWidget(new BildBox(ts("Picture", 29 + k), 7, 23), k / 2, k % 2);
+    // the overflows at the ends and those along the side are never shown together;
+    // the note stands beside them
+    auto* unten = new QGridLayout;
+    unten->setSpacing(3);
+    unten->addWidget(new BildBox(QStringLiteral("Picture34"), 7, 28), 0, 0);
+    unten->addWidget(new BildBox(QStringLiteral("Picture35"), 7, 28), 0, 0);
+    unten->addWidget(label(QStringLiteral("Label6"), QStringLiteral("Bei Fallrohren D<75 mm ist nach DIN 12056-3 \"das Risiko der Verstopfung\" zu beachten!"), true), 0, 1, Qt::AlignTop);
+    unten->setColumnStretch(1, 1);
+    g4->addLayout(unten, 2, 0, 1, 2);
     v->addWidget(f4);
-    // the notes of the total-mode split stand on the right, below the results
-    v->addWidget(notiz(QStringLiteral("Text28")));
-    v->addWidget(notiz(QStringLiteral("Text29")));
     v->addStretch(1);
+
+    // as wide as the wider of the two gutters, so that switching moves nothing
+    w->setFixedWidth(std::max({traufe->minimumSizeHint().width(), rohre->minimumSizeHint().width(),
+                               innen->minimumSizeHint().width(), f4->minimumSizeHint().width()}));
     return w;
 }
 

@@ -32,11 +32,11 @@ Bild panel_text() {
     const Stil unterstrichen{false, true};
     b.drucken("Breite der Notüberläufe /", unterstrichen);
     b.drucken("Höhe der Rinne korrigieren:", unterstrichen);
-    for (int i = 0; i < 3; ++i) b.drucken("");
+    for (int i = 0; i < 2; ++i) b.drucken("");
     b.drucken("Rinnenhöhe          Breite Notüberläufe");
     for (int i = 0; i < 3; ++i) b.drucken("");
     b.drucken("Den geänderten Wert");
-    for (int i = 0; i < 3; ++i) b.drucken("");
+    for (int i = 0; i < 2; ++i) b.drucken("");
     b.drucken("Anmerkung:", unterstrichen);
     for (const char* z : {"Um die Breite der Notüberläufe zu", "reduzieren, muss der Staudruck",
                           "erhöht werden. Daher muss", "die Rinnehöhe größer werden."})
@@ -45,12 +45,12 @@ Bild panel_text() {
 }
 
 // Line positions of the controls within the printed text.
-constexpr double Zeile_Felder = 6, Zeile_oben = 7.1, Zeile_unten = 10.2;
+constexpr double Zeile_Felder = 5, Zeile_oben = 6.2, Zeile_unten = 9.2;
 constexpr int Spalte_Breite = 20, Spalten = 40;
 
 }  // namespace
 
-Korrektur_Panel::Korrektur_Panel(QWidget* eltern) : BildBox(QStringLiteral("Druckvorsch"), 18, Spalten, eltern) {
+Korrektur_Panel::Korrektur_Panel(QWidget* eltern) : BildBox(QStringLiteral("Druckvorsch"), 16, Spalten, eltern) {
     groesser_ = panel_knopf("Command28", this);
     null_ = panel_knopf("Command29", this);
     kleiner_ = panel_knopf("Command30", this);

@@ -19,15 +19,24 @@ void Qt_Plattform::meldung(const std::string& titel, const std::string& text) {
     box.exec();
 }
 
-bool Qt_Plattform::frage(const std::string& titel, const std::string& text) {
+std::optional<bool> Qt_Plattform::frage_box(const std::string& titel, const std::string& text) {
     vorher();
     QMessageBox box(QMessageBox::Question, q(titel), q(text), QMessageBox::NoButton, eltern_);
     QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton* nein = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
     box.setDefaultButton(ja);
-    box.setEscapeButton(nein);
+    // without an escape button of its own the box would take "Nein" for Escape and the close button
+    QPushButton* abbruch = box.addButton(QMessageBox::Cancel);
+    abbruch->hide();
+    box.setEscapeButton(abbruch);
     box.exec();
-    return box.clickedButton() == ja;
+    if (box.clickedButton() == ja) return true;
+    if (box.clickedButton() == nein) return false;
+    return std::nullopt;
+}
+
+bool Qt_Plattform::frage(const std::string& titel, const std::string& text, bool bei_abbruch) {
+    return frage_box(titel, text).value_or(bei_abbruch);
 }
 
 void Qt_Plattform::piepton() { QApplication::beep(); }
@@ -63,7 +72,11 @@ std::optional<std::string> Qt_Plattform::speichern_unter(const Dateidialog& d) {
         std::optional<std::string> pfad = datei_dialog(eltern_, d, true);
         if (!pfad || !QFileInfo::exists(q(*pfad))) return pfad;
         const std::string name = QFileInfo(q(*pfad)).fileName().toStdString();
-        if (frage(d.titel, meldung::Ueberschreiben_Text(name))) return pfad;
+        // No chooses another name; Escape gives up saving
+        const std::optional<bool> ersetzen =
+            frage_box(d.titel, meldung::Ueberschreiben_Text(name));
+        if (!ersetzen) return std::nullopt;
+        if (*ersetzen) return pfad;
     }
 }
 

@@ -28,6 +28,15 @@ struct Dateidialog {
 
 class Plattform : public Dialoge {
 public:
+    // Escape and the close button of a question give `bei_abbruch`, the answer that
+    // changes nothing: No for every question but the exit question.
+    bool frage(const std::string& titel, const std::string& text) final { return frage(titel, text, false); }
+    virtual bool frage(const std::string& titel, const std::string& text, bool bei_abbruch) = 0;
+    using Dialoge::frage;
+    bool frage(const Meldungstext& m, bool bei_abbruch) {
+        return frage(std::string(m.titel), std::string(m.text), bei_abbruch);
+    }
+
     // Chosen path (UTF-8), or nothing when cancelled. Saving asks before overwriting.
     virtual std::optional<std::string> speichern_unter(const Dateidialog& d) = 0;
     virtual std::optional<std::string> oeffnen(const Dateidialog& d) = 0;
@@ -46,14 +55,17 @@ public:
     explicit Qt_Plattform(QWidget* eltern = nullptr) : eltern_(eltern) {}
     void setze_eltern(QWidget* w) { eltern_ = w; }
 
+    using Plattform::frage;
     void meldung(const std::string& titel, const std::string& text) override;
-    bool frage(const std::string& titel, const std::string& text) override;
+    bool frage(const std::string& titel, const std::string& text, bool bei_abbruch) override;
     void piepton() override;
     std::optional<std::string> speichern_unter(const Dateidialog& d) override;
     std::optional<std::string> oeffnen(const Dateidialog& d) override;
 
 private:
     QWidget* eltern_;
+    // Yes or No, or nothing when the box was closed without either.
+    std::optional<bool> frage_box(const std::string& titel, const std::string& text);
 };
 
 }  // namespace dkm::ui

@@ -1,3 +1,4 @@
+// The scripted platform: answers from a queue, records what it was shown.
 #include "skript_plattform.h"
 
 namespace dkm::ui {
@@ -12,12 +13,12 @@ void Skript_Plattform::meldung(const std::string& titel, const std::string& text
     zeigen({"meldung", titel, text});
 }
 
-bool Skript_Plattform::frage(const std::string& titel, const std::string& text) {
+bool Skript_Plattform::frage(const std::string& titel, const std::string& text, bool bei_abbruch) {
     zeigen({"frage", titel, text});
     if (antworten.empty()) return true;
-    bool a = antworten.front();
+    const std::optional<bool> a = antworten.front();
     antworten.pop_front();
-    return a;
+    return a.value_or(bei_abbruch);
 }
 
 void Skript_Plattform::piepton() { zeigen({"piepton", "", ""}); }

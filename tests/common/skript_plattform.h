@@ -20,13 +20,15 @@ public:
         std::string text;
     };
 
-    std::deque<bool> antworten;                       // Yes/No, in order; Yes when empty
+    // Yes/No in order, nothing for Escape; Yes when empty.
+    std::deque<std::optional<bool>> antworten;
     std::deque<std::optional<std::string>> dateien;   // file dialogs; cancel when empty
     std::vector<Eintrag> protokoll;
     std::function<void(const Eintrag&)> beim_zeigen;  // sees each entry as it is shown
 
+    using Plattform::frage;
     void meldung(const std::string& titel, const std::string& text) override;
-    bool frage(const std::string& titel, const std::string& text) override;
+    bool frage(const std::string& titel, const std::string& text, bool bei_abbruch) override;
     void piepton() override;
     std::optional<std::string> speichern_unter(const Dateidialog& d) override;
     std::optional<std::string> oeffnen(const Dateidialog& d) override;
@@ -36,5 +38,6 @@ public:
 private:
     void zeigen(Eintrag e);
 };
+
 
 }  // namespace dkm::ui
