@@ -82,9 +82,13 @@ void Notueberlauf_berechnen(const Formular& f, Innen_Werte& w) {
 
 void Notueberlauf_drucken(Formular& f, const Innen_Werte& w) {
     const std::string& sep = f.dezimaltrenner;
+    // the live boxes of the correction belong to the long side only; no other arrangement keeps their values
+    f[T::Text31].clear();
+    f[T::Text32].clear();
     if (w.Notueberlauf_Art == "Notüberlauf_beidseits" || w.Notueberlauf_Art == "Notüberlauf_eineSeite") {
         f[V::Picture34] = true;
         f[V::Picture35] = false;
+        f.Picture(35).leeren();
         Bild& b = f.Picture(34);
         b.leeren();
         b.drucken("Höhe der Kopfstücke", unterstrichen);
@@ -98,6 +102,7 @@ void Notueberlauf_drucken(Formular& f, const Innen_Werte& w) {
     }
     if (w.Notueberlauf_Art != "Notüberlauf_Laengsseite") return;
     f[V::Picture34] = false;
+    f.Picture(34).leeren();
     f[V::Picture35] = true;
     Bild& b = f.Picture(35);
     b.leeren();

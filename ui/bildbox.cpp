@@ -63,7 +63,7 @@ void BildBox::setze_veraltet(bool veraltet) {
 }
 
 QColor BildBox::vordergrund() const {
-    return veraltet_ ? palette().color(QPalette::Disabled, QPalette::WindowText) : farbe(bild_.vordergrund);
+    return veraltet_ ? QColor(150, 150, 150) : farbe(bild_.vordergrund);
 }
 
 int BildBox::zeilenhoehe() const { return fontMetrics().lineSpacing(); }

@@ -247,6 +247,9 @@ void Form1::anzeigen() {
     hilfe_zeigen();
 }
 
+// Text of results that belong to earlier inputs.
+const QColor Farbe_veraltet(150, 150, 150);
+
 void Form1::aktualitaet_zeigen() {
     const bool veraltet = !f_.Ergebnisse_aktuell;
     const QString hinweis = QString::fromStdString(f_.Masse_Hinweis);
@@ -256,8 +259,7 @@ void Form1::aktualitaet_zeigen() {
     for (int i = static_cast<int>(Erstes_Ergebnisfeld); i < Anzahl(T{}); ++i)
         if (auto* e = qobject_cast<QLineEdit*>(text_[static_cast<size_t>(i)])) {
             QPalette p = e->palette();
-            p.setColor(QPalette::Text, veraltet ? p.color(QPalette::Disabled, QPalette::Text)
-                                                : QApplication::palette().color(QPalette::Text));
+            p.setColor(QPalette::Text, veraltet ? Farbe_veraltet : QApplication::palette().color(QPalette::Text));
             e->setPalette(p);
         }
     for (BildBox* b : bild_)
