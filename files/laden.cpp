@@ -40,17 +40,21 @@ int Ort_Index(std::string_view text) {
     return -1;
 }
 
-// The legacy import shows its boxes and its note while it reads, so it gets the window.
-std::optional<Projektdaten> Lesen(const std::optional<std::string>& inhalt, Formular& f, Dialoge& d) {
-    if (!inhalt || inhalt->size() > Projektdatei_Hoechstgroesse) return std::nullopt;
+}  // namespace
+
+std::optional<Projektdaten> Projektinhalt_lesen(std::string_view bytes, Formular& f, Dialoge& d) {
+    if (bytes.size() > Projektdatei_Hoechstgroesse) return std::nullopt;
+    const Kodierung kodierung = Projektkodierung(bytes);
     // Nothing but line ends and blanks is no project, not an empty old one.
-    if (inhalt->find_first_not_of(" \t\r\n") == std::string::npos) return std::nullopt;
-    Zeilenleser z(*inhalt);
+    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos) return std::nullopt;
+    Zeilenleser z(bytes, kodierung);
     const auto kopf = z.zeile();
     if (!kopf) return std::nullopt;
     if (Ist_Projektkopf(*kopf)) return Projektzeilen_lesen(z);
     return Altprojekt_lesen(z, *kopf, f, d);
 }
+
+namespace {
 
 // The file decides the mode. The switch's questions ("cut off the segments
 // beyond the fourth?", "spread the segments evenly?") concern the project being
@@ -151,7 +155,8 @@ Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname
     f[V::Label4] = f[V::Text24] = true;
     f[T::Text24] = dateiname;
 
-    const auto daten = Lesen(inhalt_lesen(), f, d);
+    const auto inhalt = inhalt_lesen();
+    const auto daten = inhalt ? Projektinhalt_lesen(*inhalt, f, d) : std::nullopt;
     if (!daten) {
         // the window keeps the project it shows, so it keeps that project's name too
         f[V::Label4] = label_vorher;

@@ -73,7 +73,7 @@ TEST(Projektdatei_lesen, TextsWholeAndNumbersByField) {
     EXPECT_EQ(p->Index_Abfl_beiwert, 0);
     EXPECT_EQ(p->Anzahl_Notueberlaeufe, 32767);
 
-    p = Gelesen({{23, " 1.0 "}, {39, " 7 "}, {40, "-1e30 "}});
+    p = Gelesen({{23, " 1.0 "}, {39, " 7 "}, {40, "-1e6 "}});
     ASSERT_TRUE(p);
     EXPECT_TRUE(p->Check_Schutzkorb);
     EXPECT_EQ(p->Index_Diff_Notueberl, 7);
