@@ -106,6 +106,15 @@ TEST_F(Speicherziel, WriteProtectionIsRespectedAndPermissionsKept) {
     ASSERT_FALSE(Datei_ersetzen(datei, "neu"));
     EXPECT_EQ(Inhalt(datei), "neu");
     EXPECT_EQ(Modus(datei), 0640u) << "the replaced file keeps the old bits";
+    if (geteuid() == 0) {  // an administrator saving another user's file leaves it that user's
+        ASSERT_EQ(chown(datei.c_str(), 4321, 4322), 0);
+        ASSERT_FALSE(Datei_ersetzen(datei, "neu"));
+        struct stat s {};
+        stat(datei.c_str(), &s);
+        EXPECT_EQ(s.st_uid, 4321u);
+        EXPECT_EQ(s.st_gid, 4322u);
+        EXPECT_EQ(Modus(datei), 0640u);
+    }
     const mode_t maske = umask(0022);
     ASSERT_FALSE(Datei_ersetzen(ordner / "frisch.Dkm", "x"));
     umask(maske);
