@@ -97,8 +97,10 @@ std::string Utf8_gesaeubert(std::string_view bytes) {
     out.reserve(bytes.size());
     for (size_t i = 0; i < bytes.size();) {
         const size_t anfang = i;
-        if (utf8_lesen(bytes, i) == ungueltig) utf8_anhaengen(out, zeichen_von(static_cast<unsigned char>(bytes[anfang])));
-        else out.append(bytes.substr(anfang, i - anfang));
+        if (utf8_lesen(bytes, i) == ungueltig)
+            utf8_anhaengen(out, zeichen_von(static_cast<unsigned char>(bytes[anfang])));
+        else
+            out.append(bytes.substr(anfang, i - anfang));
     }
     return out;
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/dump.h"
+#include "files/kodierung.h"
 #include "projekt_hilfen.h"
 
 namespace dkm::test {
@@ -69,6 +70,20 @@ TEST(Utf8, MixedBytesLoseNothing) {
     EXPECT_EQ(f[T::Bauherr], "Straße und Büro");
     const Formular g = Geladen("\xEF\xBB\xBF" + Datei(Zeilen(Volles_Projekt())));
     EXPECT_EQ(g[T::Bauherr], "Müller & Söhne");
+}
+
+// Only well-formed UTF-8 counts as such: an overlong form, a surrogate or a cut sequence
+// is read byte by byte as Windows-1252 (0xC0 À, 0xAF ¯, 0xED í, 0xA0 no-break space, 0x80 €).
+TEST(Utf8, BrokenSequencesAreWindows1252Bytes) {
+    EXPECT_EQ(Utf8_gesaeubert("\xC0\xAF"), "À¯");
+    EXPECT_EQ(Utf8_gesaeubert("\xED\xA0\x80"), "í\u00A0€");
+    EXPECT_EQ(Utf8_gesaeubert("\xF4\x90\x80\x80"), "ô\u0090€€") << "beyond U+10FFFF";
+    EXPECT_EQ(Utf8_gesaeubert("B\xC3\xBCro \xC3"), "Büro Ã");
+    EXPECT_TRUE(Ist_Utf8("Gda\xC5\x84sk \xF0\x9F\x8F\xA0"));
+    EXPECT_FALSE(Ist_Utf8("M\xFCller"));
+    EXPECT_EQ(Erstes_Zeichen_ohne_Cp1252("Œuvre – 5 € ÿ"), std::nullopt);
+    EXPECT_EQ(Erstes_Zeichen_ohne_Cp1252("a€Łb"), "Ł");
+    EXPECT_EQ(Erstes_Zeichen_ohne_Cp1252("\xF0\x9F\x8F\xA0"), "\xF0\x9F\x8F\xA0");
 }
 
 // "€" has a Windows-1252 byte (0x80), "Ł" has none: that save is refused, naming the field.
