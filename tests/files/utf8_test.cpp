@@ -47,7 +47,7 @@ TEST(Utf8, EveryExampleLoadsAlikeFromAUtf8Copy) {
         EXPECT_EQ(Laden_und_Dump("\xEF\xBB\xBF" + utf8), erwartet) << e.path() << " with byte-order mark";
         ++anzahl;
     }
-    EXPECT_EQ(anzahl, 6);
+    EXPECT_GE(anzahl, 6);
 }
 
 // Saving what a UTF-8 file gave writes Windows-1252 again, byte for byte as from the original.
