@@ -60,8 +60,25 @@ bool Traufe_im_Bereich(const Formular& f, const Lasten& l) {
     return true;
 }
 
-// False when an input or a product of inputs lies beyond the float range.
+// Every number the user or a file can give the calculation, against the input limit.
+bool Eingaben_im_Rahmen(const Formular& f) {
+    auto im_rahmen = [&](T feld) { return Im_Eingaberahmen(Zahl_lesen(f[feld])); };
+    for (int i = 1; i <= 8; ++i)
+        if (!im_rahmen(Laenge(i)) || !im_rahmen(Breite(i)) || !im_rahmen(Zusatz_Flaeche(i))) return false;
+    for (T feld : {T::r5_5, T::r5_100, T::Text1, T::Text2, T::Text3, T::Text4, T::Text5, T::Text30})
+        if (!im_rahmen(feld)) return false;
+    // in single mode the totals are results, written back by the last run; judging them
+    // would lock the window once a sum passed the limit
+    if (Ist_gesamt(f))
+        for (T feld : {T::Text25, T::Text26, T::Text27})
+            if (!im_rahmen(feld)) return false;
+    return Im_Eingaberahmen(f.Hoehenkorrektur) &&
+           std::all_of(f.Winkelfaktor.begin(), f.Winkelfaktor.end(), [](float w) { return Im_Eingaberahmen(w); });
+}
+
+// False when an input or a product of inputs lies beyond the input limit or the float range.
 bool Lasten_rechnen(const Formular& f, Lasten& l) {
+    if (!Eingaben_im_Rahmen(f)) return false;
     l.gesamt = Ist_gesamt(f);
     if (l.gesamt) {
         l.aufteilung = Aufteilung_rechnen(f);

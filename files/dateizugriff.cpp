@@ -1,10 +1,19 @@
 #include "files/dateizugriff.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
-#include <chrono>
+#include <cerrno>
+#include <cstdint>
 #include <fstream>
 #include <system_error>
+#include <variant>
+
+#include "model/meldungen.h"
 
 namespace dkm {
 
@@ -12,21 +21,98 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Speicherfehler(const fs::path& datei) {
-    return "Die Datei \u201E" + Pfadtext(datei.filename()) +
-           "\u201C konnte nicht gespeichert werden. Bitte prüfen Sie, ob der Ordner beschreibbar ist "
-           "und genügend Speicherplatz frei ist. Eine bereits vorhandene Datei dieses Namens ist "
-           "unverändert geblieben.";
+std::string Text(std::string_view vorlage, const fs::path& p, const fs::path& q = {}) {
+    return meldung::Eingesetzt(vorlage, Pfadtext(p), Pfadtext(q));
 }
 
-// A name no other save is using at the same time, in the folder of the target.
-fs::path Temporaerer_Name(const fs::path& datei) {
-    static std::atomic<unsigned> zaehler{0};
-    const auto jetzt = std::chrono::steady_clock::now().time_since_epoch().count();
-    // short, so that a target name near the length limit still gets one
-    const std::string name =
-        ".dkm-" + std::to_string(jetzt % 1000000007) + "-" + std::to_string(zaehler++) + ".tmp";
-    return datei.parent_path() / name;
+fs::path Ordner_von(const fs::path& datei) { return datei.has_parent_path() ? datei.parent_path() : fs::path("."); }
+
+// What a save writes to: the file at the end of any links, and how it stands now.
+struct Ziel {
+    fs::path datei;
+    bool vorhanden = false;
+    struct stat alt {};
+};
+
+// The end of the link chain, or the message why nothing may be written there.
+std::variant<Ziel, std::string> Ziel_finden(const fs::path& name) {
+    Ziel z{name};
+    for (int glied = 0;; ++glied) {
+        if (lstat(z.datei.c_str(), &z.alt) != 0) {
+            if (errno != ENOENT) return Text(meldung::Speicherfehler_Text, name);
+            break;
+        }
+        if (!S_ISLNK(z.alt.st_mode)) {
+            z.vorhanden = true;
+            break;
+        }
+        std::error_code ec;
+        const fs::path verweis = fs::read_symlink(z.datei, ec);
+        if (ec || glied == 40) return Text(meldung::Speicherfehler_Text, name);
+        z.datei = verweis.is_absolute() ? verweis : Ordner_von(z.datei) / verweis;
+    }
+    if (z.vorhanden && !S_ISREG(z.alt.st_mode)) return Text(meldung::keine_Datei_Text, z.datei);
+    // the write bits count, also for an administrator, whom access() lets through
+    if (z.vorhanden && ((z.alt.st_mode & 0222) == 0 || access(z.datei.c_str(), W_OK) != 0))
+        return Text(meldung::schreibgeschuetzt_Text, z.datei);
+    const fs::path ordner = Ordner_von(z.datei);
+    struct stat o {};
+    if (stat(ordner.c_str(), &o) != 0 || !S_ISDIR(o.st_mode)) return Text(meldung::Ordner_fehlt_Text, z.datei);
+    if ((o.st_mode & 0222) == 0 || access(ordner.c_str(), W_OK) != 0)
+        return Text(meldung::Ordner_schreibgeschuetzt_Text, ordner, z.datei.filename());
+    return z;
+}
+
+// ".dkm-" and a hash of the target's name: each target has its own pattern,
+// whatever the length of its name; then the writing process and a counter.
+std::string Temp_Muster(const fs::path& datei) {
+    uint64_t h = 14695981039346656037ull;
+    for (char c : datei.filename().string()) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    static const char ziffern[] = "0123456789abcdef";
+    std::string muster = ".dkm-";
+    for (int i = 60; i >= 0; i -= 4) muster += ziffern[(h >> i) & 0xF];
+    return muster + "-";
+}
+
+bool Alles_schreiben(int fd, std::string_view inhalt) {
+    while (!inhalt.empty()) {
+        const ssize_t n = write(fd, inhalt.data(), inhalt.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        inhalt.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// Without this a power cut soon after the rename can leave the new name with no data.
+void Ordner_sichern(const fs::path& ordner) {
+    const int fd = open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)fsync(fd);
+    close(fd);
+}
+
+bool Prozess_laeuft(std::string_view pid_text) {
+    long pid = 0;
+    for (char c : pid_text) {
+        if (c < '0' || c > '9' || pid > 100000000) return false;
+        pid = 10 * pid + (c - '0');
+    }
+    return pid > 0 && pid != getpid() && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+// Temporary files of earlier saves of the same target that died before their rename.
+void Reste_entfernen(const fs::path& ordner, const std::string& muster) {
+    std::error_code ec;
+    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(muster) || !name.ends_with(".tmp")) continue;
+        // a save of the same file running right now in another process keeps its file
+        const std::string rest = name.substr(muster.size());
+        if (Prozess_laeuft(rest.substr(0, rest.find('-')))) continue;
+        std::error_code weg;
+        if (!it->is_directory(weg)) fs::remove(it->path(), weg);
+    }
 }
 
 }  // namespace
@@ -58,30 +144,31 @@ std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens)
 }
 
 std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view inhalt) {
-    std::error_code ec;
-    // a link stays a link: the file it points to is the one replaced
-    const bool verweis = fs::symlink_status(name, ec).type() == fs::file_type::symlink;
-    const fs::path datei = verweis ? fs::weakly_canonical(name, ec) : name;
-    if (verweis && ec) return Speicherfehler(name);
-    const fs::path temp = Temporaerer_Name(datei);
-    {
-        std::ofstream aus(temp, std::ios::binary | std::ios::trunc);
-        if (!aus) return Speicherfehler(datei);
-        aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-        aus.flush();
-        aus.close();
-        if (aus.fail()) {
-            fs::remove(temp, ec);
-            return Speicherfehler(datei);
-        }
+    auto gefunden = Ziel_finden(name);
+    if (auto* fehler = std::get_if<std::string>(&gefunden)) return std::move(*fehler);
+    const Ziel& z = std::get<Ziel>(gefunden);
+    const fs::path ordner = Ordner_von(z.datei);
+    const std::string muster = Temp_Muster(z.datei);
+    static std::atomic<unsigned> zaehler{0};
+    const fs::path temp =
+        ordner / (muster + std::to_string(getpid()) + "-" + std::to_string(zaehler++) + ".tmp");
+
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return Text(meldung::Speicherfehler_Text, z.datei);
+    bool ok = Alles_schreiben(fd, inhalt);
+    if (ok && z.vorhanden) {
+        // the replacement keeps the old file's permissions and, where allowed, its owner
+        (void)fchmod(fd, z.alt.st_mode & 0777);
+        (void)fchown(fd, z.alt.st_uid, z.alt.st_gid);
     }
-    const fs::file_status alt = fs::status(datei, ec);
-    if (!ec && fs::is_regular_file(alt)) fs::permissions(temp, alt.permissions(), ec);
-    fs::rename(temp, datei, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return Speicherfehler(datei);
+    ok = ok && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (!ok || rename(temp.c_str(), z.datei.c_str()) != 0) {
+        unlink(temp.c_str());
+        return Text(meldung::Speicherfehler_Text, z.datei);
     }
+    Ordner_sichern(ordner);
+    Reste_entfernen(ordner, muster);
     return std::nullopt;
 }
 

@@ -16,8 +16,11 @@ std::string Pfadtext(const std::filesystem::path& p);
 // an oversized file; nullopt when it cannot be opened or read.
 std::optional<std::string> Datei_lesen(const std::filesystem::path& datei, size_t hoechstens);
 
-// Writes `inhalt` to a temporary file beside `datei`, flushes it and renames it
-// over `datei`. On failure `datei` is as it was and a German message returned.
+// Writes `inhalt` to a temporary file beside `datei`, syncs it to the disk and
+// renames it over `datei`; a link is followed and stays. A target that is no
+// regular file, is write-protected or has no folder is refused untouched. On
+// failure `datei` is as it was and a German sentence naming it is returned.
+// A success removes what earlier saves of the same target left behind.
 std::optional<std::string> Datei_ersetzen(const std::filesystem::path& datei, std::string_view inhalt);
 
 }  // namespace dkm

@@ -1,30 +1,38 @@
 #include "files/einstellungen.h"
 
+#include <cmath>
+
 #include "model/startzustand.h"
 
 #include "files/dateizugriff.h"
 #include "files/kodierung.h"
 #include "files/zeilenleser.h"
+#include "model/meldungen.h"
 #include "model/zahlen.h"
 
 namespace dkm {
 
 namespace {
 
+// A text where a number belongs stops the reading. A number beyond the input limit,
+// or too small for a working value, counts as not given (0) and the reading goes on.
 bool zahl_lesen(Zeilenleser& z, float& ziel) {
-    const auto w = z.zahl();
-    if (w) ziel = static_cast<float>(*w);
-    return w.has_value();
+    const auto feld = z.feld();
+    if (!feld || (!feld->empty() && !Ist_Dezimalzahl(*feld))) return false;
+    const auto w = Feldzahl(*feld);
+    const float wert = w ? static_cast<float>(*w) : 0.0f;
+    ziel = std::fpclassify(wert) == FP_SUBNORMAL ? 0.0f : wert;
+    return true;
 }
 
 std::optional<std::string> Einstellung_schreiben(const std::filesystem::path& datei, const std::string& inhalt,
                                                  std::string_view was) {
     std::error_code ec;
     if (datei.has_parent_path()) std::filesystem::create_directories(datei.parent_path(), ec);
-    if (!ec && !Datei_ersetzen(datei, inhalt)) return std::nullopt;
-    return std::string(was) + " konnten nicht gespeichert werden: Die Datei \u201E" + Pfadtext(datei) +
-           "\u201C lässt sich nicht schreiben. Bitte prüfen Sie, ob der Ordner beschreibbar ist und genügend "
-           "Speicherplatz frei ist. Die zuletzt gespeicherten Werte sind unverändert geblieben.";
+    const auto grund = ec ? std::optional(meldung::Eingesetzt(meldung::Speicherfehler_Text, Pfadtext(datei)))
+                          : Datei_ersetzen(datei, inhalt);
+    if (!grund) return std::nullopt;
+    return meldung::Eingesetzt(meldung::Einstellungen_unveraendert_Text, was, *grund);
 }
 
 std::string zeilen(std::initializer_list<std::string> texte) {

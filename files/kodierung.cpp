@@ -38,8 +38,12 @@ char byte_von(char32_t c) {
     return '?';
 }
 
-// Decodes one UTF-8 sequence at s[i]; advances i. Invalid sequences give U+FFFD.
+constexpr char32_t ungueltig = 0xFFFFFFFF;
+
+// Decodes one UTF-8 sequence at s[i]; advances i past it, or by one byte when it
+// is broken (overlong, a surrogate, beyond U+10FFFF, cut short): then `ungueltig`.
 char32_t utf8_lesen(std::string_view s, size_t& i) {
+    const size_t anfang = i;
     const unsigned char b = static_cast<unsigned char>(s[i++]);
     if (b < 0x80) return b;
     int folge = 0;
@@ -47,12 +51,26 @@ char32_t utf8_lesen(std::string_view s, size_t& i) {
     if ((b & 0xE0) == 0xC0) folge = 1, c = b & 0x1F, mindest = 0x80;
     else if ((b & 0xF0) == 0xE0) folge = 2, c = b & 0x0F, mindest = 0x800;
     else if ((b & 0xF8) == 0xF0) folge = 3, c = b & 0x07, mindest = 0x10000;
-    else return 0xFFFD;
+    else return ungueltig;
     for (int k = 0; k < folge; ++k) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+            i = anfang + 1;
+            return ungueltig;
+        }
         c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
     }
-    return c < mindest ? 0xFFFD : c;
+    if (c < mindest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        i = anfang + 1;
+        return ungueltig;
+    }
+    return c;
+}
+
+bool in_cp1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return true;
+    for (char32_t o : obere_steuerzeichen)
+        if (o == c) return true;
+    return false;
 }
 
 }  // namespace
@@ -67,8 +85,40 @@ std::string Cp1252_nach_Utf8(std::string_view bytes) {
 std::string Utf8_nach_Cp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (size_t i = 0; i < utf8.size();) out.push_back(byte_von(utf8_lesen(utf8, i)));
+    for (size_t i = 0; i < utf8.size();) {
+        const char32_t c = utf8_lesen(utf8, i);
+        out.push_back(c == ungueltig ? '?' : byte_von(c));
+    }
     return out;
+}
+
+std::string Utf8_gesaeubert(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size();) {
+        const size_t anfang = i;
+        if (utf8_lesen(bytes, i) == ungueltig)
+            utf8_anhaengen(out, zeichen_von(static_cast<unsigned char>(bytes[anfang])));
+        else
+            out.append(bytes.substr(anfang, i - anfang));
+    }
+    return out;
+}
+
+bool Ist_Utf8(std::string_view bytes) {
+    for (size_t i = 0; i < bytes.size();)
+        if (utf8_lesen(bytes, i) == ungueltig) return false;
+    return true;
+}
+
+std::optional<std::string> Erstes_Zeichen_ohne_Cp1252(std::string_view utf8) {
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t anfang = i;
+        const char32_t c = utf8_lesen(utf8, i);
+        if (c == ungueltig) return "\uFFFD";
+        if (!in_cp1252(c)) return std::string(utf8.substr(anfang, i - anfang));
+    }
+    return std::nullopt;
 }
 
 }  // namespace dkm

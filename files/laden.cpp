@@ -67,12 +67,15 @@ const Projektdaten& Startwerte() {
     return werte;
 }
 
-std::optional<Projektdaten> Lesen(const std::optional<std::string>& inhalt, Formular& f, Dialoge& d) {
-    if (!inhalt) return std::nullopt;
-    Gelesenes_Projekt g = Projekt_lesen(*inhalt, Startwerte());
+}  // namespace
+
+std::optional<Projektdaten> Projektinhalt_lesen(std::string_view bytes, Formular& f, Dialoge& d) {
+    Gelesenes_Projekt g = Projekt_lesen(bytes, Startwerte());
     Hinweise_zeigen(f, d, g.hinweise);
     return std::move(g.daten);
 }
+
+namespace {
 
 // The file decides the mode. The switch's questions ("cut off the segments
 // beyond the fourth?", "spread the segments evenly?") concern the project being
@@ -164,7 +167,8 @@ Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname
     f[V::Label4] = f[V::Text24] = true;
     f[T::Text24] = dateiname;
 
-    const auto daten = Lesen(inhalt_lesen(), f, d);
+    const auto inhalt = inhalt_lesen();
+    const auto daten = inhalt ? Projektinhalt_lesen(*inhalt, f, d) : std::nullopt;
     if (!daten) {
         // the window keeps the project it shows, so it keeps that project's name too
         f[V::Label4] = label_vorher;

@@ -28,6 +28,10 @@ Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname
 Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname, std::string_view inhalt);
 Ladeergebnis Projekt_laden_Datei(Formular& f, Dialoge& d, const std::filesystem::path& datei);
 
+// The project in a file's bytes, current or older layout; nullopt when it is
+// none. Shows the boxes of the older import, with its note in the window's help box.
+std::optional<Projektdaten> Projektinhalt_lesen(std::string_view bytes, Formular& f, Dialoge& d);
+
 // Puts a read project into the controls, in the order the load always used;
 // the option handlers of the mode switch fire, the others stay quiet while
 // Ladevorgang is "ja".

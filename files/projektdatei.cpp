@@ -1,10 +1,12 @@
 #include "files/projektdatei.h"
 
+#include <algorithm>
 #include <span>
 
 #include "files/altprojekt.h"
 #include "files/dateizugriff.h"
 #include "files/kodierung.h"
+#include "model/meldungen.h"
 #include "model/zahlen.h"
 
 namespace dkm {
@@ -33,6 +35,21 @@ std::string_view Option_Text(const Formular& f, std::span<const Optionstext> gru
 }  // namespace
 
 bool Ist_Projektkopf(std::string_view zeile) { return zeile == Projektkopf || zeile == Projektkopf_12_05; }
+
+Kodierung Projektkodierung(std::string_view& bytes) {
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (bytes.starts_with(bom)) {
+        bytes.remove_prefix(bom.size());
+        return Kodierung::utf8;
+    }
+    const std::string_view erste = bytes.substr(0, bytes.find_first_of("\r\n"));
+    if (Ist_Projektkopf(erste)) return Kodierung::utf8;  // the headers are UTF-8 here
+    if (Ist_Projektkopf(Cp1252_nach_Utf8(erste))) return Kodierung::cp1252;
+    // an older file has no header to tell: letters beyond ASCII that are all valid
+    // UTF-8 do not occur in German Windows-1252 text
+    const bool nur_ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    return !nur_ascii && Ist_Utf8(bytes) ? Kodierung::utf8 : Kodierung::cp1252;
+}
 
 std::optional<Projektdaten> Projektzeilen_lesen(Zeilenleser& z) {
     Projektdaten p;
@@ -76,7 +93,7 @@ Gelesenes_Projekt Projekt_lesen(std::string_view bytes, const Projektdaten& vorg
     if (bytes.size() > Projektdatei_Hoechstgroesse) return g;
     // Nothing but line ends and blanks is no project, not an empty old one.
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) return g;
-    Zeilenleser z(bytes);
+    Zeilenleser z(bytes, Projektkodierung(bytes));
     const auto kopf = z.zeile();
     if (!kopf) return g;
     if (Ist_Projektkopf(*kopf)) {
@@ -92,8 +109,9 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
     std::string fehler;
     auto zahl = [&](T feld, std::string_view bezeichnung) {
         const double w = Zahl_lesen(f[feld]);
-        if (!Zahl_gueltig(w) && fehler.empty()) fehler = bezeichnung;
-        return Zahl_gueltig(w) ? w : 0.0;
+        // what no file may hold is not written either
+        if (!Im_Eingaberahmen(w) && fehler.empty()) fehler = bezeichnung;
+        return Im_Eingaberahmen(w) ? w : 0.0;
     };
     auto einzel = [&](T feld, std::string_view bezeichnung) {
         return static_cast<float>(zahl(feld, bezeichnung));
@@ -104,17 +122,24 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
         return g.value_or(0);
     };
 
+    std::optional<std::string> zeichen_fehler;
+    auto text = [&](const std::string& t, std::string_view bezeichnung) {
+        const auto zeichen = zeichen_fehler ? std::nullopt : Erstes_Zeichen_ohne_Cp1252(t);
+        if (zeichen) zeichen_fehler = meldung::Eingesetzt(meldung::Zeichen_ohne_Cp1252_Text, bezeichnung, *zeichen);
+        return t;
+    };
+
     p = Projektdaten{};
-    p.Bauherr = f[T::Bauherr];
-    p.strasse = f[T::strasse];
-    p.PLZ_Ort = f[T::PLZ_Ort];
-    p.Telef = f[T::Telef];
-    p.Fax = f[T::Fax];
-    p.Bemerkungen = f[T::Bemerkungen];
-    p.Combo_Wahl_Regensp = f[L::Combo_Wahl_Regensp].text;
+    p.Bauherr = text(f[T::Bauherr], "Bauherr");
+    p.strasse = text(f[T::strasse], "Straße");
+    p.PLZ_Ort = text(f[T::PLZ_Ort], "PLZ / Ort");
+    p.Telef = text(f[T::Telef], "Telefon");
+    p.Fax = text(f[T::Fax], "Fax");
+    p.Bemerkungen = text(f[T::Bemerkungen], "Bemerkungen");
+    p.Combo_Wahl_Regensp = text(f[L::Combo_Wahl_Regensp].text, "Wahl des Orts für die Regenmenge");
     p.r5_5 = zahl(T::r5_5, "r(5,5)");
     p.r5_100 = zahl(T::r5_100, "r(5,100)");
-    p.Combo_Abfl_beiwert = f[L::Combo_Abfl_beiwert].text;
+    p.Combo_Abfl_beiwert = text(f[L::Combo_Abfl_beiwert].text, "Abfluss-Beiwert der Deckung (C)");
     for (int i = 1; i <= 8; ++i) {
         const std::string ts = " der Teilstrecke " + std::to_string(i);
         p.Laenge[i - 1] = einzel(Laenge(i), "Länge" + ts);
@@ -123,24 +148,25 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
         p.Winkelfaktor[i - 1] = Winkelfaktor_nach_Check(f, i);
     }
     p.Verhaeltnis_HB = einzel(T::Text1, "Verhältnis Höhe/Breite");
-    p.Rinnenart = f.Rinnenart;
-    p.Combo_Schutzfaktor = f[L::Combo_Schutzfaktor].text;
+    p.Rinnenart = text(f.Rinnenart, "Rinnenart");
+    p.Combo_Schutzfaktor = text(f[L::Combo_Schutzfaktor].text, "Sicherheitsfaktor");
     p.Hindernis_Rinne = einzel(T::Text5, "Hindernis in der Rinne");
     p.Rinnenbreite_unten = einzel(T::Text2, "untere Rinnenbreite");
     p.Winkel_links = einzel(T::Text3, "Winkel links");
     p.Winkel_rechts = einzel(T::Text4, "Winkel rechts");
     p.Notueberlauf_Art = Option_Text(f, Notueberlauf_Optionen);
     p.Check_Schutzkorb = f[S::Check_Schutzkorb];
-    p.Eingabe_Art = f.Eingabe_Art;
+    p.Eingabe_Art = text(f.Eingabe_Art, "Eingabeart");
     p.Gesamtlaenge = einzel(T::Text25, "Gesamtlänge");
     p.Gesamtflaeche = einzel(T::Text26, "Gesamtfläche");
     p.Anzahl_Stutzen = ganz(T::Text27, "Anzahl der Abläufe");
     p.Anordnung_Stutzen = Option_Text(f, Anordnung_Optionen);
-    p.Combo_Diff_Notueberl = f[L::Combo_Diff_Notueberl].text;
+    p.Combo_Diff_Notueberl = text(f[L::Combo_Diff_Notueberl].text, "Berechnung Notüberlauf");
     p.Index_Diff_Notueberl = f[L::Combo_Diff_Notueberl].index;
     p.Index_Abfl_beiwert = f[L::Combo_Abfl_beiwert].index;
     p.Anzahl_Notueberlaeufe = ganz(T::Text30, "Anzahl der Notüberläufe");
     p.Hoehenkorrektur = f.Hoehenkorrektur;
+    if (zeichen_fehler) return zeichen_fehler;
     if (fehler.empty()) return std::nullopt;
     return meldung::Speichern_zu_gross_Text(fehler);
 }
@@ -196,7 +222,9 @@ std::optional<std::string> Projekt_speichern(Formular& f, const std::filesystem:
     Projektdaten p;
     if (auto fehler = Projektdaten_sammeln(f, p)) return fehler;
     Winkelfaktoren_nach_Checks(f);
-    return Datei_ersetzen(datei, Projektdatei_schreiben(p));
+    auto fehler = Datei_ersetzen(datei, Projektdatei_schreiben(p));
+    if (fehler) *fehler += meldung::Projekt_unveraendert_Text;
+    return fehler;
 }
 
 }  // namespace dkm

@@ -63,6 +63,11 @@ struct Projektdaten {
 
 bool Ist_Projektkopf(std::string_view zeile);
 
+// Windows-1252 as written, or UTF-8 when an editor re-saved the file: with a
+// byte-order mark (removed from `bytes`), a header in UTF-8, or, in an older
+// file without header, letters beyond ASCII that are all valid UTF-8.
+Kodierung Projektkodierung(std::string_view& bytes);
+
 // Lines 2 to 43, after the header; nullopt on any read error.
 std::optional<Projektdaten> Projektzeilen_lesen(Zeilenleser& leser);
 

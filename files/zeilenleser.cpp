@@ -16,7 +16,7 @@ std::optional<double> Feldzahl(std::string_view feld) {
     if (feld.empty()) return 0.0;
     if (!Ist_Dezimalzahl(feld)) return std::nullopt;
     const double w = Zahl_lesen(feld);
-    if (!Zahl_gueltig(w)) return std::nullopt;
+    if (!Im_Eingaberahmen(w)) return std::nullopt;
     return w;
 }
 
@@ -30,7 +30,8 @@ std::optional<std::string> Zeilenleser::zeile() {
     if (am_ende()) return std::nullopt;
     const size_t anfang = pos_;
     while (!zeilenende(pos_)) ++pos_;
-    std::string t = Cp1252_nach_Utf8(daten_.substr(anfang, pos_ - anfang));
+    const std::string_view bytes = daten_.substr(anfang, pos_ - anfang);
+    std::string t = kodierung_ == Kodierung::utf8 ? Utf8_gesaeubert(bytes) : Cp1252_nach_Utf8(bytes);
     zeilenende_verbrauchen();
     return t;
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/kodierung.h"
+
 namespace dkm {
 
 // True for a complete decimal number: sign, digits with at most one point,
@@ -17,8 +19,9 @@ bool Ist_Dezimalzahl(std::string_view feld);
 
 class Zeilenleser {
 public:
-    // `bytes` is the Windows-1252 file content; it must outlive the reader.
-    explicit Zeilenleser(std::string_view bytes) : daten_(bytes) {}
+    // `bytes` is the file content in `kodierung`; it must outlive the reader.
+    explicit Zeilenleser(std::string_view bytes, Kodierung kodierung = Kodierung::cp1252)
+        : daten_(bytes), kodierung_(kodierung) {}
 
     bool am_ende() const { return pos_ >= daten_.size(); }
 
@@ -30,13 +33,14 @@ public:
     // One field, raw: blanks before it skipped, ended by a blank, a comma or the
     // line end; a minus right after a digit starts the next field.
     std::optional<std::string_view> feld();
-    // A field that must be a number within the float range; empty reads 0.
+    // A field that must be a number within the input limit (model/zahlen.h); empty reads 0.
     std::optional<double> zahl();
     // A number rounded half to even to a 16-bit integer.
     std::optional<int16_t> ganzzahl();
 
 private:
     std::string_view daten_;
+    Kodierung kodierung_;
     size_t pos_ = 0;
 
     bool zeilenende(size_t i) const { return i >= daten_.size() || daten_[i] == '\r' || daten_[i] == '\n'; }

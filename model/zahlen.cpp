@@ -203,6 +203,11 @@ bool Zahl_gueltig(double w) {
     return std::isfinite(w) && std::fabs(w) <= std::numeric_limits<float>::max();
 }
 
+bool Im_Eingaberahmen(double w) {
+    // 9999999.9 would become 10^7 as a float
+    return std::fabs(w) < Eingabegrenze && std::fabs(static_cast<float>(w)) < static_cast<float>(Eingabegrenze);
+}
+
 float Einzelwert(std::string_view text) {
     double w = Zahl_lesen(text);
     if (!Zahl_gueltig(w)) return w < 0 ? -std::numeric_limits<float>::infinity()

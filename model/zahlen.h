@@ -20,6 +20,12 @@ size_t Zahl_laenge(std::string_view text);
 float Einzelwert(std::string_view text);
 bool Zahl_gueltig(double wert);  // finite and within float range
 
+// No input comes near 10^7 in its own unit (m, m², mm, l/(s·ha), degrees, count);
+// a larger magnitude is a typing or file error and is refused like an overflow.
+inline constexpr double Eingabegrenze = 1e7;
+// Finite and below Eingabegrenze, also once narrowed to a working value.
+bool Im_Eingaberahmen(double wert);
+
 // Number text of files and input fields: shortest decimal form, "." as point,
 // no leading zero, a leading blank for values that are not negative.
 std::string Zahlentext(float wert);             // at most 7 significant digits

@@ -225,7 +225,7 @@ TEST(Innen_Eingaben, OutOfRangeGivesAClearResultOrMessage) {
         Pruefung pruefen = nullptr;
     };
     const Fall faelle[] = {
-        {{{T::Text3, "120"}, {T::Text4, "1e30"}}, {M, M}, {T::Text4, "90"},
+        {{{T::Text3, "120"}, {T::Text4, "9999999"}}, {M, M}, {T::Text4, "90"},
          [](const Formular& f, const Aufzeichnung& d) {
              return f[T::Text3] == "90" && d.texte[0].find("(links)") != std::string::npos &&
                     d.texte[1].find("(rechts)") != std::string::npos;
@@ -238,10 +238,10 @@ TEST(Innen_Eingaben, OutOfRangeGivesAClearResultOrMessage) {
         {{{T::Text2, ""}, {T::Text3, "45"}, {T::Text4, "45"}}, {}, {T::Text2, "300"}},
         {{{T::Text2, "1"}, {T::Text3, "45"}, {T::Text4, "45"}}, {}, {T::Text2, "1"},
          [](const Formular& f, const Aufzeichnung&) { return Zeilen(f, 27)[5] == "unten: 1 mm"; }},
-        {{{T::Text2, "1e30"}}, {}, {T::Text2, "1e30"},
+        {{{T::Text2, "9999999"}}, {}, {T::Text2, "9999999"},
          [](const Formular& f, const Aufzeichnung&) { return f.werte.innen.Bemessungstiefe == 1; }},
         {{{T::Text2, "1e39"}}, {zu_gross}, {T::Text2, "1e39"}},
-        {{{T::Text30, "3"}, {T::Text5, "1e30"}}, {std::string(meldung::Suchgrenze.titel)}, {T::Text5, "1e30"},
+        {{{T::Text30, "3"}, {T::Text5, "9999999"}}, {std::string(meldung::Suchgrenze.titel)}, {T::Text5, "9999999"},
          [](const Formular& f, const Aufzeichnung&) {
              return f.werte.innen.Bemessungstiefe == 100001 && f.werte.innen.Laengsseite.Notstauhoehe_mm == 100001 &&
                     Zeilen(f, 27)[4] == "100001 + 100001 = 200002 mm";

@@ -108,9 +108,10 @@ TEST(Traufe, MessagesOncePerRun) {
     EXPECT_FALSE(Zeilen(f, 1).empty());  // results still shown
 
     Aufzeichnung d2;
-    Segment(f, 1, "10", "10");
-    Segment(f, 2, "10", "10");
-    f[T::Text5] = "1e12";  // the obstacle swallows every cross-section
+    Segment(f, 1, "10", "9999999");  // a flow no gutter within the search carries
+    Segment(f, 2, "10", "9999999");
+    f[T::r5_5] = "9999999";
+    f[T::Text5] = "9999999";
     Pruefen_und_berechnen(f, d2);
     EXPECT_EQ(d2.titel, Texte{std::string(meldung::Suchgrenze.titel)});
     EXPECT_EQ(Zeilen(f, 1)[2] + Zeilen(f, 2)[1], "Durchm.:    100060.0 mmBreite:    100060.0 mm");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iomanip>
 #include <sstream>
 
 #include "files/einstellungen.h"
@@ -15,17 +16,21 @@ namespace fs = std::filesystem;
 
 std::string Text(const Eigene_Orte& orte) {
     std::ostringstream s;
+    s << std::setprecision(9);
     for (const Eigener_Ort& o : orte) s << o.name << ' ' << o.r5_5 << ' ' << o.r5_100 << '/';
     return s.str();
 }
 
 // Reading stops quietly at the first error; what was read stays, the rest keeps its value.
+// A number at or beyond 10^7, or below the working range, counts as not given (0).
 TEST(Einstellungen, ReadingStopsAtTheFirstErrorKeepingWhatWasRead) {
     const struct {
         std::string bytes, erwartet;
     } faelle[] = {
-        {"Aachen\r\n 266\r\n 463\r\nNeu\r\n 1e39\r\n 5\r\nNeu3\r\n 7\r\n 8\r\n",
-         "Aachen 266 463/Neu 3 4/c 5 6/d 7 8/e 9 10/"},
+        {"Aachen\r\n 266\r\n 463\r\nNeu\r\n 1e39\r\n 5\r\nNeu3\r\n 3.4e38\r\n 1e-45\r\n",
+         "Aachen 266 463/Neu 0 5/Neu3 0 0/d 7 8/e 9 10/"},
+        {"A\r\n 9999999\r\n 10000000\r\nB\r\n-9999999\r\n-1e7\r\nC\r\n 9999999.9\r\n 1e-38\r\n",
+         "A 9999999 0/B -9999999 0/C 0 0/d 7 8/e 9 10/"},  // 9999999.9 is 10^7 as a float
         {"  Hof, Saale\r\n 1\r\n 2\r\n", "Hof, Saale 1 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
         {"", "a 1 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
         {std::string("\0\xFF\r\r\n\x01", 6), std::string(1, '\0') + "\xC3\xBF 0 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
@@ -42,6 +47,10 @@ TEST(Einstellungen, ReadingStopsAtTheFirstErrorKeepingWhatWasRead) {
     Druckwerte_lesen_aus(" 12\r\nlinks\r\n 9\r\n", w);
     EXPECT_EQ(w.Schriftgroesse, 12.0f);
     EXPECT_EQ(w.Verschiebung_vertikal, 2.0f);
+    Druckwerte_lesen_aus(" 3.4e38\r\n 1e-45\r\n-2e7\r\n", w);
+    EXPECT_EQ(w.Schriftgroesse, 10.0f) << "not given: the default size";
+    EXPECT_EQ(w.Verschiebung_horizontal, 0.0f);
+    EXPECT_EQ(w.Verschiebung_vertikal, 0.0f);
 }
 
 // The test folder is the working directory; the settings folder lies inside it.

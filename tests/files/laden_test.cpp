@@ -73,7 +73,7 @@ TEST(Projektdatei_lesen, TextsWholeAndNumbersByField) {
     EXPECT_EQ(p->Index_Abfl_beiwert, 0);
     EXPECT_EQ(p->Anzahl_Notueberlaeufe, 32767);
 
-    p = Gelesen({{23, " 1.0 "}, {39, " 7 "}, {40, "-1e30 "}});
+    p = Gelesen({{23, " 1.0 "}, {39, " 7 "}, {40, "-1e6 "}});
     ASSERT_TRUE(p);
     EXPECT_TRUE(p->Check_Schutzkorb);
     EXPECT_EQ(p->Index_Diff_Notueberl, 7);
@@ -203,6 +203,10 @@ TEST(Projekt_laden, DamagedFileEndsInDateiKontrolleWithInputsUnchanged) {
         {mit(7, std::string(10u << 20, 'x')), false}, {std::string(Projektdatei_Hoechstgroesse + 1, 'x'), false},
         {std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10), true}, {std::string(1000000, '\0'), true},
         {Datei(std::vector<std::string>(1000000, "")), false}, {std::string(1000000, '\n'), false}, {"", false},
+        // finite, but 10^7 or more in its unit: no project comes near
+        {mit(9, " -1e38"), false}, {mit(10, " 10000000"), false}, {mit(12, " 1 2 3 4 5 6 7 -1e7"), false},
+        {mit(19, " 1e38"), false}, {mit(20, " 9999999.9"), false}, {mit(42, " 1e38 "), false},
+        {mit(23, " 3e7 "), false}, {mit(39, " 1e7 "), false}, {mit(41, " 1e300"), false},
     };
     for (size_t n = 1; n < 43; ++n) faelle.emplace_back(Datei({voll.begin(), voll.begin() + n}), false);
     for (const auto& [inhalt, alt] : faelle) {
@@ -219,6 +223,12 @@ TEST(Projekt_laden, DamagedFileEndsInDateiKontrolleWithInputsUnchanged) {
                   "Die ausgewählte Datei ist keine Datei mit Daten für die Dachkandelmesser; eventuell ist sie "
                   "beschädigt.");
     }
+}
+
+TEST(Projekt_laden, ValuesJustBelowTheInputLimitLoad) {
+    const Formular f = Geladen(Datei(Zeilen(Volles_Projekt()), {{20, "-9999999"}, {21, " 9999999"}}));
+    EXPECT_EQ(f[T::Text3], "-9999999");
+    EXPECT_EQ(f[T::Text4], " 9999999");
 }
 
 // The user agreed to overwrite; the file's mode wins without asking about the old values.
@@ -306,6 +316,12 @@ TEST_F(Speichern, FailureLeavesTheOldFileIntact) {
     f[T::Laenge_3] = "1" + std::string(40, '0');  // values no file could hold are refused before writing
     Unversehrt(Projekt_speichern(f, datei), "Länge der Teilstrecke 3");
     f[T::Laenge_3] = "";
+    f[T::r5_100] = "10000000";  // a file could hold it, but no load would take it back
+    Unversehrt(Projekt_speichern(f, datei), "r(5,100)");
+    f[T::r5_100] = "9999999";
+    f[T::Text4] = "-9999999.4";
+    ASSERT_FALSE(Projekt_speichern(f, datei));
+    Schreiben(datei, "alter Inhalt");
     f[T::Text27] = "70000";
     Unversehrt(Projekt_speichern(f, datei), "Anzahl der Abläufe");
     f[T::Text27] = "";

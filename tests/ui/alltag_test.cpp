@@ -142,6 +142,15 @@ TEST_F(Alltag_Test, UnvollstaendigeEingabenMarkierenDieErgebnisse) {
     EXPECT_EQ(text("Einzel_Flaeche_3"), "10.00 m²");
 }
 
+// 100 m × 9999999 m: each input below the limit, their sum of areas far above it. The sum is only
+// shown in single mode, so it must not lock the window once the width is corrected.
+TEST_F(Alltag_Test, GrosseSummeSperrtDieEinzelmasseNicht) {
+    tippen({{"r5_5", "300"}, {"Laenge_1", "100"}, {"Breite_1", "9999999"}});
+    tippen("Breite_1", "120");
+    EXPECT_EQ(text("Einzel_Flaeche_1"), "12000.00 m²");
+    EXPECT_EQ(text("Text26"), " 12000");
+}
+
 // A loaded count of overflows is a number text like every loaded number, also when the file holds 0.
 TEST_F(Alltag_Test, GeladeneNotueberlaufzahlIstEinZahltext) {
     laden(DKM_EXAMPLES_DIR "/traufe_einzel.Dkm");

@@ -6,8 +6,10 @@
 #include <QMimeData>
 #include <QAbstractItemView>
 #include <QWheelEvent>
+#include <fstream>
 
 #include "fenster_hilfen.h"
+#include "model/meldungen.h"
 #include "ui/tastenfilter.h"
 
 namespace dkm::ui {
@@ -206,6 +208,59 @@ TEST_F(Eingabe_Test, UnvollstaendigeTeilstreckeMeldetSichJeNachFeld) {
     tippen("Breite_3", "4");
     klick({"Check_Schutzkorb", "Check_Schutzkorb"});
     EXPECT_TRUE(w("Label14")->isVisible());
+}
+
+}  // namespace
+}  // namespace dkm::ui
+
+namespace dkm::ui {
+namespace {
+
+// No input comes near 10^7 in its unit: such a number is refused like an overflowing one and the
+// results of the last good input stay; just below the limit is calculated.
+TEST_F(Eingabe_Test, ZehnHochSiebenWirdWieEinUeberlaufAbgelehnt) {
+    tippen({{"r5_5", "300"}, {"Laenge_1", "10"}, {"Breite_1", "6"}});
+    const Paare ergebnis = {{"Einzel_Flaeche_1", "60.00 m²"}, {"Belast_Teilrinne_1", "1.80 l/s"}};  // 300/10000*60
+    erwarte_texte(ergebnis);
+    ASSERT_TRUE(titel().empty());
+    const Paare gut = {{"Laenge_1", "10"}, {"r5_5", "300"}, {"r5_100", "0"}, {"Zusatz_Flaeche_1", "0"},
+                       {"Text1", "1"}};
+    for (auto [name, wert] : gut) {
+        protokoll_leeren();
+        tippen(name, "10000000");
+        EXPECT_EQ(titel(), Titel{"Eingabefehler"}) << name;
+        EXPECT_EQ(p.protokoll.back().text, meldung::zu_gross.text) << name;
+        erwarte_texte(ergebnis);
+        tippen(name, wert);
+    }
+    protokoll_leeren();
+    tippen({{"Breite_1", "1"}, {"Laenge_1", "9999999"}});
+    erwarte_texte({{"Einzel_Flaeche_1", "9999999.00 m²"}});
+    for (const std::string& t : titel()) EXPECT_NE(t, "Eingabefehler");
+
+    klick("Option2");  // internal gutter: the bottom width in mm
+    tippen({{"Laenge_1", "10"}, {"Breite_1", "6"}, {"Text2", "300"}});
+    const float tiefe = f().werte.innen.Bemessungstiefe;
+    ASSERT_GT(tiefe, 0);
+    protokoll_leeren();
+    tippen("Text2", "10000000");
+    EXPECT_EQ(titel(), Titel{"Eingabefehler"});
+    EXPECT_EQ(f().werte.innen.Bemessungstiefe, tiefe);
+    tippen("Text2", "9999999");
+    EXPECT_EQ(f().werte.innen.Bemessungstiefe, 1.0f) << "a bottom that wide carries the flow at the least depth";
+}
+
+// A settings file's value of 10^7 or more, or too small to mean anything, counts as not given.
+TEST_F(Eingabe_Test, UebergrosseEigeneRegenspendeGiltAlsNichtAngegeben) {
+    auto start_r5 = [&](const std::string& zeilen) {
+        std::ofstream(ordner / "Regeneig.dat", std::ios::binary) << zeilen;
+        Form1 zweites(p, Startformular(ordner / "Regeneig.dat"));
+        return zweites.formular()[T::r5_5] + "|" + zweites.formular()[T::r5_100];
+    };
+    const std::string nicht_angegeben = start_r5("Ort\r\n 0\r\n 0\r\n");
+    EXPECT_EQ(start_r5("Ort\r\n 3.4e38\r\n 1e-45\r\n"), nicht_angegeben);
+    EXPECT_EQ(start_r5("Ort\r\n 10000000\r\n-1e7\r\n"), nicht_angegeben);
+    EXPECT_NE(start_r5("Ort\r\n 9999999\r\n 0\r\n"), nicht_angegeben);
 }
 
 }  // namespace
