@@ -25,4 +25,12 @@ inline constexpr std::string_view Suchgrenze_Text =
     "Für mindestens eine Teilstrecke wurde auch nach 100000 Schritten keine ausreichende Größe gefunden. "
     "Die angezeigten Maße sind keine gültige Bemessung; bitte prüfen Sie die Eingaben.";
 
+// Report: preview, printing, PDF export and the issuer settings.
+inline constexpr std::string_view Pdf_Fehler_Titel = "Als PDF speichern";
+inline constexpr std::string_view Pdf_Fehler_Text_Anfang =
+    "Der Bericht konnte nicht als PDF gespeichert werden: Die Datei „";
+inline constexpr std::string_view Pdf_Fehler_Text_Ende =
+    "“ lässt sich nicht schreiben. Bitte prüfen Sie, ob der Ordner vorhanden und beschreibbar ist und "
+    "genügend Speicherplatz frei ist. Eine vorhandene Datei dieses Namens ist unverändert geblieben.";
+
 }  // namespace dkm::meldung

@@ -58,7 +58,7 @@ Zeichnung Querschnitt_Zeichnung(const Lage& l, int zusatzzeilen) {
     if (!(Z > 0) || !(breite > 0) || !std::isfinite(breite)) return z;
     // The drawing fills the room the lines leave for it, in proportion to the page's segment width.
     const double mass = u.segmentbreite / 600.0;
-    const double s = std::min(2600 * mass / breite, 1400 * mass / Z);
+    const double s = std::min(2600 * mass / breite, 1100 * mass / Z);
     const auto punkt = [&](double x, double y) { return std::pair{ganz(x * s), ganz(y * s)}; };
     const auto [olx, oly] = punkt(0, 0);
     const auto [ulx, uly] = punkt(links, Z);
