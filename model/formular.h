@@ -138,6 +138,7 @@ struct Formular {
     std::string Status_Leitfaden = "aus";
     std::string Status_Korrektur = "aus";
     std::string Status_Vorschau = "aus";
+    std::string Vorschau_Seite = "Seite eins";
     std::string Status_Hilfe = "sichtbar";
     std::string Status_Eigenwerte = "nicht_sichtbar";
     std::string Status_Druckjustage = "nicht_sichtbar";

@@ -33,4 +33,32 @@ inline constexpr std::string_view Pdf_Fehler_Text_Ende =
     "“ lässt sich nicht schreiben. Bitte prüfen Sie, ob der Ordner vorhanden und beschreibbar ist und "
     "genügend Speicherplatz frei ist. Eine vorhandene Datei dieses Namens ist unverändert geblieben.";
 
+inline constexpr std::string_view Vorschau_Korrektur_Titel = "Konflikt Druckvorschau mit Korrektur Rinnenhöhe";
+inline constexpr std::string_view Vorschau_Korrektur_Text =
+    "Vor dem Aufruf der Druckvorschau muss im Fenster zur Korrektur der Rinnenhöhe der Wert übernommen oder auf "
+    "Null gesetzt werden.";
+inline constexpr std::string_view Vorschau_Leitfaden_Titel = "Konflikt Leitfaden mit der Druckvorschau";
+inline constexpr std::string_view Vorschau_Leitfaden_Text =
+    "Während der ´Leitfaden´ aktiv ist, ist die Druckvorschau nicht möglich. Soll der ´Leitfaden´ beendet werden?";
+inline constexpr std::string_view Druck_Leitfaden_Titel = "Konflikt Leitfaden mit der Druckausgabe";
+inline constexpr std::string_view Druck_Leitfaden_Text =
+    "Während der ´Leitfaden´ aktiv ist, ist die Druckausgabe nicht möglich. Soll der ´Leitfaden´ beendet werden?";
+inline constexpr std::string_view Pdf_Leitfaden_Titel = "Konflikt Leitfaden mit ´Als PDF speichern´";
+inline constexpr std::string_view Pdf_Leitfaden_Text =
+    "Während der ´Leitfaden´ aktiv ist, kann der Bericht nicht gespeichert werden. Soll der ´Leitfaden´ beendet "
+    "werden?";
+inline constexpr std::string_view Standarddrucker_Titel = "Standard-Drucker ändern.";
+inline constexpr std::string_view Standarddrucker_Text =
+    "Der Druckauftrag wird an den Standard-Drucker gesendet. In Ordnung?";
+inline constexpr std::string_view Kein_Drucker_Titel = "Kein Drucker";
+inline constexpr std::string_view Kein_Drucker_Text =
+    "Auf diesem Rechner ist kein Drucker eingerichtet. Soll der Bericht statt dessen als PDF-Datei gespeichert "
+    "werden?";
+inline constexpr std::string_view Druckfehler_Titel = "Projekt drucken";
+inline constexpr std::string_view Druckfehler_Text_Anfang = "Der Bericht konnte nicht gedruckt werden: ";
+inline constexpr std::string_view Druckfehler_Text_Ende =
+    " Bitte prüfen Sie den Drucker und versuchen Sie es erneut.";
+inline constexpr std::string_view Drucker_nicht_bereit_Text = "Der Drucker nimmt den Auftrag nicht an.";
+inline constexpr std::string_view Aussteller_Fehler_Titel = "Aussteller";
+
 }  // namespace dkm::meldung

@@ -11,6 +11,7 @@
 
 #include "calc/engine.h"
 #include "calc/handler.h"
+#include "report/qt/maler.h"
 #include "ui/bildbox.h"
 #include "ui/korrektur.h"
 #include "ui/tastenfilter.h"
@@ -65,6 +66,7 @@ Form1::~Form1() {
     for (QWidget* w : text_)
         if (w) w->removeEventFilter(this);
     korr_knopf_->removeEventFilter(this);
+    vorschau_knopf_->removeEventFilter(this);
 }
 
 QPushButton* Form1::knopf(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
@@ -112,6 +114,8 @@ void Form1::verbinden() {
     raster_ = findChild<QWidget*>(QStringLiteral("Frame_Teilstrecken"));
     massrahmen_ = findChild<QWidget*>(QStringLiteral("Frame7"));
     korr_knopf_->installEventFilter(this);
+    vorschau_knopf_ = knopf("Command3");
+    vorschau_knopf_->installEventFilter(this);
 
     befehl("Command1", &Form1::Command1);
     befehl("Command2", &Form1::Command2);
@@ -138,6 +142,7 @@ void Form1::verbinden() {
     befehl("Command30", &Form1::Command30);
     befehl("Command31", &Form1::Command31);
     befehl("Formular_Print", &Form1::Formular_Print);
+    befehl("Als_PDF_speichern", &Form1::Als_PDF_speichern);
     const char* uebernehmen_knoepfe[] = {"Command4", "Command5", "Command24", "Command25", "Command26"};
     for (int k = 0; k < 5; ++k)
         if (QPushButton* b = knopf(uebernehmen_knoepfe[k]))
@@ -180,6 +185,10 @@ bool Form1::eventFilter(QObject* ziel, QEvent* e) {
         return false;
     if (ziel == korr_knopf_) {
         handler([&] { Command11_verlassen(f_, p_); });
+        return false;
+    }
+    if (ziel == vorschau_knopf_) {
+        vorschau_verlassen();
         return false;
     }
     for (size_t i = 0; i < text_.size(); ++i)
@@ -248,6 +257,15 @@ void Form1::hilfe_zeigen() {
 
 void Form1::panel_platzieren() {
     if (korrektur_->isHidden()) return;
+    if (korrektur_->zeigt_vorschau()) {
+        // the page at its scale of 15 twips a pixel, over the middle and right of the window
+        const QWidget* flaeche = korrektur_->parentWidget();
+        const int hoehe = std::min(flaeche->height() - 16, bericht::Vorschau_hoehe / 15);
+        const int breite = hoehe * bericht::Vorschau_breite / bericht::Vorschau_hoehe;
+        korrektur_->setGeometry(QRect(std::max(4, std::min(7220 / 15, flaeche->width() - breite - 4)), 8, breite, hoehe));
+        korrektur_->raise();
+        return;
+    }
     // over the right part of the dimension inputs, which the correction does not need
     const QSize groesse = korrektur_->sizeHint();
     const QPoint rechts_oben = raster_->mapTo(korrektur_->parentWidget(), raster_->rect().topRight());

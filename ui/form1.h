@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "model/aussteller.h"
 #include "model/formular.h"
 #include "ui/plattform.h"
 
@@ -64,7 +65,7 @@ private:
     QPlainTextEdit* hilfe_ = nullptr;
     Tastenfilter* tastenfilter_ = nullptr;
     QToolBar* leiste_ = nullptr;
-    QPushButton *hilfe_knopf_ = nullptr, *drucker_knopf_ = nullptr, *korr_knopf_ = nullptr;
+    QPushButton *hilfe_knopf_ = nullptr, *drucker_knopf_ = nullptr, *korr_knopf_ = nullptr, *vorschau_knopf_ = nullptr;
     QWidget *raster_ = nullptr, *massrahmen_ = nullptr;
 
     // form1_aufbau.cpp
@@ -113,7 +114,15 @@ private:
     void Command31();
     void Command3();
     void Formular_Print();
+    void Als_PDF_speichern();
     void uebernehmen(int zeile);
+    // form1_bericht.cpp: preview page, PDF file, issuer fields.
+    void vorschau_zeichnen();
+    void pdf_speichern();
+    void vorschau_verlassen();
+    Aussteller aussteller_lesen() const;
+    void aussteller_zeigen(const Aussteller& a);
+    Aussteller aussteller_aus_feldern() const;
     void noch_nicht(const char* titel);
 
     // form1_projekt.cpp: save and load.

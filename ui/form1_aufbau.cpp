@@ -174,6 +174,19 @@ QWidget* Form1::linke_spalte() {
         g5->addWidget(label(QStringLiteral("Label_%1").arg(QLatin1String(name)), QString::fromUtf8(text), true), zeile, 0);
         g5->addWidget(feld(QLatin1String(name), 5), zeile++, 1);
     }
+    // the user's own firm for the issuer line of the report
+    g5->addWidget(label(QStringLiteral("Label_Aussteller"), QStringLiteral("Aussteller (Ihre Firma):")), zeile++, 0, 1, 2);
+    const std::pair<const char*, const char*> aussteller[] = {{"Aussteller_Name", "Firma:"},
+                                                              {"Aussteller_Strasse", "Straße:"},
+                                                              {"Aussteller_Ort", "PLZ / Ort:"},
+                                                              {"Aussteller_Telefon", "Telefon:"}};
+    for (const auto& [name, text] : aussteller) {
+        g5->addWidget(label(QStringLiteral("Label_%1").arg(QLatin1String(name)), QString::fromUtf8(text)), zeile, 0);
+        auto* e = new QLineEdit;
+        e->setObjectName(QLatin1String(name));
+        e->setMaxLength(120);
+        g5->addWidget(e, zeile++, 1);
+    }
     g5->addWidget(schaltflaeche(QStringLiteral("Command20"), QStringLiteral("übernehmen")), zeile, 0);
     g5->addWidget(schaltflaeche(QStringLiteral("Command21"), QStringLiteral("abbrechen")), zeile, 1);
     v->addWidget(f5);
@@ -191,11 +204,12 @@ QWidget* Form1::befehle() {
         {"Command7", "neues Projekt anlegen"},    {"Command9", "Projektdaten zurücksetzen"},
         {"Command1", "Werte zurücksetzen"},       {"Command18", "Monitor neu"},
         {"Command3", "Druckansicht"},             {"Formular_Print", "Projekt drucken"},
-        {"Command19", "Drucker justieren ´ein´"}, {"Command17", "Hilfe ausschalten"},
-        {"Command27", "Leitfaden starten"},       {"Command10", "beenden"}};
+        {"Als_PDF_speichern", "Als PDF speichern"}, {"Command19", "Drucker justieren ´ein´"},
+        {"Command17", "Hilfe ausschalten"},       {"Command27", "Leitfaden starten"},
+        {"Command10", "beenden"}};
     int i = 0;
     for (const auto& [name, text] : liste) {
-        g->addWidget(schaltflaeche(QLatin1String(name), QString::fromUtf8(text)), i / 4, i % 4);
+        g->addWidget(schaltflaeche(QLatin1String(name), QString::fromUtf8(text)), i / 5, i % 5);
         ++i;
     }
     return w;
@@ -295,7 +309,8 @@ void Form1::knopfleiste() {
     const std::pair<const char*, const char*> ziele[] = {
         {"Command2", "Command2"}, {"Command6", "Command6"}, {"Command7", "Command7"},
         {"Command9", "Command9"}, {"Command1", "Command1"}, {"Command18", "Command18"},
-        {"Command3", "Command3"}, {"Command8", "Formular_Print"}, {"Command10", "Command10"}};
+        {"Command3", "Command3"}, {"Command8", "Formular_Print"}, {"Als_PDF", "Als_PDF_speichern"},
+        {"Command10", "Command10"}};
     for (const auto& [name, ziel] : ziele) {
         QPushButton* b = knopf(ziel);
         QAction* a = leiste_->addAction(b->text());

@@ -4,8 +4,10 @@
 #include "calc/hoehenkorrektur.h"
 #include "calc/traufe.h"
 #include "files/einstellungen.h"
+#include "model/meldungen.h"
 #include "model/zahlen.h"
 #include "ui/form1.h"
+#include "report/vorschau.h"
 #include "ui/korrektur.h"
 
 namespace dkm::ui {
@@ -25,7 +27,12 @@ void Form1::Command29() { handler([this] { Modus_beenden(f_, p_); }); }
 
 void Form1::Command28() {
     handler([this] {
-        if (f_.Status_Korrektur == aktiv) Hoehe_groesser(f_, p_);
+        if (f_.Status_Korrektur == aktiv) {
+            Hoehe_groesser(f_, p_);
+        } else if (f_.Status_Vorschau == aktiv) {
+            bericht::Vorschau_blaettern(f_);
+            vorschau_zeichnen();
+        }
     });
 }
 
@@ -63,32 +70,6 @@ void Form1::noch_nicht(const char* titel) {
     p_.meldung(titel, "Diese Funktion ist in dieser Programmversion noch nicht enthalten.");
 }
 
-void Form1::Command3() {
-    handler([this] {
-        if (f_.Status_Korrektur == aktiv) {
-            p_.meldung("Konflikt Druckvorschau mit Korrektur Rinnenhöhe",
-                       "Vor dem Aufruf der Druckvorschau muss im Fenster zur Korrektur der Rinnenhöhe der Wert "
-                       "übernommen oder auf Null gesetzt werden.");
-            return;
-        }
-        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit der Druckvorschau",
-                                "Während der ´Leitfaden´ aktiv ist, ist die Druckvorschau nicht möglich. Soll der "
-                                "´Leitfaden´ beendet werden?"))
-            return;
-        noch_nicht("Druckansicht");
-    });
-}
-
-void Form1::Formular_Print() {
-    handler([this] {
-        if (!Leitfaden_Konflikt(f_, p_, "Konflikt Leitfaden mit der Druckausgabe",
-                                "Während der ´Leitfaden´ aktiv ist, ist die Druckausgabe nicht möglich. Soll der "
-                                "´Leitfaden´ beendet werden?"))
-            return;
-        noch_nicht("Projekt drucken");
-    });
-}
-
 void Form1::Command27() {
     handler([this] {
         if (f_.Status_Korrektur == aktiv) {
@@ -123,6 +104,7 @@ void Form1::Command19() {
         f_[T::Text6] = Zahlentext(w.Schriftgroesse);
         f_[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
         f_[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
+        aussteller_zeigen(aussteller_lesen());
         f_[V::Frame5] = true;
         f_.Status_Druckjustage = sichtbar;
     });
@@ -134,6 +116,8 @@ void Form1::Command20() {
         const Druckwerte w{Einzelwert(f_[T::Text6]), Einzelwert(f_[T::Text7]), Einzelwert(f_[T::Text8])};
         if (auto fehler = Druckwerte_schreiben(einstellungen_ / Druckwrt_Dateiname, w))
             p_.meldung("Drucker justieren", *fehler);
+        if (auto fehler = Aussteller_schreiben(einstellungen_ / Aussteller_Dateiname, aussteller_aus_feldern()))
+            p_.meldung(std::string(meldung::Aussteller_Fehler_Titel), *fehler);
         f_[V::Frame5] = false;
         f_.Status_Druckjustage = nicht_sichtbar;
     });

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 #include "calc/engine.h"
 #include "calc/handler.h"
+#include "report/qt/maler.h"
 
 namespace dkm::ui {
 
@@ -62,6 +64,14 @@ Korrektur_Panel::Korrektur_Panel(QWidget* eltern) : BildBox(QStringLiteral("Druc
 }
 
 void Korrektur_Panel::anordnen() {
+    if (modus_ == Modus::Vorschau) {
+        // the two buttons over the head of the page, where the report leaves room
+        const double s = width() / double(bericht::Vorschau_breite);
+        const auto twips = [s](double t) { return static_cast<int>(t * s + 0.5); };
+        groesser_->setGeometry(twips(780), twips(180), twips(1815), fontMetrics().height() + 10);
+        null_->setGeometry(twips(2780), twips(180), twips(1815), fontMetrics().height() + 10);
+        return;
+    }
     const int lh = zeilenhoehe();
     const int zw = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     const int x0 = contentsRect().left() + 4, y0 = contentsRect().top() + 3;
@@ -81,8 +91,10 @@ void Korrektur_Panel::resizeEvent(QResizeEvent* e) {
 }
 
 void Korrektur_Panel::anzeigen(const Formular& f) {
-    const bool offen = f.Status_Korrektur == aktiv;
-    if (offen) {
+    const Modus modus = f.Status_Korrektur == aktiv   ? Modus::Korrektur
+                        : f.Status_Vorschau == aktiv ? Modus::Vorschau
+                                                     : Modus::keiner;
+    if (modus == Modus::Korrektur) {
         groesser_->setText(QStringLiteral("Höhe größer"));
         kleiner_->setText(QStringLiteral("Höhe kleiner"));
         uebernehmen_->setText(QStringLiteral("übernehmen"));
@@ -91,18 +103,50 @@ void Korrektur_Panel::anzeigen(const Formular& f) {
         kleiner_->setEnabled(f[A::Command30]);
         uebernehmen_->setEnabled(f[A::Command31]);
         null_->setEnabled(f[A::Command29]);
+    } else if (modus == Modus::Vorschau) {
+        groesser_->setText(QStringLiteral("blättern"));
+        null_->setText(QStringLiteral("abbrechen"));
+        groesser_->setEnabled(true);
+        null_->setEnabled(true);
     }
-    if (offen == offen_) return;
-    offen_ = offen;
-    for (QWidget* w : {static_cast<QWidget*>(groesser_), static_cast<QWidget*>(kleiner_),
-                       static_cast<QWidget*>(uebernehmen_), static_cast<QWidget*>(null_),
+    if (modus == modus_) return;
+    modus_ = modus;
+    if (modus != Modus::Vorschau) vorschau_.reset();
+    const bool korrektur = modus == Modus::Korrektur;
+    for (QWidget* w : {static_cast<QWidget*>(kleiner_), static_cast<QWidget*>(uebernehmen_),
                        static_cast<QWidget*>(hoehe_), static_cast<QWidget*>(breite_)})
-        w->setVisible(offen);
+        w->setVisible(korrektur);
+    groesser_->setVisible(modus != Modus::keiner);
+    null_->setVisible(modus != Modus::keiner);
     QPalette p = palette();
-    p.setColor(QPalette::Base, offen ? QColor(255, 255, 128) : QApplication::palette().color(QPalette::Base));
+    p.setColor(QPalette::Base, korrektur                   ? QColor(255, 255, 128)
+                               : modus == Modus::Vorschau ? QColor(Qt::white)
+                                                          : QApplication::palette().color(QPalette::Base));
     setPalette(p);
-    setze(offen ? panel_text() : Bild{});
+    setze(korrektur ? panel_text() : Bild{});
     anordnen();
+}
+
+void Korrektur_Panel::setze_vorschau(const bericht::Bericht& b, int seite) {
+    vorschau_ = b;
+    seite_ = seite;
+    update();
+}
+
+void Korrektur_Panel::paintEvent(QPaintEvent* e) {
+    if (modus_ != Modus::Vorschau || !vorschau_) {
+        BildBox::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const double s = width() / double(bericht::Vorschau_breite);
+    p.scale(s, s);
+    bericht::Seite_malen(p, *vorschau_, seite_);
+    p.setPen(QPen(Qt::gray, 0));
+    p.drawRect(QRectF(0, 0, bericht::Vorschau_breite - 1 / s, bericht::Vorschau_hoehe - 1 / s));
 }
 
 void Korrektur_oeffnen(Formular& f, Dialoge& d) {

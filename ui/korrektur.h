@@ -1,8 +1,12 @@
-// The height correction panel: a yellow panel over the picture box
-// Druckvorsch with its four buttons and the two live boxes Text31/Text32.
+// The picture box Druckvorsch with its shared buttons: the yellow height
+// correction panel (four buttons, the live boxes Text31/Text32) or the
+// print preview (a report page, "blättern" and "abbrechen").
 #pragma once
 
+#include <optional>
+
 #include "model/dialoge.h"
+#include "report/seite.h"
 #include "model/formular.h"
 #include "ui/bildbox.h"
 
@@ -17,14 +21,23 @@ public:
     explicit Korrektur_Panel(QWidget* eltern = nullptr);
     // Captions, visibility and colour of the shared buttons for the mode that owns the panel.
     void anzeigen(const Formular& f);
+    // The report the preview shows, and its page (1 or 2).
+    void setze_vorschau(const bericht::Bericht& b, int seite);
+    bool zeigt_vorschau() const { return modus_ == Modus::Vorschau; }
+    const std::optional<bericht::Bericht>& vorschau() const { return vorschau_; }
+    int vorschau_seite() const { return seite_; }
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
+    enum class Modus { keiner, Korrektur, Vorschau };
     QPushButton *groesser_, *null_, *kleiner_, *uebernehmen_;
     QLineEdit *hoehe_, *breite_;
-    bool offen_ = false;
+    Modus modus_ = Modus::keiner;
+    std::optional<bericht::Bericht> vorschau_;
+    int seite_ = 1;
     void anordnen();
 };
 

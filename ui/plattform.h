@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/dialoge.h"
+#include "report/drucken.h"
 
 class QWidget;
 
@@ -27,7 +28,8 @@ struct Dateidialog {
     std::vector<Dateifilter> filter;
 };
 
-class Plattform : public Dialoge {
+// Besides the boxes and file dialogs, the printers (report/drucken.h).
+class Plattform : public Dialoge, public bericht::Drucker {
 public:
     // Chosen path (UTF-8), or nothing when cancelled. Saving asks before overwriting.
     virtual std::optional<std::string> speichern_unter(const Dateidialog& d) = 0;
@@ -52,6 +54,9 @@ public:
     void piepton() override;
     std::optional<std::string> speichern_unter(const Dateidialog& d) override;
     std::optional<std::string> oeffnen(const Dateidialog& d) override;
+    bool drucker_vorhanden() override;
+    std::optional<bericht::Druckerwahl> drucker_waehlen() override;
+    std::optional<std::string> drucken(const bericht::Bericht& b, const std::string& drucker) override;
 
 private:
     QWidget* eltern_;
@@ -61,7 +66,7 @@ private:
 class Skript_Plattform : public Plattform {
 public:
     struct Eintrag {
-        std::string art;  // "meldung", "frage", "piepton", "speichern", "oeffnen"
+        std::string art;  // "meldung", "frage", "piepton", "speichern", "oeffnen", "drucker"
         std::string titel;
         std::string text;
     };
@@ -69,6 +74,18 @@ public:
     std::deque<bool> antworten;                       // Yes/No, in order; Yes when empty
     std::deque<std::optional<std::string>> dateien;   // file dialogs; cancel when empty
     std::vector<Eintrag> protokoll;
+    // Printers: whether there is one, the printer dialog's answers (cancel when
+    // empty), a failure every job reports, and the jobs printed.
+    bool drucker_da = true;
+    std::deque<std::optional<bericht::Druckerwahl>> druckerwahlen;
+    std::optional<std::string> druckfehler;
+    struct Auftrag {
+        std::string drucker;
+        int seiten;
+        int schriftgroesse;
+        std::string text;  // both pages as dkm-rechner prints them
+    };
+    std::vector<Auftrag> auftraege;
     std::function<void(const Eintrag&)> beim_zeigen;  // sees each entry as it is shown
 
     void meldung(const std::string& titel, const std::string& text) override;
@@ -76,6 +93,9 @@ public:
     void piepton() override;
     std::optional<std::string> speichern_unter(const Dateidialog& d) override;
     std::optional<std::string> oeffnen(const Dateidialog& d) override;
+    bool drucker_vorhanden() override { return drucker_da; }
+    std::optional<bericht::Druckerwahl> drucker_waehlen() override;
+    std::optional<std::string> drucken(const bericht::Bericht& b, const std::string& drucker) override;
 
     std::vector<std::string> titel() const;  // titles of messages and questions, in order
 

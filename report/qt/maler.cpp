@@ -27,18 +27,16 @@ QString Schriftfamilie() {
     return familie;
 }
 
-// Average character width in the classic sense: lowercase letters and the
-// blank weighted by their frequency in text. Newer fonts report an average
-// over all their glyphs, which is far wider and would push the right-hand
-// columns off the sheet.
-double Mittlere_Zeichenbreite(const QFontMetricsF& m) {
-    static constexpr int gewicht[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20, 56,
-                                        56, 17, 4,  49, 56, 71,  31, 10, 18, 3,  18, 2, 166};
-    double summe = 0;
-    for (int i = 0; i < 26; ++i) summe += gewicht[i] * m.horizontalAdvance(QChar(u'a' + i));
-    summe += gewicht[26] * m.horizontalAdvance(QChar(u' '));
-    return summe / 1000;
-}
+// Tab columns count in average character widths; like the old printer
+// drivers we take the width of "x" for it.
+double Mittlere_Zeichenbreite(const QFontMetricsF& m) { return m.horizontalAdvance(QChar(u'x')); }
+
+// Lines follow at 1.2 times the font size (192 twips at 8 points), whatever
+// the installed font's own spacing, so that the drawings meet their room.
+double Zeilenschritt(double punkt) { return 24 * punkt; }
+
+// A user's text longer than this cannot fit a line anyway and does not narrow the page.
+constexpr qsizetype Laengster_Text = 100;
 
 QFont Schrift(double punkt, bool fett, bool unterstrichen) {
     QFont f = Berichtsschrift(punkt);
@@ -93,7 +91,7 @@ double Setzen(const Bericht& b, const Seite& s, std::vector<Stueck>& stuecke) {
             const QFont f = Schrift(punkt, e.fett, e.unterstrichen);
             if (e.spalte > 0) {
                 const double ziel = (Tabspalte(e.spalte, b.spaltenfaktor, b.spaltenversatz) - 1) * spalte;
-                if (x > ziel) y += basis.lineSpacing();
+                if (x > ziel) y += Zeilenschritt(punkt);
                 x = ziel;
             }
             const QString text = QString::fromStdString(e.text);
@@ -102,10 +100,11 @@ double Setzen(const Bericht& b, const Seite& s, std::vector<Stueck>& stuecke) {
             // trailing blanks take no room on the sheet
             QString sichtbar = text;
             while (!sichtbar.isEmpty() && sichtbar.back() == u' ') sichtbar.chop(1);
-            if (!sichtbar.isEmpty()) rechts = std::max(rechts, x + m.horizontalAdvance(sichtbar));
+            if (!sichtbar.isEmpty() && sichtbar.size() <= Laengster_Text)
+                rechts = std::max(rechts, x + m.horizontalAdvance(sichtbar));
             x += m.horizontalAdvance(text);
         }
-        y += basis.lineSpacing();
+        y += Zeilenschritt(punkt);
     }
     return rechts;
 }
@@ -122,7 +121,7 @@ void Seite_malen(QPainter& p, const Bericht& b, int seite, double breite) {
     // The largest font sizes need a little more than the sheet; an overlong user text
     // is not allowed to shrink the whole page, it runs off the edge instead.
     if (breite > 0 && rechts > breite) {
-        const double faktor = std::max(0.8, breite / rechts);
+        const double faktor = std::max(0.7, breite / rechts);
         p.scale(faktor, faktor);
     }
     p.setPen(Qt::black);
@@ -130,7 +129,7 @@ void Seite_malen(QPainter& p, const Bericht& b, int seite, double breite) {
         p.setFont(st.schrift);
         p.drawText(st.ort, st.text);
     }
-    const double zeilenhoehe = QFontMetricsF(Schrift(b.schriftgroesse, false, false)).lineSpacing();
+    const double zeilenhoehe = Zeilenschritt(b.schriftgroesse);
     for (const Zeichnung& z : s.zeichnungen) Zeichnung_malen(p, z, zeilenhoehe);
     p.restore();
 }
