@@ -197,6 +197,7 @@ Bericht Bericht_zusammenstellen(const Formular& f, const Berichtsform& form) {
     b.schriftgroesse = form.papier ? form.S : 8;
     b.spaltenfaktor = form.papier ? 1.4 : 1;
     b.spaltenversatz = form.papier ? 5 : 0;
+    b.zeilenschritt_je_punkt = Zeilenschritt(form) / b.schriftgroesse;
     const Lage l(f, form);
     Schreiber eins(b.seiten[0]);
     Seite1(eins, l);

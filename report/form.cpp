@@ -77,6 +77,8 @@ Ursprung Querschnitt_Ursprung(const Berichtsform& form) {
     return {verschoben(p.qx, form.h_mm), verschoben(p.qy, form.v_mm), p.breite};
 }
 
+double Zeilenschritt(const Berichtsform& form) { return form.papier ? 22.6 * form.S : 24.0 * 8; }
+
 std::string Heute() {
     const std::time_t jetzt = std::time(nullptr);
     std::tm t{};

@@ -37,6 +37,10 @@ struct Ursprung {
 Ursprung Schema_Ursprung(const Berichtsform& form, int seite);
 Ursprung Querschnitt_Ursprung(const Berichtsform& form);
 
+// Height of a line of the page's body font in twips: the screen's lines are a
+// little taller than the printer's, and the drawing origins assume both.
+double Zeilenschritt(const Berichtsform& form);
+
 // Today as "TT.MM.JJJJ" (local time).
 std::string Heute();
 // True for a real date written as "TT.MM.JJJJ".

@@ -20,6 +20,7 @@ public:
         for (int i = 0; i < n; ++i) zeile({}, groesse);
     }
     Seite& seite() { return s_; }
+    size_t zeilen() const { return s_.zeilen.size(); }
 
 private:
     Seite& s_;
@@ -70,14 +71,19 @@ std::string Kurzzahl(float wert, const std::string& sep);
 
 void Seite1(Schreiber& w, const Lage& l);
 void Seite2(Schreiber& w, const Lage& l);
-// The internal and eaves parts of page 2; return how many optional lines they wrote
-// above the cross-section.
-int Seite2_innen(Schreiber& w, const Lage& l);
+// Where the internal gutter's page leaves room for the cross-section: the
+// optional lines above it, and the lines that bound the room (0-based).
+struct Querschnitt_Raum {
+    int optionale = 0;
+    size_t zeile_oben = 0, zeile_unten = 0;
+};
+// The internal and eaves parts of page 2.
+Querschnitt_Raum Seite2_innen(Schreiber& w, const Lage& l);
 void Seite2_traufe(Schreiber& w, const Lage& l);
 // The remark on downpipes beyond the fourth ("Insgesamt n Fallrohre.").
 void Fallrohre_insgesamt(Schreiber& w, const Lage& l, bool innen, int& optionale);
 
 Zeichnung Schema(const Lage& l, int seite);
-Zeichnung Querschnitt_Zeichnung(const Lage& l, int zusatzzeilen);
+Zeichnung Querschnitt_Zeichnung(const Lage& l, const Querschnitt_Raum& raum);
 
 }  // namespace dkm::bericht

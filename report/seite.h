@@ -52,6 +52,8 @@ struct Bericht {
     // Report column K is written at tab column K * spaltenfaktor + spaltenversatz.
     double spaltenfaktor = 1;
     double spaltenversatz = 0;
+    // Line step in twips per point of font size (see Zeilenschritt).
+    double zeilenschritt_je_punkt = 24;
 };
 
 }  // namespace dkm::bericht

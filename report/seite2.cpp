@@ -83,8 +83,9 @@ void Seite2(Schreiber& w, const Lage& l) {
     w.leer();
     w.seite().zeichnungen.push_back(Schema(l, 2));
     if (l.innen) {
-        optionale += Seite2_innen(w, l);
-        w.seite().zeichnungen.push_back(Querschnitt_Zeichnung(l, optionale));
+        Querschnitt_Raum raum = Seite2_innen(w, l);
+        raum.optionale += optionale;
+        w.seite().zeichnungen.push_back(Querschnitt_Zeichnung(l, raum));
     } else {
         Seite2_traufe(w, l);
     }

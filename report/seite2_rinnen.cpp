@@ -23,7 +23,8 @@ const Querschnitt* Gewaehlt(const Formular& f) {
     return f[S::Option3] ? &iw.beidseits : f[S::Option4] ? &iw.eineSeite : f[S::Option5] ? &iw.Laengsseite : nullptr;
 }
 
-void Querschnitt_Block(Schreiber& w, const Lage& l, int& optionale) {
+void Querschnitt_Block(Schreiber& w, const Lage& l, Querschnitt_Raum& raum) {
+    int& optionale = raum.optionale;
     const Formular& f = l.f;
     const Innen_Werte& iw = f.werte.innen;
     const std::string& sep = l.sep();
@@ -40,6 +41,7 @@ void Querschnitt_Block(Schreiber& w, const Lage& l, int& optionale) {
     static const Querschnitt leer{};
     const Querschnitt& q = Gewaehlt(f) ? *Gewaehlt(f) : leer;
     const float h2 = q.Notstauhoehe_mm + (f[S::Option5] ? iw.Hoehenkorrektur_mm : 0);
+    raum.zeile_oben = w.zeilen();
     w.zeile({E(5, "Maße der Rinne:")});
     w.leer(2);
     w.zeile({E(62, Muster(q.oben_mm, "0 mm", sep), false, true), E(74, "(oben)")});
@@ -48,6 +50,7 @@ void Querschnitt_Block(Schreiber& w, const Lage& l, int& optionale) {
     w.zeile({E(62, Muster(iw.Bemessungstiefe, "0", sep) + "+" + Muster(h2, "0", sep)), E(74, "(W Berech + W Jahrh)")});
     w.zeile({E(62, Muster(q.unten_mm, "0 mm", sep), false, true), E(74, "(unten)")});
     w.leer(3);
+    raum.zeile_unten = w.zeilen();
     w.zeile({U(5, "Außenwinkel"),
              E(0, " links: " + Kurzzahl(iw.Winkel_links, sep) + ", rechts: " + Kurzzahl(iw.Winkel_rechts, sep) +
                       " Grad,   "),
@@ -74,11 +77,12 @@ void Querschnitt_Block(Schreiber& w, const Lage& l, int& optionale) {
 
 }  // namespace
 
-int Seite2_innen(Schreiber& w, const Lage& l) {
+Querschnitt_Raum Seite2_innen(Schreiber& w, const Lage& l) {
     const Formular& f = l.f;
     const Innen_Werte& iw = f.werte.innen;
     const std::string& sep = l.sep();
-    int optionale = 0;
+    Querschnitt_Raum raum;
+    int& optionale = raum.optionale;
     std::vector<Eintrag> kopf{U(5, "Fallrohr:"), E(Lage::fr_kopf(1), "Fallr. 1:")};
     for (int k = 2; k <= 4; ++k)
         if (l.ts(2 * k - 1)) kopf.push_back(E(Lage::fr_kopf(k), "Fallr. " + Ganzzahltext(k) + ":"));
@@ -107,8 +111,8 @@ int Seite2_innen(Schreiber& w, const Lage& l) {
         ++optionale;
     }
     w.leer();
-    Querschnitt_Block(w, l, optionale);
-    return optionale;
+    Querschnitt_Block(w, l, raum);
+    return raum;
 }
 
 void Seite2_traufe(Schreiber& w, const Lage& l) {

@@ -38,12 +38,12 @@ Zeichnung Schema(const Lage& l, int seite) {
     return z;
 }
 
-Zeichnung Querschnitt_Zeichnung(const Lage& l, int zusatzzeilen) {
+Zeichnung Querschnitt_Zeichnung(const Lage& l, const Querschnitt_Raum& raum) {
     const Ursprung u = Querschnitt_Ursprung(l.form);
     Zeichnung z;
     z.x = u.x;
     z.y = u.y;
-    z.zusatzzeilen = zusatzzeilen;
+    z.zusatzzeilen = raum.optionale;
     z.zeilenschritt = l.form.papier ? 0 : 192;
     const Innen_Werte& iw = l.f.werte.innen;
     const Querschnitt* q = l.f[S::Option3]   ? &iw.beidseits
@@ -56,10 +56,15 @@ Zeichnung Querschnitt_Zeichnung(const Lage& l, int zusatzzeilen) {
     const double links = Z / std::tan(iw.Winkel_links * pi / 180), rechts = Z / std::tan(iw.Winkel_rechts * pi / 180);
     const double breite = links + B + rechts;
     if (!(Z > 0) || !(breite > 0) || !std::isfinite(breite)) return z;
-    // The drawing fills the room the lines leave for it, in proportion to the page's segment width.
+    // The drawing keeps to the room the lines leave for it, below "Maße der Rinne:" and
+    // above "Außenwinkel", whatever the font size: where the origin lies higher, it is drawn lower.
+    const double schritt = Zeilenschritt(l.form);
+    const double y0 = u.y - (l.form.papier ? 57.0 * l.form.v_mm : 0) + raum.optionale * schritt;
+    const double versatz = std::max(0.0, (raum.zeile_oben + 1) * schritt - y0);
+    const double raum_hoehe = raum.zeile_unten * schritt - schritt * 0.7 - (y0 + versatz);
     const double mass = u.segmentbreite / 600.0;
-    const double s = std::min(2600 * mass / breite, 1100 * mass / Z);
-    const auto punkt = [&](double x, double y) { return std::pair{ganz(x * s), ganz(y * s)}; };
+    const double s = std::min({2600 * mass / breite, 1100 * mass / Z, std::max(raum_hoehe, 300.0) / Z});
+    const auto punkt = [&](double x, double y) { return std::pair{ganz(x * s), ganz(y * s + versatz)}; };
     const auto [olx, oly] = punkt(0, 0);
     const auto [ulx, uly] = punkt(links, Z);
     const auto [urx, ury] = punkt(links + B, Z);

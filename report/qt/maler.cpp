@@ -31,9 +31,6 @@ QString Schriftfamilie() {
 // drivers we take the width of "x" for it.
 double Mittlere_Zeichenbreite(const QFontMetricsF& m) { return m.horizontalAdvance(QChar(u'x')); }
 
-// Lines follow at 1.2 times the font size (192 twips at 8 points), whatever
-// the installed font's own spacing, so that the drawings meet their room.
-double Zeilenschritt(double punkt) { return 24 * punkt; }
 
 // A user's text longer than this cannot fit a line anyway and does not narrow the page.
 constexpr qsizetype Laengster_Text = 100;
@@ -86,12 +83,14 @@ double Setzen(const Bericht& b, const Seite& s, std::vector<Stueck>& stuecke) {
         const QFontMetricsF basis(Schrift(punkt, false, false));
         // tab columns count in average character widths of the line's font
         const double spalte = Mittlere_Zeichenbreite(basis);
+        // lines follow at a fixed step, whatever the installed font's own spacing,
+        // so that the drawings meet the room the lines leave for them
         double x = 0;
         for (const Eintrag& e : z.eintraege) {
             const QFont f = Schrift(punkt, e.fett, e.unterstrichen);
             if (e.spalte > 0) {
                 const double ziel = (Tabspalte(e.spalte, b.spaltenfaktor, b.spaltenversatz) - 1) * spalte;
-                if (x > ziel) y += Zeilenschritt(punkt);
+                if (x > ziel) y += punkt * b.zeilenschritt_je_punkt;
                 x = ziel;
             }
             const QString text = QString::fromStdString(e.text);
@@ -104,7 +103,7 @@ double Setzen(const Bericht& b, const Seite& s, std::vector<Stueck>& stuecke) {
                 rechts = std::max(rechts, x + m.horizontalAdvance(sichtbar));
             x += m.horizontalAdvance(text);
         }
-        y += Zeilenschritt(punkt);
+        y += punkt * b.zeilenschritt_je_punkt;
     }
     return rechts;
 }
@@ -129,7 +128,7 @@ void Seite_malen(QPainter& p, const Bericht& b, int seite, double breite) {
         p.setFont(st.schrift);
         p.drawText(st.ort, st.text);
     }
-    const double zeilenhoehe = Zeilenschritt(b.schriftgroesse);
+    const double zeilenhoehe = b.schriftgroesse * b.zeilenschritt_je_punkt;
     for (const Zeichnung& z : s.zeichnungen) Zeichnung_malen(p, z, zeilenhoehe);
     p.restore();
 }

@@ -26,6 +26,9 @@ protected:
 };
 
 TEST_F(Bericht_Test, PreviewTurnsPagesAndCloses) {
+    klick("Option2");
+    tippen({{"Text2", "300"}, {"Text3", "90"}, {"Text4", "80"}});
+    protokoll_leeren();
     klick("Command3");
     ASSERT_TRUE(panel()->isVisible());
     EXPECT_EQ(f().Status_Vorschau, "aktiv");
@@ -40,6 +43,7 @@ TEST_F(Bericht_Test, PreviewTurnsPagesAndCloses) {
 
     klick("Command28");
     EXPECT_EQ(panel()->vorschau_seite(), 2);
+    ASSERT_EQ(panel()->vorschau()->seiten[1].zeichnungen.size(), 2u) << "schematic and cross-section";
     bild("vorschau_seite2.png");
     klick("Command28");
     EXPECT_EQ(panel()->vorschau_seite(), 1) << "turning twice returns to page 1";
