@@ -1,3 +1,4 @@
+// dkm-rechner's arguments and the --bericht and --pdf modes.
 #include "cli/bericht_aufruf.h"
 
 #include "files/einstellungen.h"

@@ -1,3 +1,4 @@
+// The issuer line of the report.
 #include "model/aussteller.h"
 
 namespace dkm {

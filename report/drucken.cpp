@@ -1,3 +1,4 @@
+// The print command: default printer or dialog, one job per copy, failures said.
 #include "report/drucken.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Preview and paper: origins by font size, column mapping, clamping, the date.
 #include "report/form.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The report pages as plain text lines, columns filled with blanks.
 #include "report/text.h"
 
 #include <algorithm>

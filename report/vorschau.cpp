@@ -1,3 +1,4 @@
+// The preview mode on the window state.
 #include "report/vorschau.h"
 
 #include "calc/handler.h"

@@ -1,3 +1,4 @@
+// Painting a report page on a QPainter in twips: text lines with tab columns, then drawings.
 #include "report/qt/maler.h"
 
 #include <QFontDatabase>

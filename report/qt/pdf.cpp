@@ -1,3 +1,4 @@
+// The report as a PDF file, written beside its place and renamed into it.
 #include "report/qt/pdf.h"
 
 #include <QBuffer>

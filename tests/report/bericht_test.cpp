@@ -1,3 +1,5 @@
+// The report pages: the bundled examples as whole texts, the edge cases of the layout,
+// paper against preview, columns, origins and font sizes.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The PDF report: dkm-rechner --pdf without a display, and a file that cannot be written.
 #include <gtest/gtest.h>
 
 #include <cstdio>
