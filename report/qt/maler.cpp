@@ -32,7 +32,6 @@ QString Schriftfamilie() {
 // drivers we take the width of "x" for it.
 double Mittlere_Zeichenbreite(const QFontMetricsF& m) { return m.horizontalAdvance(QChar(u'x')); }
 
-
 // A user's text longer than this cannot fit a line anyway and does not narrow the page.
 constexpr qsizetype Laengster_Text = 100;
 
