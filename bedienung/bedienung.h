@@ -8,3 +8,4 @@
 #include "bedienung/handler.h"
 #include "bedienung/modus.h"
 #include "bedienung/ruecksetzen.h"
+#include "bedienung/vorschau.h"

@@ -80,6 +80,7 @@ void Innenrinne_berechnen(Formular& f, Dialoge& d) {
     if (weiter) {
         Notueberlauf_berechnen(f, w);
         Ablaeufe_berechnen(f, w);
+        w.Ablaeufe_bemessen = true;
     }
     if (!Werte_endlich(w)) {
         d.meldung(meldung::zu_gross);

@@ -9,6 +9,7 @@
 #include "files/einstellungsordner.h"
 #include "files/laden.h"
 #include "model/startzustand.h"
+#include "cli/bericht_aufruf.h"
 
 namespace dkm {
 
@@ -183,6 +184,8 @@ namespace {
 
 constexpr std::string_view Hilfe =
     "Aufruf: dkm-rechner DATEI\n"
+    "        dkm-rechner --bericht DATEI [--datum TT.MM.JJJJ]\n"
+    "        dkm-rechner --pdf AUSGABE.pdf DATEI\n"
     "        dkm-rechner --help\n"
     "\n"
     "Lädt die Projektdatei DATEI (*.Dkm, auch ältere *.Dkl) so, wie das Fenster ein vorhandenes\n"
@@ -195,6 +198,11 @@ constexpr std::string_view Hilfe =
     "Das Dezimaltrennzeichen der Ergebnisse folgt LC_ALL, LC_NUMERIC oder LANG\n"
     "(de_DE: Komma, sonst Punkt).\n"
     "\n"
+    "--bericht gibt statt dessen die beiden Berichtsseiten der Druckvorschau als Text aus (UTF-8,\n"
+    "Seite 2 nach einer Zeile mit einem Seitenvorschub); --datum legt das Datum fest (sonst heute).\n"
+    "--pdf schreibt den Bericht, wie er gedruckt wird, als PDF-Datei AUSGABE.pdf, mit den\n"
+    "Druckereinstellungen und dem Aussteller aus dem Einstellungsordner.\n"
+    "\n"
     "Zeigt eine Meldung neben sich das Hilfefeld (Hinweis beim Einlesen älterer Projekte, *.Dkl),\n"
     "steht dessen Text bei dieser Meldung unter \"hilfe\".\n"
     "\n"
@@ -204,14 +212,13 @@ constexpr std::string_view Hilfe =
 }  // namespace
 
 Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string& dezimaltrenner,
-                    const std::filesystem::path& einstellungsordner, const std::filesystem::path& arbeitsordner) {
-    std::vector<std::string> args = argumente;
-    if (args.size() == 2 && args[0] == "--") args.erase(args.begin());
-    else if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return {0, std::string(Hilfe), ""};
-    else if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-'))
-        return {2, "", "dkm-rechner: falscher Aufruf.\n" + std::string(Hilfe)};
+                    const std::filesystem::path& einstellungsordner, const std::filesystem::path& arbeitsordner,
+                    const Pdf_Ausgabe& pdf) {
+    const Rechneraufruf a = Aufruf_lesen(argumente);
+    if (a.art == Rechneraufruf::Hilfe) return {0, std::string(Hilfe), ""};
+    if (!a.fehler.empty()) return {2, "", "dkm-rechner: " + a.fehler + "\n" + std::string(Hilfe)};
 
-    const std::string& datei = args[0];
+    const std::string& datei = a.datei;
     const auto inhalt = Datei_lesen(datei, Projektdatei_Hoechstgroesse);
     if (!inhalt)
         return {2, "", "dkm-rechner: Die Datei \u201E" + datei + "\u201C kann nicht geöffnet werden.\n"};
@@ -221,7 +228,9 @@ Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string
 
     Aufzeichnung d(&f);
     const Ladeergebnis e = Projekt_laden(f, d, datei, *inhalt);
-    return {e == Ladeergebnis::Datei_Kontrolle ? 1 : 0, Dump(f, d.meldungen), ""};
+    const int status = e == Ladeergebnis::Datei_Kontrolle ? 1 : 0;
+    if (a.art == Rechneraufruf::Dump) return {status, Dump(f, d.meldungen), ""};
+    return Bericht_ausgeben(a, f, status, einstellungsordner, pdf);
 }
 
 }  // namespace dkm

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,12 +50,19 @@ struct Rechnerlauf {
     std::string fehler;   // stderr
 };
 
+namespace bericht {
+struct Bericht;
+}
+// Writes the paper report as a PDF file; an error text on failure. Only a
+// build with the window supplies one.
+using Pdf_Ausgabe = std::function<std::optional<std::string>(const bericht::Bericht&, const std::filesystem::path&)>;
+
 // The whole program without the process around it: arguments after the
 // program name, the decimal separator, the folder of Regeneig.dat, and the
 // working directory its first start takes the settings files over from
 // (empty: none).
 Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string& dezimaltrenner,
                     const std::filesystem::path& einstellungsordner = ".",
-                    const std::filesystem::path& arbeitsordner = {});
+                    const std::filesystem::path& arbeitsordner = {}, const Pdf_Ausgabe& pdf = {});
 
 }  // namespace dkm

@@ -35,6 +35,18 @@ std::optional<std::string> Einstellung_schreiben(const std::filesystem::path& da
     return meldung::Eingesetzt(meldung::Einstellungen_unveraendert_Text, was, *grund);
 }
 
+// One line of text, without breaks and at most `n` characters (UTF-8 kept whole).
+std::string einzeilig(std::string t, size_t n) {
+    for (char& c : t)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    size_t zeichen = 0;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if ((static_cast<unsigned char>(t[i]) & 0xC0) == 0x80) continue;
+        if (zeichen++ == n) return t.substr(0, i);
+    }
+    return t;
+}
+
 std::string zeilen(std::initializer_list<std::string> texte) {
     std::string aus;
     for (const std::string& t : texte) aus += t + "\r\n";
@@ -109,6 +121,34 @@ std::string Druckwerte_Dateiinhalt(const Druckwerte& w) {
 
 std::optional<std::string> Druckwerte_schreiben(const std::filesystem::path& datei, const Druckwerte& werte) {
     return Einstellung_schreiben(datei, Druckwerte_Dateiinhalt(werte), "Die Druckereinstellungen");
+}
+
+void Aussteller_lesen_aus(std::string_view bytes, Aussteller& a) {
+    if (bytes.size() > Einstellungsdatei_Hoechstgroesse) return;
+    Zeilenleser z(bytes);
+    for (std::string* t : {&a.name, &a.strasse, &a.ort, &a.telefon}) {
+        const auto zeile = z.zeile();
+        if (!zeile) return;
+        *t = einzeilig(*zeile, Aussteller_Hoechstlaenge);
+    }
+}
+
+bool Aussteller_lesen(const std::filesystem::path& datei, Aussteller& a) {
+    const auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
+    if (!inhalt) return false;
+    Aussteller_lesen_aus(*inhalt, a);
+    return true;
+}
+
+std::string Aussteller_Dateiinhalt(const Aussteller& a) {
+    std::string aus;
+    for (const std::string* t : {&a.name, &a.strasse, &a.ort, &a.telefon})
+        aus += Utf8_nach_Cp1252(einzeilig(*t, Aussteller_Hoechstlaenge)) + "\r\n";
+    return aus;
+}
+
+std::optional<std::string> Aussteller_schreiben(const std::filesystem::path& datei, const Aussteller& a) {
+    return Einstellung_schreiben(datei, Aussteller_Dateiinhalt(a), "Die Angaben zum Aussteller");
 }
 
 }  // namespace dkm

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/druckwerte.h"
+#include "model/aussteller.h"
 #include "model/eigene_orte.h"
 #include "model/formular.h"
 
@@ -16,6 +17,7 @@ namespace dkm {
 
 inline constexpr std::string_view Regeneig_Dateiname = "Regeneig.dat";
 inline constexpr std::string_view Druckwrt_Dateiname = "Druckwrt.dat";
+inline constexpr std::string_view Aussteller_Dateiname = "Aussteller.dat";
 // Settings files are a few lines; a larger one is not read at all.
 inline constexpr size_t Einstellungsdatei_Hoechstgroesse = 1u << 16;
 
@@ -35,5 +37,14 @@ void Druckwerte_lesen_aus(std::string_view bytes, Druckwerte& werte);
 bool Druckwerte_lesen(const std::filesystem::path& datei, Druckwerte& werte);
 std::string Druckwerte_Dateiinhalt(const Druckwerte& werte);
 std::optional<std::string> Druckwerte_schreiben(const std::filesystem::path& datei, const Druckwerte& werte);
+
+// The issuer of the report: four lines (firm, street, place, telephone) in
+// the file conventions of the other two. Reading stops at a missing line;
+// a text too long for one printed line is cut.
+inline constexpr size_t Aussteller_Hoechstlaenge = 120;
+void Aussteller_lesen_aus(std::string_view bytes, Aussteller& a);
+bool Aussteller_lesen(const std::filesystem::path& datei, Aussteller& a);
+std::string Aussteller_Dateiinhalt(const Aussteller& a);
+std::optional<std::string> Aussteller_schreiben(const std::filesystem::path& datei, const Aussteller& a);
 
 }  // namespace dkm

@@ -85,22 +85,24 @@ namespace dkm {
     X(Command9) X(Command10) X(Command11) X(Command12) X(Command13) X(Command14)             \
     X(Command15) X(Command17) X(Command18) X(Command19) X(Command20) X(Command21)            \
     X(Command22) X(Command23) X(Command24) X(Command25) X(Command26) X(Command27)            \
-    X(Command28) X(Command29) X(Command30) X(Command31) X(Formular_Print)
+    X(Command28) X(Command29) X(Command30) X(Command31) X(Formular_Print) X(Als_PDF_speichern)
 
 // Labels, frames and other named controls the program never changes.
 #define DKM_WEITERE(X) \
-    X(Form1_Inhalt) X(Masse_Hinweis) X(Statuszeile) X(Frame7) X(Frame_Teilstrecken) X(Label7) X(Label8) X(Label9)          \
-    X(Label10) X(Label11) X(Label12) X(Label13) X(Label15) X(Label16) X(Label17) X(Label18)           \
-    X(Label23) X(Label24) X(Label25) X(Label29) X(Label46) X(Label48) X(Label58) X(Label59)           \
-    X(Label60) X(Label61) X(Label62) X(Label63) X(Label64) X(Label65) X(Label66) X(Label67)           \
-    X(Label68) X(Label69) X(Label77) X(Label78) X(Label79) X(Label81) X(Label_Abfluss)                \
-    X(Label_Abfluss_Ablauf) X(Label_Ablauf) X(Label_Ablauf_1) X(Label_Ablauf_2) X(Label_Ablauf_3)     \
-    X(Label_Ablauf_4) X(Label_Bauherr) X(Label_Bedarf) X(Label_Bemerkungen) X(Label_Fax)              \
-    X(Label_Flaeche) X(Label_Flaeche_Ablauf) X(Label_PLZ_Ort) X(Label_Standard) X(Label_TS1)          \
-    X(Label_TS2) X(Label_TS3) X(Label_TS4) X(Label_TS5) X(Label_TS6) X(Label_TS7) X(Label_TS8)        \
-    X(Label_Telef) X(Label_Text1) X(Label_Text6) X(Label_Text7) X(Label_Text8) X(Label_Text30)        \
-    X(Label_r5_5_eigen) X(Label_r5_100_eigen) X(Label_strasse) X(MDIForm1) X(MDIForm1_2) X(Rinnenvorgaben) \
-    X(frame3)
+    X(Form1_Inhalt) X(Masse_Hinweis) X(Statuszeile) X(Vorschauseite) X(Frame7) X(Frame_Teilstrecken)  \
+    X(Label7) X(Label8) X(Label9) X(Label10) X(Label11) X(Label12) X(Label13) X(Label15) X(Label16)   \
+    X(Label17) X(Label18) X(Label23) X(Label24) X(Label25) X(Label29) X(Label46) X(Label48)           \
+    X(Label58) X(Label59) X(Label60) X(Label61) X(Label62) X(Label63) X(Label64) X(Label65)           \
+    X(Label66) X(Label67) X(Label68) X(Label69) X(Label77) X(Label78) X(Label79) X(Label81)           \
+    X(Label_Abfluss) X(Label_Abfluss_Ablauf) X(Label_Ablauf) X(Label_Ablauf_1) X(Label_Ablauf_2)      \
+    X(Label_Ablauf_3) X(Label_Ablauf_4) X(Label_Bauherr) X(Label_Bedarf) X(Label_Bemerkungen)         \
+    X(Label_Fax) X(Label_Flaeche) X(Label_Flaeche_Ablauf) X(Label_PLZ_Ort) X(Label_Standard)          \
+    X(Label_TS1) X(Label_TS2) X(Label_TS3) X(Label_TS4) X(Label_TS5) X(Label_TS6) X(Label_TS7)        \
+    X(Label_TS8) X(Label_Telef) X(Label_Text1) X(Label_Text6) X(Label_Text7) X(Label_Text8)           \
+    X(Label_Text30) X(Aussteller_Name) X(Aussteller_Strasse) X(Aussteller_Ort) X(Aussteller_Telefon)  \
+    X(Label_Aussteller_Name) X(Label_Aussteller_Strasse) X(Label_Aussteller_Ort)                      \
+    X(Label_Aussteller_Telefon) X(Label_r5_5_eigen) X(Label_r5_100_eigen) X(Label_strasse)            \
+    X(MDIForm1) X(MDIForm1_2) X(Rinnenvorgaben) X(frame3)
 
 #define DKM_ENUM_EINTRAG(n) n,
 enum class T : int { DKM_TEXTFELDER(DKM_ENUM_EINTRAG) Anzahl };
@@ -198,6 +200,7 @@ struct Formular {
     std::string Status_Leitfaden = "aus";
     std::string Status_Korrektur = "aus";
     std::string Status_Vorschau = "aus";
+    std::string Vorschau_Seite = "Seite eins";
     std::string Status_Hilfe = "sichtbar";
     std::string Status_Eigenwerte = "nicht_sichtbar";
     std::string Status_Druckjustage = "nicht_sichtbar";

@@ -77,6 +77,7 @@ struct Innen_Werte {
     float Schutzkorbfaktor = 1;
     bool Fallrohr_unter_75 = false;
     bool Rinnenkasten_moeglich = true;
+    bool Ablaeufe_bemessen = false;  // the outlets were sized in this run
 
     // A depth search ran to its step limit in this run.
     bool Suchgrenze_erreicht = false;

@@ -12,7 +12,7 @@ struct Konflikt {
     Meldungstext frage;
 };
 
-constexpr std::array<Konflikt, 8> Konflikte = {{
+constexpr std::array<Konflikt, 9> Konflikte = {{
     {Befehl::Projekt_speichern,
      {"Konflikt Leitfaden mit ´Projekt speichern´",
       "Während der ´Leitfaden´ aktiv ist, ist ´Projekt speichern´ nicht möglich. Soll der ´Leitfaden´ beendet "
@@ -45,6 +45,10 @@ constexpr std::array<Konflikt, 8> Konflikte = {{
      {"Konflikt Korrektur Rinnenhöhe mit Leitfaden.",
       "Vor Aufruf zur Korrektur der Rinnenhöhe muss das Fenster des Leitfadens geschlossen werden. Fenster "
       "schließen?"}},
+    {Befehl::Als_PDF_speichern,
+     {"Konflikt Leitfaden mit ´Als PDF speichern´",
+      "Während der ´Leitfaden´ aktiv ist, kann der Bericht nicht gespeichert werden. Soll der ´Leitfaden´ beendet "
+      "werden?"}},
 }};
 
 }  // namespace

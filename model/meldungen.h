@@ -80,6 +80,7 @@ enum class Befehl {
     Druckvorschau,               // Command3
     Druckausgabe,                // Formular_Print
     Korrektur_Rinnenhoehe,       // Command11
+    Als_PDF_speichern,           // Als_PDF_speichern
 };
 // The Yes/No question "… the guide must end first, end it?" of that command.
 Meldungstext Leitfaden_Konflikt(Befehl b);
@@ -202,6 +203,28 @@ inline std::string Eingesetzt(std::string_view text, std::string_view eins, std:
     }
     return aus;
 }
+
+// --- report: printing, PDF export and the issuer settings ------------------------------------------------------
+inline constexpr std::string_view Pdf_Fehler_Titel = "Als PDF speichern";
+inline constexpr std::string_view Pdf_Fehler_Text_Anfang =
+    "Der Bericht konnte nicht als PDF gespeichert werden: Die Datei „";
+inline constexpr std::string_view Pdf_Fehler_Text_Ende =
+    "“ lässt sich nicht schreiben. Bitte prüfen Sie, ob der Ordner vorhanden und beschreibbar ist und "
+    "genügend Speicherplatz frei ist. Eine vorhandene Datei dieses Namens ist unverändert geblieben.";
+
+inline constexpr std::string_view Standarddrucker_Titel = "Standard-Drucker ändern.";
+inline constexpr std::string_view Standarddrucker_Text =
+    "Der Druckauftrag wird an den Standard-Drucker gesendet. In Ordnung?";
+inline constexpr std::string_view Kein_Drucker_Titel = "Kein Drucker";
+inline constexpr std::string_view Kein_Drucker_Text =
+    "Auf diesem Rechner ist kein Drucker eingerichtet. Soll der Bericht statt dessen als PDF-Datei gespeichert "
+    "werden?";
+inline constexpr std::string_view Druckfehler_Titel = "Projekt drucken";
+inline constexpr std::string_view Druckfehler_Text_Anfang = "Der Bericht konnte nicht gedruckt werden: ";
+inline constexpr std::string_view Druckfehler_Text_Ende =
+    " Bitte prüfen Sie den Drucker und versuchen Sie es erneut.";
+inline constexpr std::string_view Drucker_nicht_bereit_Text = "Der Drucker nimmt den Auftrag nicht an.";
+inline constexpr std::string_view Aussteller_Fehler_Titel = "Aussteller";
 
 }  // namespace meldung
 }  // namespace dkm

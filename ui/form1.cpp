@@ -16,6 +16,7 @@
 
 #include "bedienung/bedienung.h"
 #include "calc/engine.h"
+#include "ui/vorschauseite.h"
 #include "ui/bildbox.h"
 #include "ui/korrektur.h"
 #include "ui/ortsliste.h"
@@ -70,6 +71,7 @@ Form1::~Form1() {
     for (QWidget* w : text_)
         if (w) w->removeEventFilter(this);
     korr_knopf_->removeEventFilter(this);
+    vorschau_knopf_->removeEventFilter(this);
 }
 
 QPushButton* Form1::knopf(const char* name) const { return findChild<QPushButton*>(QLatin1String(name)); }
@@ -125,6 +127,9 @@ void Form1::verbinden() {
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(masse_hinweis_, 1);
     statusBar()->setFixedHeight(masse_hinweis_->fontMetrics().height() + 2);
+    vorschau_knopf_ = knopf("Command3");
+    vorschau_knopf_->installEventFilter(this);
+    seite_ = new Vorschauseite(centralWidget());
 
     befehl("Command1", &Form1::Command1);
     befehl("Command2", &Form1::Command2);
@@ -151,6 +156,7 @@ void Form1::verbinden() {
     befehl("Command30", &Form1::Command30);
     befehl("Command31", &Form1::Command31);
     befehl("Formular_Print", &Form1::Formular_Print);
+    befehl("Als_PDF_speichern", &Form1::Als_PDF_speichern);
     const char* uebernehmen_knoepfe[] = {"Command4", "Command5", "Command24", "Command25", "Command26"};
     for (int k = 0; k < 5; ++k)
         if (QPushButton* b = knopf(uebernehmen_knoepfe[k]))
@@ -193,6 +199,10 @@ bool Form1::eventFilter(QObject* ziel, QEvent* e) {
         return false;
     if (ziel == korr_knopf_) {
         handler([&] { Command11_verlassen(f_, p_); });
+        return false;
+    }
+    if (ziel == vorschau_knopf_) {
+        vorschau_verlassen();
         return false;
     }
     for (size_t i = 0; i < text_.size(); ++i)
@@ -244,6 +254,7 @@ void Form1::anzeigen() {
     panelplatz_zeigen();
     panel_zustand_zeigen();
     korrektur_->anzeigen(f_);
+    vorschau_platzieren();
     hilfe_zeigen();
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/aussteller.h"
 #include "model/formular.h"
 #include "ui/plattform.h"
 
@@ -27,6 +28,7 @@ namespace dkm::ui {
 class BildBox;
 class Korrektur_Panel;
 class Tastenfilter;
+class Vorschauseite;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -67,9 +69,10 @@ private:
     std::vector<V> offene_panels_;  // panels of the shared place, in the order they opened
     QPlainTextEdit* hilfe_ = nullptr;
     Tastenfilter* tastenfilter_ = nullptr;
-    QPushButton *hilfe_knopf_ = nullptr, *drucker_knopf_ = nullptr, *korr_knopf_ = nullptr;
+    QPushButton *hilfe_knopf_ = nullptr, *drucker_knopf_ = nullptr, *korr_knopf_ = nullptr, *vorschau_knopf_ = nullptr;
     QLabel* masse_hinweis_ = nullptr;
     bool ergebnisse_grau_ = false;
+    Vorschauseite* seite_ = nullptr;
 
     // form1_aufbau.cpp
     void aufbauen();
@@ -119,7 +122,16 @@ private:
     void Command31();
     void Command3();
     void Formular_Print();
+    void Als_PDF_speichern();
     void uebernehmen(int zeile);
+    // form1_bericht.cpp: preview page, PDF file, issuer fields.
+    void vorschau_zeichnen();
+    void vorschau_platzieren();
+    void pdf_speichern();
+    void vorschau_verlassen();
+    Aussteller aussteller_lesen() const;
+    void aussteller_zeigen(const Aussteller& a);
+    Aussteller aussteller_aus_feldern() const;
     void noch_nicht(std::string_view titel);
 
     // form1_projekt.cpp: save and load.

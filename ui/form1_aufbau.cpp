@@ -122,6 +122,21 @@ QWidget* Form1::linke_spalte() {
         g5->addWidget(label(QStringLiteral("Label_%1").arg(QLatin1String(name)), QString::fromUtf8(text), true), zeile, 0);
         g5->addWidget(feld(QLatin1String(name), 5), zeile++, 1);
     }
+    // the user's own firm for the issuer line of the report
+    const std::pair<const char*, const char*> aussteller[] = {{"Aussteller_Name", "Aussteller (Ihre Firma):"},
+                                                              {"Aussteller_Strasse", "Straße:"},
+                                                              {"Aussteller_Ort", "PLZ / Ort:"},
+                                                              {"Aussteller_Telefon", "Telefon:"}};
+    auto* gaus = new QGridLayout;
+    for (const auto& [name, text] : aussteller) {
+        const int z = gaus->rowCount();
+        gaus->addWidget(label(QStringLiteral("Label_%1").arg(QLatin1String(name)), QString::fromUtf8(text)), z, 0);
+        auto* e = new QLineEdit;
+        e->setObjectName(QLatin1String(name));
+        e->setMaxLength(120);
+        gaus->addWidget(e, z, 1);
+    }
+    g5->addLayout(gaus, zeile++, 0, 1, 2);
     g5->addWidget(schaltflaeche(QStringLiteral("Command20"), QStringLiteral("übernehmen")), zeile, 0);
     g5->addWidget(schaltflaeche(QStringLiteral("Command21"), QStringLiteral("abbrechen")), zeile, 1);
     g5->setColumnStretch(0, 1);
@@ -191,7 +206,7 @@ void Form1::befehlsleisten() {
         const char* text;
         const char* weiterleitung;  // the frame window's name for it
     };
-    const Befehl zeilen[2][6] = {
+    const Befehl zeilen[2][7] = {
         {{"Command2", "Projekt speichen", "Command2"},
          {"Command6", "vorh. Projekt aufrufen", "Command6"},
          {"Command7", "neues Projekt anlegen", "Command7"},
@@ -200,6 +215,7 @@ void Form1::befehlsleisten() {
          {"Command18", "Monitor neu", "Command18"}},
         {{"Command3", "Druckansicht", "Command3"},
          {"Formular_Print", "Projekt drucken", "Command8"},
+         {"Als_PDF_speichern", "Als PDF speichern", "Als_PDF"},
          {"Command19", "Drucker justieren ´ein´", nullptr},
          {"Command17", "Hilfe ausschalten", nullptr},
          {"Command27", "Leitfaden starten", nullptr},
@@ -213,6 +229,7 @@ void Form1::befehlsleisten() {
         leiste->toggleViewAction()->setEnabled(false);
         if (z == 0) addToolBarBreak();
         for (const Befehl& b : zeilen[z]) {
+            if (!b.name) continue;
             QPushButton* knopf = schaltflaeche(QLatin1String(b.name), QString::fromUtf8(b.text));
             // one width for all, also for the captions that switch
             knopf->setMinimumWidth(breite);

@@ -3,6 +3,7 @@
 #include "calc/engine.h"
 #include "files/einstellungen.h"
 #include "ui/form1.h"
+#include "ui/korrektur.h"
 
 namespace dkm::ui {
 
@@ -21,7 +22,12 @@ void Form1::Command29() { handler([this] { Modus_beenden(f_, p_); }); }
 
 void Form1::Command28() {
     handler([this] {
-        if (f_.Status_Korrektur == aktiv) Hoehe_groesser(f_, p_);
+        if (f_.Status_Korrektur == aktiv) {
+            Hoehe_groesser(f_, p_);
+        } else if (f_.Status_Vorschau == aktiv) {
+            Vorschau_blaettern(f_);
+            vorschau_zeichnen();
+        }
     });
 }
 
@@ -59,18 +65,6 @@ void Form1::noch_nicht(std::string_view titel) {
     p_.meldung(std::string(titel), std::string(meldung::noch_nicht_Text));
 }
 
-void Form1::Command3() {
-    handler([this] {
-        if (Druckvorschau_moeglich(f_, p_)) noch_nicht(meldung::Druckansicht_Titel);
-    });
-}
-
-void Form1::Formular_Print() {
-    handler([this] {
-        if (Druckausgabe_moeglich(f_, p_)) noch_nicht(meldung::Drucken_Titel);
-    });
-}
-
 void Form1::Command27() {
     handler([this] {
         if (Leitfaden_moeglich(f_, p_)) noch_nicht(meldung::Leitfaden_Titel);
@@ -82,6 +76,7 @@ void Form1::Command17() { handler([this] { Command17_Click(f_); }); }
 void Form1::Command19() {
     handler([this] {
         Command19_Click(f_, [this](Druckwerte& w) { Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w); });
+        if (f_.Status_Druckjustage == sichtbar) aussteller_zeigen(aussteller_lesen());
     });
 }
 
@@ -90,6 +85,8 @@ void Form1::Command20() {
         Command20_Click(f_, [this](const Druckwerte& w) {
             if (auto fehler = Druckwerte_schreiben(einstellungen_ / Druckwrt_Dateiname, w))
                 p_.meldung(std::string(meldung::Drucker_justieren_Titel), *fehler);
+            if (auto fehler = Aussteller_schreiben(einstellungen_ / Aussteller_Dateiname, aussteller_aus_feldern()))
+                p_.meldung(std::string(meldung::Aussteller_Fehler_Titel), *fehler);
         });
     });
 }

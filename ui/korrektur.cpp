@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <string>
+
+#include "bedienung/vorschau.h"
 
 
 namespace dkm::ui {
@@ -44,6 +48,16 @@ Bild panel_text() {
     return b;
 }
 
+Bild vorschau_text(int seite) {
+    Bild b;
+    b.drucken("Druckansicht", {false, true});
+    b.drucken("Seite " + std::to_string(seite) + " von 2");
+    b.drucken("");
+    for (const char* z : {"´blättern´ zeigt die andere Seite,", "´abbrechen´ schließt die Ansicht."})
+        b.drucken(z);
+    return b;
+}
+
 // Line positions of the controls within the printed text.
 constexpr double Zeile_Felder = 5, Zeile_oben = 6.2, Zeile_unten = 9.2;
 constexpr int Spalte_Breite = 20, Spalten = 40;
@@ -79,8 +93,10 @@ void Korrektur_Panel::resizeEvent(QResizeEvent* e) {
 }
 
 void Korrektur_Panel::anzeigen(const Formular& f) {
-    const bool offen = f.Status_Korrektur == aktiv;
-    if (offen) {
+    const Modus modus = f.Status_Korrektur == aktiv   ? Modus::Korrektur
+                        : f.Status_Vorschau == aktiv ? Modus::Vorschau
+                                                     : Modus::keiner;
+    if (modus == Modus::Korrektur) {
         groesser_->setText(QStringLiteral("Höhe größer"));
         kleiner_->setText(QStringLiteral("Höhe kleiner"));
         uebernehmen_->setText(QStringLiteral("übernehmen"));
@@ -89,17 +105,26 @@ void Korrektur_Panel::anzeigen(const Formular& f) {
         kleiner_->setEnabled(f[A::Command30]);
         uebernehmen_->setEnabled(f[A::Command31]);
         null_->setEnabled(f[A::Command29]);
+    } else if (modus == Modus::Vorschau) {
+        groesser_->setText(QStringLiteral("blättern"));
+        null_->setText(QStringLiteral("abbrechen"));
+        groesser_->setEnabled(true);
+        null_->setEnabled(true);
     }
-    if (offen == offen_) return;
-    offen_ = offen;
-    for (QWidget* w : {static_cast<QWidget*>(groesser_), static_cast<QWidget*>(kleiner_),
-                       static_cast<QWidget*>(uebernehmen_), static_cast<QWidget*>(null_),
+    const int seite = modus == Modus::Vorschau ? Vorschau_Seitennummer(f) : 0;
+    if (modus == modus_ && seite == seite_) return;
+    modus_ = modus;
+    seite_ = seite;
+    const bool korrektur = modus == Modus::Korrektur;
+    for (QWidget* w : {static_cast<QWidget*>(kleiner_), static_cast<QWidget*>(uebernehmen_),
                        static_cast<QWidget*>(hoehe_), static_cast<QWidget*>(breite_)})
-        w->setVisible(offen);
+        w->setVisible(korrektur);
+    groesser_->setVisible(modus != Modus::keiner);
+    null_->setVisible(modus != Modus::keiner);
     QPalette p = palette();
-    p.setColor(QPalette::Base, offen ? QColor(255, 255, 128) : QApplication::palette().color(QPalette::Base));
+    p.setColor(QPalette::Base, korrektur ? QColor(255, 255, 128) : QApplication::palette().color(QPalette::Base));
     setPalette(p);
-    setze(offen ? panel_text() : Bild{});
+    setze(korrektur ? panel_text() : modus == Modus::Vorschau ? vorschau_text(seite) : Bild{});
     anordnen();
 }
 

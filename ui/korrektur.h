@@ -1,5 +1,7 @@
-// The height correction panel: a yellow panel over the picture box
-// Druckvorsch with its four buttons and the two live boxes Text31/Text32.
+// The picture box Druckvorsch with its shared buttons: the yellow height
+// correction panel (four buttons, the live boxes Text31/Text32) or the
+// controls of the print preview ("blättern", "abbrechen"; the page itself is
+// the Vorschauseite beside it).
 #pragma once
 
 #include "model/formular.h"
@@ -16,14 +18,17 @@ public:
     explicit Korrektur_Panel(QWidget* eltern = nullptr);
     // Captions, visibility and colour of the shared buttons for the mode that owns the panel.
     void anzeigen(const Formular& f);
+    bool zeigt_vorschau() const { return modus_ == Modus::Vorschau; }
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    enum class Modus { keiner, Korrektur, Vorschau };
     QPushButton *groesser_, *null_, *kleiner_, *uebernehmen_;
     QLineEdit *hoehe_, *breite_;
-    bool offen_ = false;
+    Modus modus_ = Modus::keiner;
+    int seite_ = 0;
     void anordnen();
 };
 

@@ -1,10 +1,21 @@
 #include "ui/plattform.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+
+#include "model/meldungen.h"
+#include "report/qt/maler.h"
+#include "report/qt/pdf.h"
+#include "report/text.h"
 
 namespace dkm::ui {
 
@@ -83,6 +94,38 @@ std::optional<std::string> Qt_Plattform::speichern_unter(const Dateidialog& d) {
 std::optional<std::string> Qt_Plattform::oeffnen(const Dateidialog& d) {
     vorher();
     return datei_dialog(eltern_, d, false);
+}
+
+bool Qt_Plattform::drucker_vorhanden() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+std::optional<bericht::Druckerwahl> Qt_Plattform::drucker_waehlen() {
+    vorher();
+    QPrinter drucker;
+    QPrintDialog dlg(&drucker, eltern_);
+    dlg.setWindowTitle(QStringLiteral("Drucken"));
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    return bericht::Druckerwahl{drucker.printerName().toStdString(), std::max(drucker.copyCount(), 1)};
+}
+
+std::optional<std::string> Qt_Plattform::drucken(const bericht::Bericht& b, const std::string& name) {
+    QPrinter drucker(QPrinter::HighResolution);
+    if (!name.empty()) drucker.setPrinterName(q(name));
+    drucker.setCopyCount(1);
+    drucker.setDocName(QStringLiteral("Dachkandelmesser"));
+    bericht::Seite_einrichten(drucker);
+    QPainter p;
+    if (!drucker.isValid() || !p.begin(&drucker)) return std::string(meldung::Drucker_nicht_bereit_Text);
+    const double twips = drucker.resolution() / 1440.0;
+    p.scale(twips, twips);
+    const double breite = drucker.pageLayout().paintRectPixels(drucker.resolution()).width() / twips;
+    bericht::Seite_malen(p, b, 1, breite);
+    const bool neu = drucker.newPage();
+    if (neu) bericht::Seite_malen(p, b, 2, breite);
+    if (!p.end() || !neu) return std::string(meldung::Drucker_nicht_bereit_Text);
+    return std::nullopt;
 }
 
 }  // namespace dkm::ui

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/dialoge.h"
+#include "report/drucken.h"
 
 class QWidget;
 
@@ -26,7 +27,8 @@ struct Dateidialog {
     std::vector<Dateifilter> filter;
 };
 
-class Plattform : public Dialoge {
+// Besides the boxes and file dialogs, the printers (report/drucken.h).
+class Plattform : public Dialoge, public bericht::Drucker {
 public:
     // Escape and the close button of a question give `bei_abbruch`, the answer that
     // changes nothing: No for every question but the exit question.
@@ -61,6 +63,9 @@ public:
     void piepton() override;
     std::optional<std::string> speichern_unter(const Dateidialog& d) override;
     std::optional<std::string> oeffnen(const Dateidialog& d) override;
+    bool drucker_vorhanden() override;
+    std::optional<bericht::Druckerwahl> drucker_waehlen() override;
+    std::optional<std::string> drucken(const bericht::Bericht& b, const std::string& drucker) override;
 
 private:
     QWidget* eltern_;

@@ -1,6 +1,8 @@
 // The scripted platform: answers from a queue, records what it was shown.
 #include "skript_plattform.h"
 
+#include "report/text.h"
+
 namespace dkm::ui {
 
 void Skript_Plattform::zeigen(Eintrag e) {
@@ -40,6 +42,20 @@ std::optional<std::string> Skript_Plattform::speichern_unter(const Dateidialog& 
 std::optional<std::string> Skript_Plattform::oeffnen(const Dateidialog& d) {
     zeigen({"oeffnen", d.titel, d.vorschlag});
     return naechste(dateien);
+}
+
+std::optional<bericht::Druckerwahl> Skript_Plattform::drucker_waehlen() {
+    zeigen({"drucker", "Drucken", ""});
+    if (druckerwahlen.empty()) return std::nullopt;
+    auto w = druckerwahlen.front();
+    druckerwahlen.pop_front();
+    return w;
+}
+
+std::optional<std::string> Skript_Plattform::drucken(const bericht::Bericht& b, const std::string& drucker) {
+    if (druckfehler) return druckfehler;
+    auftraege.push_back({drucker, static_cast<int>(b.seiten.size()), b.schriftgroesse, bericht::Als_Text(b)});
+    return std::nullopt;
 }
 
 std::vector<std::string> Skript_Plattform::titel() const {

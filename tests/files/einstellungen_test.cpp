@@ -99,6 +99,23 @@ TEST_F(Einstellungen_Test, AFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(Inhalt(ordner / "datei"), "x");
 }
 
+// The issuer: four lines, no line breaks inside a text, overlong texts cut, a short file keeps the rest.
+TEST_F(Einstellungen_Test, IssuerFile) {
+    const Aussteller a{"Dach & Rinne GmbH\r\nNiederlassung", "Gärtnerweg 2", "34117 Kassel", std::string(500, '9')};
+    ASSERT_FALSE(Aussteller_schreiben(konfig() / "Aussteller.dat", a));
+    EXPECT_EQ(Inhalt(konfig() / "Aussteller.dat").substr(0, 62),
+              "Dach & Rinne GmbH  Niederlassung\r\nG\xE4rtnerweg 2\r\n34117 Kassel\r\n");
+    Aussteller b;
+    ASSERT_TRUE(Aussteller_lesen(konfig() / "Aussteller.dat", b));
+    EXPECT_EQ(b.name, "Dach & Rinne GmbH  Niederlassung");
+    EXPECT_EQ(b.strasse, "Gärtnerweg 2");
+    EXPECT_EQ(b.telefon, std::string(120, '9'));
+    Aussteller c{"alt", "alt", "alt", "alt"};
+    Aussteller_lesen_aus("Neu\r\nStr\r\n", c);
+    EXPECT_EQ(c.name + c.strasse + c.ort + c.telefon, "NeuStraltalt");
+    EXPECT_FALSE(Aussteller_lesen(konfig() / "fehlt.dat", c));
+}
+
 TEST(Einstellungsordner, IsConfigHomeElseHomeConfigElseRoot) {
     EXPECT_EQ(Einstellungsordner("/x/konfig", "/home/a"), fs::path("/x/konfig/Dachkandelmesser"));
     EXPECT_EQ(Einstellungsordner("/x/konfig/", "/home/a"), fs::path("/x/konfig/Dachkandelmesser"));

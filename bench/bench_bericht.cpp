@@ -1,0 +1,42 @@
+// Composing both report pages from a loaded internal-gutter project: the
+// composition alone, and with the recalculation every report runs first.
+#include <benchmark/benchmark.h>
+
+#include "cli/dump.h"
+#include "files/dateizugriff.h"
+#include "files/laden.h"
+#include "files/projektdatei.h"
+#include "model/startzustand.h"
+#include "report/bericht.h"
+
+namespace {
+
+dkm::Formular Beispiel(dkm::Aufzeichnung& d) {
+    dkm::Formular f;
+    dkm::Startzustand(f, nullptr);
+    const std::string datei = DKM_EXAMPLES_DIR "/innen_laengsseite.Dkm";
+    dkm::Projekt_laden(f, d, datei, dkm::Datei_lesen(datei, dkm::Projektdatei_Hoechstgroesse).value_or(""));
+    return f;
+}
+
+void Bericht_zusammenstellen(benchmark::State& state) {
+    dkm::Aufzeichnung d;
+    dkm::Formular f = Beispiel(d);
+    const auto form = dkm::bericht::Vorschauform({"Dachbau GmbH", "Weg 1", "Kassel", "0561 1"}, "01.02.2026");
+    dkm::bericht::Bericht_erstellen(f, d, form);
+    for (auto _ : state) benchmark::DoNotOptimize(dkm::bericht::Bericht_zusammenstellen(f, form));
+}
+BENCHMARK(Bericht_zusammenstellen)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void Bericht_mit_Neuberechnung(benchmark::State& state) {
+    dkm::Aufzeichnung d;
+    dkm::Formular f = Beispiel(d);
+    const auto form = dkm::bericht::Papierform(10, 0, 0, {}, "01.02.2026");
+    for (auto _ : state) {
+        d.meldungen.clear();
+        benchmark::DoNotOptimize(dkm::bericht::Bericht_erstellen(f, d, form));
+    }
+}
+BENCHMARK(Bericht_mit_Neuberechnung)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace

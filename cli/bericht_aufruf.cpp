@@ -1,0 +1,67 @@
+// dkm-rechner's arguments and the --bericht and --pdf modes.
+#include "cli/bericht_aufruf.h"
+
+#include "files/einstellungen.h"
+#include "report/bericht.h"
+#include "report/text.h"
+
+namespace dkm {
+
+namespace {
+
+bool ist_option(const std::string& s) { return s.size() > 1 && s[0] == '-'; }
+
+}  // namespace
+
+Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
+    Rechneraufruf a;
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        a.art = Rechneraufruf::Hilfe;
+        return a;
+    }
+    std::vector<std::string> dateien;
+    bool nur_dateien = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& s = args[i];
+        const bool wert_folgt = i + 1 < args.size();
+        if (nur_dateien || !ist_option(s)) {
+            dateien.push_back(s);
+        } else if (s == "--") {
+            nur_dateien = true;
+        } else if (s == "--bericht" && a.art == Rechneraufruf::Dump) {
+            a.art = Rechneraufruf::Bericht;
+        } else if (s == "--datum" && wert_folgt && a.datum.empty()) {
+            a.datum = args[++i];
+            if (!bericht::Datum_gueltig(a.datum)) a.fehler = "Das Datum \u201E" + a.datum + "\u201C ist kein Datum TT.MM.JJJJ.";
+        } else if (s == "--pdf" && wert_folgt && a.art == Rechneraufruf::Dump) {
+            a.art = Rechneraufruf::Pdf;
+            a.ausgabe = args[++i];
+        } else {
+            a.fehler = "falscher Aufruf.";
+        }
+    }
+    if (dateien.size() != 1) a.fehler = "falscher Aufruf.";
+    else a.datei = dateien[0];
+    if (!a.datum.empty() && a.art != Rechneraufruf::Bericht) a.fehler = "falscher Aufruf.";
+    return a;
+}
+
+Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, Formular& f, int status,
+                             const std::filesystem::path& einstellungsordner, const Pdf_Ausgabe& pdf) {
+    Aussteller aussteller;
+    Aussteller_lesen(einstellungsordner / Aussteller_Dateiname, aussteller);
+    const std::string datum = a.datum.empty() ? bericht::Heute() : a.datum;
+    Aufzeichnung d(&f);
+    if (a.art == Rechneraufruf::Bericht)
+        return {status, bericht::Als_Text(bericht::Bericht_erstellen(f, d, bericht::Vorschauform(aussteller, datum))),
+                ""};
+    if (!pdf) return {2, "", "dkm-rechner: Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.\n"};
+    Druckwerte w{10, 0, 0};
+    Druckwerte_lesen(einstellungsordner / Druckwrt_Dateiname, w);
+    const bericht::Bericht b = bericht::Bericht_erstellen(
+        f, d, bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, aussteller, datum));
+    if (const auto fehler = pdf(b, a.ausgabe)) return {2, "", "dkm-rechner: " + *fehler + "\n"};
+    return {status, "", ""};
+}
+
+}  // namespace dkm

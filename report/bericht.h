@@ -1,0 +1,18 @@
+// The two report pages composed from the window state. Nothing hydraulic is
+// computed here: the values are those the last recalculation left behind.
+#pragma once
+
+#include "model/dialoge.h"
+#include "model/formular.h"
+#include "report/form.h"
+#include "report/seite.h"
+
+namespace dkm::bericht {
+
+// Recalculates the window state first (as every report does), then composes.
+Bericht Bericht_erstellen(Formular& f, Dialoge& d, const Berichtsform& form);
+
+// Composition alone, from a state that has just been recalculated.
+Bericht Bericht_zusammenstellen(const Formular& f, const Berichtsform& form);
+
+}  // namespace dkm::bericht

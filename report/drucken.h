@@ -1,0 +1,38 @@
+// Printing the report: the platform's printers behind a small interface, and
+// the sequence of the print command on it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "model/dialoge.h"
+#include "model/formular.h"
+#include "report/form.h"
+#include "report/seite.h"
+
+namespace dkm::bericht {
+
+struct Druckerwahl {
+    std::string drucker;  // empty: the default printer
+    int kopien = 1;
+};
+
+class Drucker {
+public:
+    virtual ~Drucker() = default;
+    virtual bool drucker_vorhanden() = 0;
+    // The printer dialog for this one print; nothing when cancelled. The
+    // system's default printer is never changed.
+    virtual std::optional<Druckerwahl> drucker_waehlen() = 0;
+    // One job with both pages; an error text (German) on failure.
+    virtual std::optional<std::string> drucken(const Bericht& b, const std::string& drucker) = 0;
+};
+
+enum class Druckausgang { gedruckt, abgebrochen, kein_Drucker_Pdf, fehlgeschlagen };
+
+// "Projekt drucken" after the guide question: recalculates, asks for the
+// default printer (No: the printer dialog), prints each copy as its own job.
+// Without a printer it offers the PDF export instead (kein_Drucker_Pdf when wanted).
+Druckausgang Projekt_drucken(Formular& f, Dialoge& d, Drucker& p, const Berichtsform& papier);
+
+}  // namespace dkm::bericht

@@ -1,0 +1,49 @@
+// Where the report goes: the preview or paper, and the numbers that differ
+// between the two (font size, tab columns, drawing origins).
+#pragma once
+
+#include <string>
+
+#include "model/aussteller.h"
+
+namespace dkm::bericht {
+
+struct Berichtsform {
+    bool papier = false;
+    int S = 8;             // font size in points (the preview always uses 8)
+    float h_mm = 0, v_mm = 0;  // shifts of the paper drawings
+    Aussteller aussteller;
+    std::string datum;     // "TT.MM.JJJJ"
+};
+
+// The preview, and paper with the printer settings as read from the file.
+Berichtsform Vorschauform(const Aussteller& a, std::string datum);
+Berichtsform Papierform(float schriftgroesse, float h_mm, float v_mm, const Aussteller& a, std::string datum);
+
+// The font size of the printout: below 8 becomes 8, above 12 becomes 12,
+// then its integer part (a value that is no number counts as 10).
+int Schriftgroesse_klemmen(float s);
+// Shifts beyond the sheet are pulled back to it (millimetres).
+float Verschiebung_klemmen(float mm);
+
+// Tab column of report column K: K * B + A, halves to the even neighbour.
+int Tabspalte(int K, double B, double A);
+
+struct Ursprung {
+    int x, y;
+    int segmentbreite;  // the schematic's width of one segment
+};
+// Segment schematic of page 1 or 2; cross-section start (y before lines and shift).
+Ursprung Schema_Ursprung(const Berichtsform& form, int seite);
+Ursprung Querschnitt_Ursprung(const Berichtsform& form);
+
+// Height of a line of the page's body font in twips: the screen's lines are a
+// little taller than the printer's, and the drawing origins assume both.
+double Zeilenschritt(const Berichtsform& form);
+
+// Today as "TT.MM.JJJJ" (local time).
+std::string Heute();
+// True for a real date written as "TT.MM.JJJJ".
+bool Datum_gueltig(const std::string& datum);
+
+}  // namespace dkm::bericht

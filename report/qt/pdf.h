@@ -1,0 +1,24 @@
+// The paper report as a PDF file: both pages as they are printed, with
+// searchable text, written to a temporary file and renamed into place.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "report/seite.h"
+
+class QPagedPaintDevice;
+
+namespace dkm::bericht {
+
+// The sheet of the printout and the PDF: A4 with these margins.
+void Seite_einrichten(QPagedPaintDevice& geraet);
+
+// The PDF bytes of a paper report.
+std::string Pdf_erzeugen(const Bericht& b, const std::string& titel);
+
+// Writes the file atomically; on failure a German message, the old file intact.
+std::optional<std::string> Pdf_schreiben(const Bericht& b, const std::filesystem::path& ziel);
+
+}  // namespace dkm::bericht

@@ -1,0 +1,59 @@
+// The report as pages of text lines and drawings, independent of the device
+// that shows it: the preview, the printer, the PDF file and dkm-rechner.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace dkm::bericht {
+
+// One item of a line: at report column `spalte` (1-based), or, with 0, right
+// after the previous item.
+struct Eintrag {
+    std::string text;  // UTF-8
+    int spalte = 0;
+    bool fett = false;
+    bool unterstrichen = false;
+};
+
+struct Zeile {
+    std::vector<Eintrag> eintraege;
+    int groesse = 0;  // font size step over the page's font size
+};
+
+// Drawing coordinates in twips from the drawing's origin.
+struct Strich {
+    int x1, y1, x2, y2;
+    int breite = 1;
+};
+struct Kreis {
+    int x, y, r;
+};
+
+struct Zeichnung {
+    int x = 0, y = 0;  // origin on the page, twips
+    // The origin moves down by this many lines written above it; a step of 0
+    // means the line height of the page font (paper), otherwise twips.
+    int zusatzzeilen = 0;
+    int zeilenschritt = 0;
+    std::vector<Strich> striche;
+    std::vector<Kreis> kreise;
+};
+
+struct Seite {
+    std::vector<Zeile> zeilen;
+    std::vector<Zeichnung> zeichnungen;
+};
+
+struct Bericht {
+    std::array<Seite, 2> seiten;
+    int schriftgroesse = 8;  // points
+    // Report column K is written at tab column K * spaltenfaktor + spaltenversatz.
+    double spaltenfaktor = 1;
+    double spaltenversatz = 0;
+    // Line step in twips per point of font size (see Zeilenschritt).
+    double zeilenschritt_je_punkt = 24;
+};
+
+}  // namespace dkm::bericht
