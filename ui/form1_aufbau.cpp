@@ -1,4 +1,5 @@
 // Building the window: every control with its name and caption, and the layout.
+#include <algorithm>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -228,11 +229,14 @@ void Form1::befehlsleisten() {
         leiste->setFloatable(false);
         leiste->toggleViewAction()->setEnabled(false);
         if (z == 0) addToolBarBreak();
+        const int anzahl = z == 0 ? 6 : 7;
+        // one width for all, also for the captions that switch, and the whole row within 1280 pixels
+        const int je_knopf = std::min(breite, (1270 - 6 * anzahl) / anzahl);
         for (const Befehl& b : zeilen[z]) {
             if (!b.name) continue;
             QPushButton* knopf = schaltflaeche(QLatin1String(b.name), QString::fromUtf8(b.text));
-            // one width for all, also for the captions that switch
-            knopf->setMinimumWidth(breite);
+            knopf->setMinimumWidth(je_knopf);
+            knopf->setMaximumWidth(je_knopf);
             QAction* a = leiste->addWidget(knopf);
             if (!b.weiterleitung) continue;
             a->setObjectName(QLatin1String(b.weiterleitung));
