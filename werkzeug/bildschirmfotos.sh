@@ -32,7 +32,7 @@ LC_ALL=C sed -e '/^gesamt\r$/{n;s/.*/ 60\r/;n;s/.*/ 600\r/;n;s/.*/ 6\r/}' exampl
 
 # Positions of the buttons in logical pixels (the window stands at 0,0 without a window manager).
 knopf_aufrufen=(280 14)
-knopf_korr=(263 594)
+knopf_korr=(263 607)
 
 klick() {  # x y scale
   xdotool mousemove "$(awk "BEGIN{print int($1*$3)}")" "$(awk "BEGIN{print int($2*$3)}")" click 1
