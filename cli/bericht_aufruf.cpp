@@ -19,6 +19,10 @@ Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
         a.art = Rechneraufruf::Hilfe;
         return a;
     }
+    if (args.size() == 1 && args[0] == "--version") {
+        a.art = Rechneraufruf::Version;
+        return a;
+    }
     std::vector<std::string> dateien;
     bool nur_dateien = false;
     for (size_t i = 0; i < args.size(); ++i) {

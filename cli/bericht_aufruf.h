@@ -11,7 +11,7 @@
 namespace dkm {
 
 struct Rechneraufruf {
-    enum Art { Dump, Hilfe, Bericht, Pdf } art = Dump;
+    enum Art { Dump, Hilfe, Version, Bericht, Pdf } art = Dump;
     std::string datei, datum, ausgabe;
     std::string fehler;  // a usage error, German
 };

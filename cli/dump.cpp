@@ -9,6 +9,7 @@
 #include "files/einstellungsordner.h"
 #include "files/laden.h"
 #include "model/startzustand.h"
+#include "model/version.h"
 #include "cli/bericht_aufruf.h"
 
 namespace dkm {
@@ -186,7 +187,7 @@ constexpr std::string_view Hilfe =
     "Aufruf: dkm-rechner DATEI\n"
     "        dkm-rechner --bericht DATEI [--datum TT.MM.JJJJ]\n"
     "        dkm-rechner --pdf AUSGABE.pdf DATEI\n"
-    "        dkm-rechner --help\n"
+    "        dkm-rechner --help | --version\n"
     "\n"
     "Lädt die Projektdatei DATEI (*.Dkm, auch ältere *.Dkl) so, wie das Fenster ein vorhandenes\n"
     "Projekt aufruft, rechnet neu und gibt Eingaben, Ergebnisse, sichtbare und aktive Felder und\n"
@@ -216,6 +217,7 @@ Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string
                     const Pdf_Ausgabe& pdf) {
     const Rechneraufruf a = Aufruf_lesen(argumente);
     if (a.art == Rechneraufruf::Hilfe) return {0, std::string(Hilfe), ""};
+    if (a.art == Rechneraufruf::Version) return {0, "dkm-rechner " + std::string(Programmversion) + "\n", ""};
     if (!a.fehler.empty()) return {2, "", "dkm-rechner: " + a.fehler + "\n" + std::string(Hilfe)};
 
     const std::string& datei = a.datei;

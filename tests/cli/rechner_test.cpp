@@ -98,6 +98,8 @@ TEST_F(Rechner_Programm, UsageErrorsAndUnreadablePathsGiveStatusTwo) {
     for (const char* argumente : {"", "a.Dkm b.Dkm", "fehlt.Dkm", "."}) EXPECT_EQ(Starten(argumente).first, 2);
     EXPECT_EQ(Starten("--help").first, 0);
     EXPECT_NE(Rechner({"--help"}, ".").ausgabe.find("Aufruf: dkm-rechner DATEI"), std::string::npos);
+    EXPECT_EQ(Rechner({"--version"}, ".").ausgabe, "dkm-rechner 1.0.0\n") << "the number in CMakeLists.txt";
+    EXPECT_EQ(Starten("--version x.Dkm").first, 2);
     EXPECT_NE(Rechner({"-x"}, ".").fehler.find("falscher Aufruf"), std::string::npos);
     const Rechnerlauf fehlt = Rechner({"/gibt/es/nicht.Dkm"}, ".");
     EXPECT_TRUE(fehlt.ausgabe.empty());
