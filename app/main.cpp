@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);  // takes its own options (-platform, -style) out of argv
     QApplication::setApplicationName(QStringLiteral("Dachkandelmesser"));
     QApplication::setWindowIcon(dkm::ui::Programmsymbol());
+    // Wayland shells take the window's icon and menu name from the installed menu entry
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.dachkandelmesser.Dachkandelmesser"));
     const dkm::ui::Programmaufruf aufruf = dkm::ui::Programmaufruf_lesen(argumente(argc, argv));
     if (aufruf.art == dkm::ui::Programmaufruf::Fehler) {
         std::cerr << aufruf.text;

@@ -13,7 +13,7 @@ cmake --install "$build" --prefix "$ziel" >/dev/null
 id=de.dachkandelmesser.Dachkandelmesser
 for f in bin/dachkandelmesser bin/dkm-rechner share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/mime/packages/dachkandelmesser.xml share/icons/hicolor/scalable/apps/dachkandelmesser.svg \
-         share/doc/dachkandelmesser/LICENSE; do
+         share/doc/dachkandelmesser/LICENSE share/man/man1/dachkandelmesser.1 share/man/man1/dkm-rechner.1; do
   pruefe test -s "$ziel/$f"
 done
 for g in 16 22 24 32 48 64 128 256; do
