@@ -23,7 +23,8 @@ rm -f paket-build/dachkandelmesser_*.deb
 (cd paket-build && cpack -G DEB >/dev/null)
 deb=$(ls paket-build/dachkandelmesser_*.deb)
 
-dpkg-deb -I "$deb" | grep -q 'Depends:.*libqt6widgets6' || { echo "$deb: keine Abhängigkeit von Qt 6" >&2; exit 1; }
+abh=$(dpkg-deb -f "$deb" Depends)
+[[ $abh == *libqt6widgets6* ]] || { echo "$deb: keine Abhängigkeit von Qt 6: $abh" >&2; exit 1; }
 # Errors fail, warnings are shown; the program is not a Debian upload, so no source package checks.
 lintian --fail-on error --suppress-tags bad-distribution-in-changes-file "$deb"
 echo "Paket: $deb"
