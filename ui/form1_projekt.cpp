@@ -34,7 +34,8 @@ void Form1::projekt_aufrufen(const std::filesystem::path& datei) {
     handler([&] {
         if (!Leitfaden_Konflikt(f_, p_, meldung::Befehl::Projekt_aufrufen)) return;
         std::error_code fehler;
-        const std::filesystem::path absolut = std::filesystem::absolute(datei, fehler);
+        // the name box shows a full path, as after the file dialog
+        const std::filesystem::path absolut = std::filesystem::absolute(datei, fehler).lexically_normal();
         Projekt_laden_Datei(f_, p_, fehler ? datei : absolut);
     });
 }

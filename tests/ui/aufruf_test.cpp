@@ -47,7 +47,7 @@ TEST_F(Aufruf_Test, RelativerNameWirdZumVollenPfad) {
     std::filesystem::copy_file(DKM_EXAMPLES_DIR "/traufe_einzel.Dkm", ordner / "Traufe.Dkm");
     const auto vorher = std::filesystem::current_path();
     std::filesystem::current_path(ordner);
-    fenster->projekt_aufrufen("Traufe.Dkm");
+    fenster->projekt_aufrufen("./Traufe.Dkm");
     std::filesystem::current_path(vorher);
     EXPECT_EQ(titel(), Titel{});
     EXPECT_EQ(text("Text24"), (ordner / "Traufe.Dkm").string());
