@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <algorithm>
 #include <iostream>
 
 #include "files/einstellungen.h"
@@ -17,10 +18,17 @@ std::vector<std::string> argumente(int argc, char** argv) { return {argv + (argc
 
 int main(int argc, char** argv) {
     // answered before the toolkit starts, so they work without a display
-    const dkm::ui::Programmaufruf vorab = dkm::ui::Programmaufruf_lesen(argumente(argc, argv));
+    const std::vector<std::string> roh = argumente(argc, argv);
+    const dkm::ui::Programmaufruf vorab = dkm::ui::Programmaufruf_lesen(roh);
     if (vorab.art == dkm::ui::Programmaufruf::Hilfe || vorab.art == dkm::ui::Programmaufruf::Version) {
         std::cout << vorab.text << std::flush;
         return 0;
+    }
+    // two file names are wrong whatever the toolkit makes of its own options; say so before it needs a display
+    const bool ohne_optionen = std::none_of(roh.begin(), roh.end(), [](const std::string& s) { return s.starts_with('-'); });
+    if (vorab.art == dkm::ui::Programmaufruf::Fehler && ohne_optionen) {
+        std::cerr << vorab.text;
+        return 2;
     }
 
     QApplication app(argc, argv);  // takes its own options (-platform, -style) out of argv

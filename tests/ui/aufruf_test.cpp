@@ -2,6 +2,8 @@
 // --help and --version without a display; and the program's icon on the window and its boxes.
 #include <QMessageBox>
 #include <QTimer>
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <fstream>
 
@@ -100,6 +102,8 @@ TEST(Programmaufruf, HilfeUndVersionOhneBildschirm) {
     EXPECT_NE(hilfe.find("vorh. Projekt aufrufen"), std::string::npos);
     EXPECT_EQ(starten("--version", status).rfind("Dachkandelmesser 1.0.0\n", 0), 0u);
     EXPECT_EQ(status, 0);
+    starten("a.Dkm b.Dkm 2>/dev/null", status);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << "a usage error, not the toolkit giving up";
 }
 
 TEST_F(Aufruf_Test, FensterUndMeldungenZeigenDasProgrammsymbol) {
