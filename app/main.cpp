@@ -1,15 +1,46 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <algorithm>
+#include <iostream>
 
 #include "files/einstellungen.h"
 #include "files/einstellungsordner.h"
 #include "ui/form1.h"
+#include "ui/programm.h"
 #include "ui/start.h"
 
+namespace {
+
+std::vector<std::string> argumente(int argc, char** argv) { return {argv + (argc > 0 ? 1 : 0), argv + argc}; }
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // answered before the toolkit starts, so they work without a display
+    const std::vector<std::string> roh = argumente(argc, argv);
+    const dkm::ui::Programmaufruf vorab = dkm::ui::Programmaufruf_lesen(roh);
+    if (vorab.art == dkm::ui::Programmaufruf::Hilfe || vorab.art == dkm::ui::Programmaufruf::Version) {
+        std::cout << vorab.text << std::flush;
+        return 0;
+    }
+    // two file names are wrong whatever the toolkit makes of its own options; say so before it needs a display
+    const bool ohne_optionen = std::none_of(roh.begin(), roh.end(), [](const std::string& s) { return s.starts_with('-'); });
+    if (vorab.art == dkm::ui::Programmaufruf::Fehler && ohne_optionen) {
+        std::cerr << vorab.text;
+        return 2;
+    }
+
+    QApplication app(argc, argv);  // takes its own options (-platform, -style) out of argv
     QApplication::setApplicationName(QStringLiteral("Dachkandelmesser"));
+    QApplication::setWindowIcon(dkm::ui::Programmsymbol());
+    // Wayland shells take the window's icon and menu name from the installed menu entry
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.dachkandelmesser.Dachkandelmesser"));
+    const dkm::ui::Programmaufruf aufruf = dkm::ui::Programmaufruf_lesen(argumente(argc, argv));
+    if (aufruf.art == dkm::ui::Programmaufruf::Fehler) {
+        std::cerr << aufruf.text;
+        return 2;
+    }
     QTranslator qt_texte;
     if (qt_texte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -23,5 +54,6 @@ int main(int argc, char** argv) {
     fenster.setze_einstellungsordner(ordner);
     plattform.setze_eltern(&fenster);
     fenster.show();
+    if (!aufruf.datei.empty()) fenster.projekt_aufrufen(aufruf.datei);
     return QApplication::exec();
 }

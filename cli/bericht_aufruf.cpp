@@ -1,7 +1,8 @@
-// dkm-rechner's arguments and the --bericht and --pdf modes.
+// dkm-rechner's arguments and the --bericht, --pdf and --speichern modes.
 #include "cli/bericht_aufruf.h"
 
 #include "files/einstellungen.h"
+#include "files/projektdatei.h"
 #include "report/bericht.h"
 #include "report/text.h"
 
@@ -19,6 +20,10 @@ Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
         a.art = Rechneraufruf::Hilfe;
         return a;
     }
+    if (args.size() == 1 && args[0] == "--version") {
+        a.art = Rechneraufruf::Version;
+        return a;
+    }
     std::vector<std::string> dateien;
     bool nur_dateien = false;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -33,6 +38,11 @@ Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
         } else if (s == "--datum" && wert_folgt && a.datum.empty()) {
             a.datum = args[++i];
             if (!bericht::Datum_gueltig(a.datum)) a.fehler = "Das Datum \u201E" + a.datum + "\u201C ist kein Datum TT.MM.JJJJ.";
+        } else if (s == "--speichern" && wert_folgt && a.art == Rechneraufruf::Dump) {
+            a.art = Rechneraufruf::Speichern;
+            a.ausgabe = args[++i];
+        } else if (s == "--ersetzen" && !a.ersetzen) {
+            a.ersetzen = true;
         } else if (s == "--pdf" && wert_folgt && a.art == Rechneraufruf::Dump) {
             a.art = Rechneraufruf::Pdf;
             a.ausgabe = args[++i];
@@ -43,6 +53,8 @@ Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
     if (dateien.size() != 1) a.fehler = "falscher Aufruf.";
     else a.datei = dateien[0];
     if (!a.datum.empty() && a.art != Rechneraufruf::Bericht) a.fehler = "falscher Aufruf.";
+    if (a.ersetzen && a.art != Rechneraufruf::Speichern) a.fehler = "falscher Aufruf.";
+    if (a.art == Rechneraufruf::Speichern && a.ausgabe.empty()) a.fehler = "falscher Aufruf.";
     return a;
 }
 
@@ -62,6 +74,27 @@ Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, Formular& f, int status,
         f, d, bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, aussteller, datum));
     if (const auto fehler = pdf(b, a.ausgabe)) return {2, "", "dkm-rechner: " + *fehler + "\n"};
     return {status, "", ""};
+}
+
+std::optional<Rechnerlauf> Speicherziel_pruefen(const Rechneraufruf& a) {
+    namespace fs = std::filesystem;
+    std::error_code fehler;
+    const fs::path ziel(a.ausgabe), quelle(a.datei);
+    if (fs::equivalent(ziel, quelle, fehler) || ziel.lexically_normal() == quelle.lexically_normal())
+        return Rechnerlauf{2, "", "dkm-rechner: Die Quelldatei wird nicht überschrieben; bitte einen anderen Namen angeben.\n"};
+    // anything but a clear "not there" counts as there
+    if (!a.ersetzen && fs::symlink_status(ziel, fehler).type() != fs::file_type::not_found)
+        return Rechnerlauf{2, "", "dkm-rechner: Die Datei \u201E" + a.ausgabe +
+                                      "\u201C gibt es schon; --ersetzen überschreibt sie.\n"};
+    return std::nullopt;
+}
+
+Rechnerlauf Umgewandelt_speichern(const Rechneraufruf& a, Formular& f, int status) {
+    if (status != 0)
+        return {1, "", "dkm-rechner: Datei-Kontrolle: \u201E" + a.datei +
+                           "\u201C ist keine lesbare Projektdatei; nichts geschrieben.\n"};
+    if (const auto fehler = Projekt_speichern(f, a.ausgabe)) return {2, "", "dkm-rechner: " + *fehler + "\n"};
+    return {0, "", ""};
 }
 
 }  // namespace dkm

@@ -9,6 +9,7 @@
 #include "files/einstellungsordner.h"
 #include "files/laden.h"
 #include "model/startzustand.h"
+#include "model/version.h"
 #include "cli/bericht_aufruf.h"
 
 namespace dkm {
@@ -186,7 +187,8 @@ constexpr std::string_view Hilfe =
     "Aufruf: dkm-rechner DATEI\n"
     "        dkm-rechner --bericht DATEI [--datum TT.MM.JJJJ]\n"
     "        dkm-rechner --pdf AUSGABE.pdf DATEI\n"
-    "        dkm-rechner --help\n"
+    "        dkm-rechner --speichern NEU.Dkm [--ersetzen] DATEI\n"
+    "        dkm-rechner --help | --version\n"
     "\n"
     "Lädt die Projektdatei DATEI (*.Dkm, auch ältere *.Dkl) so, wie das Fenster ein vorhandenes\n"
     "Projekt aufruft, rechnet neu und gibt Eingaben, Ergebnisse, sichtbare und aktive Felder und\n"
@@ -203,6 +205,10 @@ constexpr std::string_view Hilfe =
     "--pdf schreibt den Bericht, wie er gedruckt wird, als PDF-Datei AUSGABE.pdf, mit den\n"
     "Druckereinstellungen und dem Aussteller aus dem Einstellungsordner.\n"
     "\n"
+    "--speichern schreibt das geladene Projekt (auch eine ältere *.Dkl) im heutigen Format nach NEU.Dkm,\n"
+    "nie über DATEI selbst; eine vorhandene NEU.Dkm nur mit --ersetzen. Rückgabewert: 0 gespeichert,\n"
+    "1 Datei-Kontrolle (nichts geschrieben), 2 falscher Aufruf oder Schreibfehler.\n"
+    "\n"
     "Zeigt eine Meldung neben sich das Hilfefeld (Hinweis beim Einlesen älterer Projekte, *.Dkl),\n"
     "steht dessen Text bei dieser Meldung unter \"hilfe\".\n"
     "\n"
@@ -216,20 +222,26 @@ Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string
                     const Pdf_Ausgabe& pdf) {
     const Rechneraufruf a = Aufruf_lesen(argumente);
     if (a.art == Rechneraufruf::Hilfe) return {0, std::string(Hilfe), ""};
+    if (a.art == Rechneraufruf::Version) return {0, "dkm-rechner " + std::string(Programmversion) + "\n", ""};
     if (!a.fehler.empty()) return {2, "", "dkm-rechner: " + a.fehler + "\n" + std::string(Hilfe)};
 
     const std::string& datei = a.datei;
+    if (a.art == Rechneraufruf::Speichern)
+        if (auto nein = Speicherziel_pruefen(a)) return *nein;
     const auto inhalt = Datei_lesen(datei, Projektdatei_Hoechstgroesse);
     if (!inhalt)
         return {2, "", "dkm-rechner: Die Datei \u201E" + datei + "\u201C kann nicht geöffnet werden.\n"};
 
     if (!arbeitsordner.empty()) Einstellungen_uebernehmen(einstellungsordner, arbeitsordner);
-    Formular f = Startformular(einstellungsordner / Regeneig_Dateiname, dezimaltrenner);
+    // a converted file is written with the file's own decimal point, whatever the locale
+    Formular f = Startformular(einstellungsordner / Regeneig_Dateiname,
+                               a.art == Rechneraufruf::Speichern ? std::string(".") : dezimaltrenner);
 
     Aufzeichnung d(&f);
     const Ladeergebnis e = Projekt_laden(f, d, datei, *inhalt);
     const int status = e == Ladeergebnis::Datei_Kontrolle ? 1 : 0;
     if (a.art == Rechneraufruf::Dump) return {status, Dump(f, d.meldungen), ""};
+    if (a.art == Rechneraufruf::Speichern) return Umgewandelt_speichern(a, f, status);
     return Bericht_ausgeben(a, f, status, einstellungsordner, pdf);
 }
 

@@ -48,6 +48,9 @@ public:
     // The folder of the settings files (own rainfall places, printer adjustment).
     void setze_einstellungsordner(std::filesystem::path ordner) { einstellungen_ = std::move(ordner); }
 
+    // The project file named on the command line: loaded as the load command does after its file dialog.
+    void projekt_aufrufen(const std::filesystem::path& datei);
+
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;

@@ -18,6 +18,7 @@
 #include "ui/bildbox.h"
 #include "ui/form1.h"
 #include "ui/korrektur.h"
+#include "ui/programm.h"
 #include "ui/aufbau_hilfen.h"
 
 namespace dkm::ui {
@@ -28,6 +29,7 @@ using namespace aufbau;
 void Form1::aufbauen() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ein- und Ausgabe-Formular"));
+    setWindowIcon(Programmsymbol());
     befehlsleisten();
 
     // No scroll area: every state fits 1280 x 720, and a scroll bar would hide what does not.

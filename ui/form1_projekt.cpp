@@ -30,4 +30,14 @@ void Form1::Command6() {
     });
 }
 
+void Form1::projekt_aufrufen(const std::filesystem::path& datei) {
+    handler([&] {
+        if (!Leitfaden_Konflikt(f_, p_, meldung::Befehl::Projekt_aufrufen)) return;
+        std::error_code fehler;
+        // the name box shows a full path, as after the file dialog
+        const std::filesystem::path absolut = std::filesystem::absolute(datei, fehler).lexically_normal();
+        Projekt_laden_Datei(f_, p_, fehler ? datei : absolut);
+    });
+}
+
 }  // namespace dkm::ui

@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-pakete=(cmake g++ make pkg-config qt6-base-dev libgl1-mesa-dev fonts-dejavu-core fonts-liberation2 poppler-utils libgtest-dev libgmock-dev libbenchmark-dev)
+pakete=(cmake g++ make pkg-config qt6-base-dev libgl1-mesa-dev fonts-dejavu-core fonts-liberation2 poppler-utils libgtest-dev libgmock-dev libbenchmark-dev
+        desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin dpkg-dev file)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -98,10 +98,66 @@ TEST_F(Rechner_Programm, UsageErrorsAndUnreadablePathsGiveStatusTwo) {
     for (const char* argumente : {"", "a.Dkm b.Dkm", "fehlt.Dkm", "."}) EXPECT_EQ(Starten(argumente).first, 2);
     EXPECT_EQ(Starten("--help").first, 0);
     EXPECT_NE(Rechner({"--help"}, ".").ausgabe.find("Aufruf: dkm-rechner DATEI"), std::string::npos);
+    EXPECT_EQ(Rechner({"--version"}, ".").ausgabe, "dkm-rechner 1.0.0\n") << "the number in CMakeLists.txt";
+    EXPECT_EQ(Starten("--version x.Dkm").first, 2);
     EXPECT_NE(Rechner({"-x"}, ".").fehler.find("falscher Aufruf"), std::string::npos);
     const Rechnerlauf fehlt = Rechner({"/gibt/es/nicht.Dkm"}, ".");
     EXPECT_TRUE(fehlt.ausgabe.empty());
     EXPECT_NE(fehlt.fehler.find("kann nicht geöffnet werden"), std::string::npos);
+}
+
+// One line per value, for comparing two dumps; `ohne` is left out (the file name box).
+std::vector<std::string> Zeilen(const Json& j, const std::string& weg = "", const std::string& ohne = "Text24") {
+    std::vector<std::string> v;
+    if (j.art == Json::Objekt) {
+        for (const auto& [k, w] : j.felder)
+            if (k != ohne)
+                for (std::string& z : Zeilen(w, weg + "/" + k, ohne)) v.push_back(std::move(z));
+    } else if (j.art == Json::Liste) {
+        for (size_t i = 0; i < j.liste.size(); ++i)
+            for (std::string& z : Zeilen(j.liste[i], weg + "/" + std::to_string(i), ohne)) v.push_back(std::move(z));
+    } else {
+        v.push_back(weg + "=" + j.text + (j.b ? "+" : ""));
+    }
+    return v;
+}
+
+TEST_F(Rechner_Programm, SpeichernWandeltJedesAlteBeispielUmUndUeberschreibtNichts) {
+    for (const char* alt : {"innen_alt.Dkl", "traufe_alt.Dkl"}) {
+        const std::string quelle = fs::path(DKM_EXAMPLES_DIR) / alt, neu = ordner / (std::string(alt) + ".Dkm");
+        const Rechnerlauf lauf = Rechner({"--speichern", neu, quelle}, ".", konfig());
+        EXPECT_EQ(lauf.status, 0) << lauf.fehler;
+        EXPECT_EQ(Datei(neu).rfind("Wertedatei f\xfcr Dachkandelmesser Version", 0), 0u) << "the current format";
+        const auto vorher = test::Json_lesen(Rechner({quelle}, ".", konfig()).ausgabe);
+        const auto nachher = test::Json_lesen(Rechner({neu}, ".", konfig()).ausgabe);
+        ASSERT_TRUE(vorher && nachher);
+        for (const char* teil : {"eingaben", "ergebnisse", "sichtbar", "aktiv"})
+            EXPECT_EQ(Zeilen((*nachher)[teil]), Zeilen((*vorher)[teil])) << alt << " " << teil;
+        EXPECT_EQ(Titel(*nachher), std::vector<std::string>{}) << "a current file asks nothing";
+
+        const std::string gespeichert = Datei(neu);
+        const Rechnerlauf nochmal = Rechner({"--speichern", neu, DKM_EXAMPLES_DIR "/traufe_einzel.Dkm"}, ".", konfig());
+        EXPECT_EQ(nochmal.status, 2);
+        EXPECT_NE(nochmal.fehler.find("--ersetzen"), std::string::npos);
+        EXPECT_EQ(Datei(neu), gespeichert) << "an existing target stays as it was";
+        EXPECT_EQ(Rechner({"--speichern", neu, "--ersetzen", DKM_EXAMPLES_DIR "/traufe_einzel.Dkm"}, ".", konfig()).status, 0);
+        EXPECT_NE(Datei(neu), gespeichert);
+    }
+
+    const std::string kopie = ordner / "Kopie.Dkm", kaputt = ordner / "Kaputt.Dkm", ziel = ordner / "Ziel.Dkm";
+    fs::copy_file(DKM_EXAMPLES_DIR "/traufe_einzel.Dkm", kopie);
+    const std::string original = Datei(kopie);
+    for (const std::string& gleich : {kopie, (ordner / "." / "Kopie.Dkm").string()})
+        EXPECT_EQ(Rechner({"--speichern", gleich, "--ersetzen", kopie}, ".", konfig()).status, 2) << gleich;
+    EXPECT_EQ(Datei(kopie), original) << "never over the source";
+
+    std::ofstream(kaputt, std::ios::binary) << "Wertedatei f\xfcr Dachkandelmesser Version 07 08\r\nnur eine Zeile\r\n";
+    const Rechnerlauf schlecht = Rechner({"--speichern", ziel, kaputt}, ".", konfig());
+    EXPECT_EQ(schlecht.status, 1);
+    EXPECT_NE(schlecht.fehler.find("Datei-Kontrolle"), std::string::npos);
+    EXPECT_FALSE(fs::exists(ziel)) << "nothing written";
+    EXPECT_EQ(Rechner({"--speichern", (ordner / "fehlt" / "x.Dkm").string(), kopie}, ".", konfig()).status, 2);
+    for (const char* falsch : {"--ersetzen " , "--speichern"}) EXPECT_EQ(Starten(std::string(falsch) + " a.Dkm").first, 2);
 }
 
 }  // namespace
