@@ -85,11 +85,12 @@ namespace dkm {
     X(Command9) X(Command10) X(Command11) X(Command12) X(Command13) X(Command14)             \
     X(Command15) X(Command17) X(Command18) X(Command19) X(Command20) X(Command21)            \
     X(Command22) X(Command23) X(Command24) X(Command25) X(Command26) X(Command27)            \
-    X(Command28) X(Command29) X(Command30) X(Command31) X(Formular_Print) X(Als_PDF_speichern)
+    X(Command28) X(Command29) X(Command30) X(Command31) X(Formular_Print)                   \
+    X(Als_PDF_speichern) X(Ueber_Dachkandelmesser)
 
 // Labels, frames and other named controls the program never changes.
 #define DKM_WEITERE(X) \
-    X(Form1_Inhalt) X(Masse_Hinweis) X(Statuszeile) X(Vorschauseite) X(Frame7) X(Frame_Teilstrecken)  \
+    X(Form1_Inhalt) X(Formulartitel) X(Masse_Hinweis) X(Statuszeile) X(Vorschauseite) X(Frame7) X(Frame_Teilstrecken)  \
     X(Label7) X(Label8) X(Label9) X(Label10) X(Label11) X(Label12) X(Label13) X(Label15) X(Label16)   \
     X(Label17) X(Label18) X(Label23) X(Label24) X(Label25) X(Label29) X(Label46) X(Label48)           \
     X(Label58) X(Label59) X(Label60) X(Label61) X(Label62) X(Label63) X(Label64) X(Label65)           \

@@ -162,6 +162,12 @@ inline constexpr Meldungstext Programm_beenden{
     "Programm beenden",
     "Nicht gesicherte Eingaben gehen verloren. Speichern Sie die Werte ggf. mit dem Schalter links "
     "oben auf dem Monitor.  Wollen Sie die eingegebenen Werte speichern? "};
+// The frame window's caption (the title bar, with " – " and the project file's name) and the main window's.
+inline constexpr std::string_view Rahmentitel = "Dachkandelmesser nach DIN EN 12056";
+inline constexpr std::string_view Formulartitel = "Ein- und Ausgabe-Formular";
+inline constexpr std::string_view Ueber_Titel = "Über Dachkandelmesser";
+// The "about" box: version, licence, what the program computes, where the settings live.
+std::string Ueber_Text(std::string_view version, std::string_view einstellungsordner);
 inline constexpr std::string_view noch_nicht_Text = "Diese Funktion ist in dieser Programmversion noch nicht enthalten.";
 inline constexpr std::string_view Druckansicht_Titel = "Druckansicht";
 inline constexpr std::string_view Drucken_Titel = "Projekt drucken";

@@ -126,7 +126,11 @@ void Form1::verbinden() {
     statusBar()->setObjectName(QStringLiteral("Statuszeile"));
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(masse_hinweis_, 1);
-    statusBar()->setFixedHeight(masse_hinweis_->fontMetrics().height() + 2);
+    // the main window's own caption, now that the title bar names the program and the file
+    auto* formulartitel = new QLabel(q(meldung::Formulartitel), this);
+    formulartitel->setObjectName(QStringLiteral("Formulartitel"));
+    statusBar()->addPermanentWidget(formulartitel);
+    statusBar()->setFixedHeight(masse_hinweis_->fontMetrics().height() + 6);
     vorschau_knopf_ = knopf("Command3");
     vorschau_knopf_->installEventFilter(this);
     seite_ = new Vorschauseite(centralWidget());
@@ -156,6 +160,7 @@ void Form1::verbinden() {
     befehl("Command30", &Form1::Command30);
     befehl("Command31", &Form1::Command31);
     befehl("Formular_Print", &Form1::Formular_Print);
+    befehl("Ueber_Dachkandelmesser", &Form1::Ueber);
     befehl("Als_PDF_speichern", &Form1::Als_PDF_speichern);
     const char* uebernehmen_knoepfe[] = {"Command4", "Command5", "Command24", "Command25", "Command26"};
     for (int k = 0; k < 5; ++k)
@@ -255,7 +260,15 @@ void Form1::anzeigen() {
     panel_zustand_zeigen();
     korrektur_->anzeigen(f_);
     vorschau_platzieren();
+    titel_zeigen();
     hilfe_zeigen();
+}
+
+void Form1::titel_zeigen() {
+    QString titel = q(meldung::Rahmentitel);
+    if (f_[V::Text24] && !f_[T::Text24].empty())
+        titel += QStringLiteral(" \u2013 ") + QString::fromStdString(std::filesystem::path(f_[T::Text24]).filename().string());
+    if (windowTitle() != titel) setWindowTitle(titel);
 }
 
 // Text of results that belong to earlier inputs.

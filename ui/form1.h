@@ -99,6 +99,7 @@ private:
     void platz_reservieren();
     void hilfe_zeigen();
     void aktualitaet_zeigen();
+    void titel_zeigen();
     void befehl(const char* name, void (Form1::*m)());
 
     // Commands.
@@ -126,6 +127,7 @@ private:
     void Command3();
     void Formular_Print();
     void Als_PDF_speichern();
+    void Ueber();
     void uebernehmen(int zeile);
     // form1_bericht.cpp: preview page, PDF file, issuer fields.
     void vorschau_zeichnen();

@@ -28,7 +28,7 @@ using namespace aufbau;
 
 void Form1::aufbauen() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Ein- und Ausgabe-Formular"));
+    setWindowTitle(n(meldung::Rahmentitel));
     setWindowIcon(Programmsymbol());
     befehlsleisten();
 
@@ -36,7 +36,7 @@ void Form1::aufbauen() {
     auto* inhalt = new QWidget;
     inhalt->setObjectName(QStringLiteral("Form1_Inhalt"));
     auto* spalten = new QHBoxLayout(inhalt);
-    spalten->setContentsMargins(4, 4, 4, 4);
+    spalten->setContentsMargins(4, 2, 4, 2);
     spalten->setSpacing(6);
     spalten->addWidget(linke_spalte());
     spalten->addWidget(mittlere_spalte(), 1);
@@ -215,7 +215,8 @@ void Form1::befehlsleisten() {
          {"Command7", "neues Projekt anlegen", "Command7"},
          {"Command9", "Projektdaten zurücksetzen", "Command9"},
          {"Command1", "Werte zurücksetzen", "Command1"},
-         {"Command18", "Monitor neu", "Command18"}},
+         {"Command18", "Monitor neu", "Command18"},
+         {"Ueber_Dachkandelmesser", "Über Dachkandelmesser", nullptr}},
         {{"Command3", "Druckansicht", "Command3"},
          {"Formular_Print", "Projekt drucken", "Command8"},
          {"Als_PDF_speichern", "Als PDF speichern", "Als_PDF"},
@@ -225,13 +226,13 @@ void Form1::befehlsleisten() {
          {"Command10", "beenden", "Command10"}}};
     const int breite = fontMetrics().horizontalAdvance(QStringLiteral("Projektdaten zurücksetzen")) + 24;
     for (int z = 0; z < 2; ++z) {
-        QToolBar* leiste = addToolBar(QStringLiteral("Dachkandelmesser nach DIN EN 12056"));
+        QToolBar* leiste = addToolBar(n(meldung::Rahmentitel));
         leiste->setObjectName(z == 0 ? QStringLiteral("MDIForm1") : QStringLiteral("MDIForm1_2"));
         leiste->setMovable(false);
         leiste->setFloatable(false);
         leiste->toggleViewAction()->setEnabled(false);
         if (z == 0) addToolBarBreak();
-        const int anzahl = z == 0 ? 6 : 7;
+        const int anzahl = 7;
         // one width for all, also for the captions that switch, and the whole row within 1280 pixels
         const int je_knopf = std::min(breite, (1270 - 6 * anzahl) / anzahl);
         for (const Befehl& b : zeilen[z]) {

@@ -2,6 +2,7 @@
 #include "bedienung/bedienung.h"
 #include "calc/engine.h"
 #include "files/einstellungen.h"
+#include "model/version.h"
 #include "ui/form1.h"
 #include "ui/korrektur.h"
 
@@ -89,6 +90,11 @@ void Form1::Command20() {
                 p_.meldung(std::string(meldung::Aussteller_Fehler_Titel), *fehler);
         });
     });
+}
+
+void Form1::Ueber() {
+    p_.meldung(std::string(meldung::Ueber_Titel),
+               meldung::Ueber_Text(Programmversion, einstellungen_.string()));
 }
 
 void Form1::Command21() { handler([this] { Command21_Click(f_); }); }

@@ -43,7 +43,7 @@ foto() {  # project, picture, scale, correction panel (ja/nein)
     "$programm" >/dev/null 2>&1 &
   local pid=$!
   local fenster
-  fenster=$(timeout 20 xdotool search --sync --name "Ein- und Ausgabe-Formular" | head -1)
+  fenster=$(timeout 20 xdotool search --sync --name "^Dachkandelmesser nach DIN EN 12056" | head -1)
   sleep 1
   klick "${knopf_aufrufen[@]}" "$3"
   timeout 10 xdotool search --sync --name "vorhandenes Projekt aufrufen" >/dev/null

@@ -1,5 +1,6 @@
 // The command line of the window program: a project file opened as the load command does,
 // --help and --version without a display; and the program's icon on the window and its boxes.
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <sys/wait.h>
@@ -68,6 +69,26 @@ TEST_F(Aufruf_Test, KaputteOderFehlendeDateiLaesstDenStartzustand) {
     }
     klick("Check3");  // the window still answers
     EXPECT_EQ(f().Winkelfaktor[2], 0.85f);
+}
+
+// The title bar names the program and the project file; a new project drops the name again.
+TEST_F(Aufruf_Test, TitelZeigtDasProjektUndUeberNenntVersionUndEinstellungen) {
+    EXPECT_EQ(fenster->windowTitle().toStdString(), "Dachkandelmesser nach DIN EN 12056");
+    fenster->projekt_aufrufen(DKM_EXAMPLES_DIR "/traufe_einzel.Dkm");
+    EXPECT_EQ(fenster->windowTitle().toStdString(), "Dachkandelmesser nach DIN EN 12056 \u2013 traufe_einzel.Dkm");
+    EXPECT_EQ(w<QLabel>("Formulartitel")->text().toStdString(), "Ein- und Ausgabe-Formular");
+    p.antworten = {true};
+    klick("Command7");
+    EXPECT_EQ(fenster->windowTitle().toStdString(), "Dachkandelmesser nach DIN EN 12056");
+
+    protokoll_leeren();
+    klick("Ueber_Dachkandelmesser");
+    ASSERT_EQ(titel(), Titel{"Über Dachkandelmesser"});
+    const std::string ueber = p.protokoll.back().text;
+    EXPECT_NE(ueber.find("Dachkandelmesser 1.0.0"), std::string::npos) << ueber;
+    EXPECT_NE(ueber.find("GPL-3.0-or-later"), std::string::npos);
+    EXPECT_NE(ueber.find("DIN EN 12056-3 und DIN 1986-100"), std::string::npos);
+    EXPECT_NE(ueber.find(ordner.string()), std::string::npos) << "where the settings live";
 }
 
 TEST(Programmaufruf, ArgumenteWieImMenueOderAufDerKommandozeile) {
