@@ -26,7 +26,9 @@ void zeile_schreiben(Bild& b, const Leitfaden_Zeile& z) {
     }
 }
 
-Bild einleitung() {
+}  // namespace
+
+Bild Leitfaden_Einleitung() {
     Bild b;
     zeile_schreiben(b, {{3, "Mit dem", {}},
                         {10, "´Leitfaden´", {true, true}},
@@ -37,6 +39,14 @@ Bild einleitung() {
         zeile_schreiben(b, {{3, t, {}}});
     return b;
 }
+
+Bild Leitfaden_Text(const Leitfaden_Schritt_Daten& s) {
+    Bild b;
+    for (const Leitfaden_Zeile& z : s.text) zeile_schreiben(b, z);
+    return b;
+}
+
+namespace {
 
 std::string_view naechster_key(std::string_view key) {
     const auto& s = Leitfaden_Schritte();
@@ -71,8 +81,7 @@ void zeigen(Formular& f, const Leitfaden_Schritt_Daten& s) {
     f.Markierung.assign(s.felder.begin(), s.felder.end());
     if (!s.fokus.empty()) f.Fokus = s.fokus;
     f[A::Command30] = !erster;
-    f.Leitfaden_Box.leeren();
-    for (const Leitfaden_Zeile& z : s.text) zeile_schreiben(f.Leitfaden_Box, z);
+    f.Leitfaden_Box = Leitfaden_Text(s);
 }
 
 }  // namespace
@@ -110,7 +119,7 @@ void Leitfaden_starten(Formular& f, Dialoge& d) {
     f[A::Command28] = f[A::Command29] = true;
     f[A::Command30] = false;
     f.Leitfaden_zurueck = nein;
-    f.Leitfaden_Box = einleitung();
+    f.Leitfaden_Box = Leitfaden_Einleitung();
     f.Leitfaden_Schritt = Leitfaden_Schritte().front().key;
 }
 

@@ -36,6 +36,9 @@ const std::vector<Leitfaden_Schritt_Daten>& Leitfaden_Schritte();
 // The step with `key`, or null.
 const Leitfaden_Schritt_Daten* Leitfaden_Schritt_suchen(std::string_view key);
 bool Leitfaden_Bedingung_erfuellt(const Formular& f, Leitfaden_Bedingung b);
+// What the guide box shows at the start and for a step.
+Bild Leitfaden_Einleitung();
+Bild Leitfaden_Text(const Leitfaden_Schritt_Daten& s);
 
 inline constexpr std::string_view Leitfaden_Ende = "beenden";
 inline constexpr int Leitfaden_Verlauf_Plaetze = 25;

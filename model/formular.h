@@ -227,8 +227,10 @@ struct Formular {
     Eigene_Orte eigene_orte{};
     Druckwerte druckwerte{};
 
-    // Text shown in the help box (hover help, legacy import note).
+    // Text shown in the help box (hover help, legacy import note), with its top and height in twips.
     std::string Hilfe_Text;
+    int Hilfe_top_twips = 120;
+    int Hilfe_hoehe_twips = 2055;
     // Top position of the overflow box (twips), set with the outlet count.
     int Notueberlauf_Box_top = 0;
     // Working values of the last recalculation.

@@ -27,6 +27,8 @@ void Form1::Command28() {
         } else if (f_.Status_Vorschau == aktiv) {
             Vorschau_blaettern(f_);
             vorschau_zeichnen();
+        } else if (f_.Status_Leitfaden == aktiv) {
+            Leitfaden_weiter(f_, p_);
         }
     });
 }
@@ -34,6 +36,7 @@ void Form1::Command28() {
 void Form1::Command30() {
     handler([this] {
         if (f_.Status_Korrektur == aktiv) Hoehe_kleiner(f_, p_);
+        else if (f_.Status_Leitfaden == aktiv) Leitfaden_zurueck(f_, p_);
     });
 }
 
@@ -66,9 +69,7 @@ void Form1::noch_nicht(std::string_view titel) {
 }
 
 void Form1::Command27() {
-    handler([this] {
-        if (Leitfaden_moeglich(f_, p_)) noch_nicht(meldung::Leitfaden_Titel);
-    });
+    handler([this] { Leitfaden_starten(f_, p_); });
 }
 
 void Form1::Command17() { handler([this] { Command17_Click(f_); }); }
