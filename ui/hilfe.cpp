@@ -93,7 +93,7 @@ void Hilfe_Bindung::zeigen() {
         }
     }
     if (box_->geometry() != r) box_->setGeometry(r);
-    box_->raise();
+    if (flaeche->children().constLast() != box_) box_->raise();
 }
 
 }  // namespace dkm::ui
