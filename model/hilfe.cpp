@@ -11,12 +11,12 @@ std::vector<Hilfe_Eintrag> tabelle() {
     return {
         {{"Label7"}, 1000, 1200,
          "Wert in l/(s*ha) für einen Regen mit einer Dauer von 5 Minuten, der alle fünf Jahre einmal vorkommt. "
-         "Mit dieser Berechnungsregenspende r(5,5) werden Rinne und Fallrohre bemessen. Sie wird mit dem Ort aus "
-         "der Liste übernommen oder selbst eingetragen."},
+         "Mit ihr, vermindert um den Abflussbeiwert C der Deckung, werden Rinne und Fallrohre bemessen. Der Wert "
+         "r(5,5) wird mit dem Ort übernommen oder selbst eingetragen."},
         {{"Label8"}, 1000, 1200,
-         "Wert in l/(s*ha) für einen Jahrhundert-Regen mit 5 Minuten Dauer. Mit dieser Regenspende r(5,100) "
-         "werden bei innenliegenden Rinnen die Notüberläufe bemessen; sie wird mit dem Ort übernommen oder selbst "
-         "eingetragen."},
+         "Wert in l/(s*ha) für einen Jahrhundert-Regen mit 5 Minuten Dauer. Mit r(5,100) werden bei "
+         "innenliegenden Rinnen die Notüberläufe bemessen, ohne Abminderung durch den Abflussbeiwert; der Wert "
+         "wird mit dem Ort übernommen oder selbst eingetragen."},
         {{"Label10"}, 1000, 1200,
          "Berechnungsregenspende einiger Städte in Deutschland. Mit der Wahl eines Orts werden r(5,5) und "
          "r(5,100) nach DIN 1986-100 (Anhang A) in die Felder darunter übernommen. Für andere Orte tragen Sie "
@@ -98,7 +98,8 @@ std::vector<Hilfe_Eintrag> tabelle() {
         {{"Picture3"}, 120, 1500,
          "Abmessung der halbrunden Rinne nach der (zurückgezogenen deutschen) DIN 18461 (Richtgröße, entspricht "
          "dem Zuschnitt). Angezeigt wird die kleinste Normgröße, deren Ablaufleistung für die ungünstigste "
-         "Teilstrecke reicht."},
+         "Teilstrecke reicht. Ist eine Teilstrecke länger als das 50-fache der Wassertiefe, mindert der "
+         "Langrinnenfaktor die Leistung."},
         {{"Picture1"}, 120, 1200,
          "Durchmesser einer halbrunden Rinne, die nach den hier vorliegenden Erfordernissen angefertigt werden "
          "kann. Er reicht gerade für die ungünstigste Teilstrecke."},
