@@ -162,10 +162,8 @@ inline constexpr Meldungstext Programm_beenden{
     "Programm beenden",
     "Nicht gesicherte Eingaben gehen verloren. Speichern Sie die Werte ggf. mit dem Schalter links "
     "oben auf dem Monitor.  Wollen Sie die eingegebenen Werte speichern? "};
-inline constexpr std::string_view noch_nicht_Text = "Diese Funktion ist in dieser Programmversion noch nicht enthalten.";
 inline constexpr std::string_view Druckansicht_Titel = "Druckansicht";
 inline constexpr std::string_view Drucken_Titel = "Projekt drucken";
-inline constexpr std::string_view Leitfaden_Titel = "Leitfaden";
 
 // --- saving and reading files ---------------------------------------------------------------------------------
 // Saving and reading files. "%1" (and "%2") stand for a name, filled in with Eingesetzt.

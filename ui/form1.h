@@ -140,7 +140,6 @@ private:
     Aussteller aussteller_lesen() const;
     void aussteller_zeigen(const Aussteller& a);
     Aussteller aussteller_aus_feldern() const;
-    void noch_nicht(std::string_view titel);
 
     // form1_projekt.cpp: save and load.
     void Command2();

@@ -64,10 +64,6 @@ void Form1::uebernehmen(int zeile) {
     });
 }
 
-void Form1::noch_nicht(std::string_view titel) {
-    p_.meldung(std::string(titel), std::string(meldung::noch_nicht_Text));
-}
-
 void Form1::Command27() {
     handler([this] { Leitfaden_starten(f_, p_); });
 }
