@@ -34,6 +34,7 @@ void Leitfaden_Anzeige::markieren(QWidget* w, bool an) {
         return;
     }
     QPalette p = w->palette();
+    if (p.color(QPalette::Window) == Markierungsgelb() && p.color(QPalette::Button) == Markierungsgelb()) return;
     for (auto g : {QPalette::Active, QPalette::Inactive})
         for (auto rolle : {QPalette::Base, QPalette::Button, QPalette::Window}) p.setColor(g, rolle, Markierungsgelb());
     w->setPalette(p);
