@@ -6,6 +6,8 @@
 #include "bedienung/befehle.h"
 #include "bedienung/eingabeart.h"
 #include "bedienung/handler.h"
+#include "bedienung/hilfe.h"
+#include "bedienung/leitfaden.h"
 #include "bedienung/modus.h"
 #include "bedienung/ruecksetzen.h"
 #include "bedienung/vorschau.h"

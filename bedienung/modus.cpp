@@ -1,6 +1,7 @@
 // Guide, preview and height correction: the shared end and the conflict rules.
 #include "bedienung/modus.h"
 
+#include "bedienung/leitfaden.h"
 #include "calc/engine.h"
 
 namespace dkm {
@@ -17,13 +18,7 @@ void Modus_beenden(Formular& f, Dialoge& d) {
         f[V::Druckvorsch] = false;
         Hoehe_null(f, d);
     }
-    if (f.Status_Leitfaden == aktiv) {
-        f.Status_Leitfaden = aus;
-        f[V::Druckvorsch] = false;
-        f[V::Frame2] = true;
-        f[V::Frame8] = false;
-        Neuberechnung(f, d);
-    }
+    if (f.Status_Leitfaden == aktiv) Leitfaden_beenden(f, d);
 }
 
 bool Leitfaden_Konflikt(Formular& f, Dialoge& d, meldung::Befehl befehl) {

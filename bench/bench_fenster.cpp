@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QEnterEvent>
 #include <chrono>
 #include <fstream>
 #include <memory>
@@ -110,6 +112,48 @@ void Neuberechnung_beim_Verlassen(benchmark::State& state) {
     }
 }
 BENCHMARK(Neuberechnung_beim_Verlassen)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+// One "Leitfaden weiter": the old highlighting cleared, the new fields painted, the box text
+// written and everything repainted.
+void Leitfaden_Schritt(benchmark::State& state) {
+    dkm::ui::Skript_Plattform p;
+    Form1 fenster(p, dkm::ui::Startformular("Regeneig.dat"));
+    fenster.show();
+    QApplication::processEvents();
+    QPushButton* weiter = fenster.findChild<QPushButton*>(QStringLiteral("Command28"));
+    QPushButton* start = fenster.findChild<QPushButton*>(QStringLiteral("Command27"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        // the last step's "weiter" ends the guide: start it again outside the time
+        if (fenster.formular().Leitfaden_Schritt == "beenden" || fenster.formular().Status_Leitfaden != "aktiv") {
+            if (fenster.formular().Status_Leitfaden == "aktiv") fenster.findChild<QPushButton*>(QStringLiteral("Command29"))->click();
+            start->click();
+            QApplication::processEvents();
+        }
+        state.ResumeTiming();
+        weiter->click();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(Leitfaden_Schritt)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+// The mouse entering a control with help: the entry looked up, the box moved, sized, filled and repainted.
+void Hilfe_Hover(benchmark::State& state) {
+    dkm::ui::Skript_Plattform p;
+    Form1 fenster(p, dkm::ui::Startformular("Regeneig.dat"));
+    fenster.show();
+    QApplication::processEvents();
+    QWidget* ziele[] = {fenster.findChild<QWidget*>(QStringLiteral("Option3")),
+                        fenster.findChild<QWidget*>(QStringLiteral("Option5"))};
+    int i = 0;
+    for (auto _ : state) {
+        QWidget* z = ziele[i++ % 2];
+        QEnterEvent e(QPointF(5, 5), QPointF(5, 5), z->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(z, &e);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(Hilfe_Hover)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
 
 }  // namespace
 

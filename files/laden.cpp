@@ -47,6 +47,9 @@ void Hinweise_zeigen(Formular& f, Dialoge& d, const std::vector<Lesehinweis>& hi
             continue;
         }
         f.Hilfe_Text = h.hilfe;
+        // the note gets the box's full size, whatever the last hover left
+        f.Hilfe_top_twips = 120;
+        f.Hilfe_hoehe_twips = 2055;
         f[V::Hilfe_Text] = true;
         d.meldung(h.meldung);
         f[V::Hilfe_Text] = false;

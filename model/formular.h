@@ -68,7 +68,7 @@ namespace dkm {
 #define DKM_AKTIV(X)                                                                         \
     X(Option3) X(Option4) X(Option5) X(Option6) X(Option7) X(Option8)                        \
     X(Combo_Diff_Notueberl) X(Text30) X(Command11) X(Label21) X(Label33)                     \
-    X(Command14) X(Command15) X(Command28) X(Command29) X(Command30) X(Command31)
+    X(Command14) X(Command15) X(Command28) X(Command29) X(Command30) X(Command31) X(Command27)
 
 // Picture boxes, by number (PictureN): those the engine prints text lines
 // into, and those that only show a drawing or a colour.
@@ -206,6 +206,17 @@ struct Formular {
     std::string Status_Eigenwerte = "nicht_sichtbar";
     std::string Status_Druckjustage = "nicht_sichtbar";
     std::string Leitfaden_Schritt;
+    // Keys of the guide steps shown, at 1..25; entry Leitfaden_Zaehler is on screen.
+    std::array<std::string, 26> Leitfaden_Verlauf{};
+    int16_t Leitfaden_Zaehler = 0;
+    std::string Leitfaden_zurueck = "nein";
+    std::string Hilfe_vor_Leitfaden;
+    // Controls the guide paints in Markierungsgelb, by name; all others keep their normal colour.
+    std::vector<std::string> Markierung;
+    // What the guide box shows.
+    Bild Leitfaden_Box;
+    // The control that gets the keyboard focus next, by name; the window moves it and empties this.
+    std::string Fokus;
 
     // False while the inputs are incomplete and the result boxes still show an
     // earlier state; Masse_Hinweis then names the segments concerned.
@@ -217,8 +228,10 @@ struct Formular {
     Eigene_Orte eigene_orte{};
     Druckwerte druckwerte{};
 
-    // Text shown in the help box (hover help, legacy import note).
+    // Text shown in the help box (hover help, legacy import note), with its top and height in twips.
     std::string Hilfe_Text;
+    int Hilfe_top_twips = 120;
+    int Hilfe_hoehe_twips = 2055;
     // Top position of the overflow box (twips), set with the outlet count.
     int Notueberlauf_Box_top = 0;
     // Working values of the last recalculation.

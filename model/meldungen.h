@@ -168,10 +168,6 @@ inline constexpr std::string_view Formulartitel = "Ein- und Ausgabe-Formular";
 inline constexpr std::string_view Ueber_Titel = "Über Dachkandelmesser";
 // The "about" box: version, licence, what the program computes, where the settings live.
 std::string Ueber_Text(std::string_view version, std::string_view einstellungsordner);
-inline constexpr std::string_view noch_nicht_Text = "Diese Funktion ist in dieser Programmversion noch nicht enthalten.";
-inline constexpr std::string_view Druckansicht_Titel = "Druckansicht";
-inline constexpr std::string_view Drucken_Titel = "Projekt drucken";
-inline constexpr std::string_view Leitfaden_Titel = "Leitfaden";
 
 // --- saving and reading files ---------------------------------------------------------------------------------
 // Saving and reading files. "%1" (and "%2") stand for a name, filled in with Eingesetzt.

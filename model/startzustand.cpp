@@ -31,6 +31,7 @@ void Startzustand(Formular& f, const Eigene_Orte* orte) {
                 A::Label21, A::Label33, A::Option6, A::Option7, A::Option8, A::Command14})
         f[a] = false;
     f[A::Command15] = true;
+    f[A::Command27] = true;
 
     f[S::Option1] = true;
     f[S::Option3] = true;

@@ -18,7 +18,9 @@
 #include "calc/engine.h"
 #include "ui/vorschauseite.h"
 #include "ui/bildbox.h"
+#include "ui/hilfe.h"
 #include "ui/korrektur.h"
+#include "ui/leitfaden.h"
 #include "ui/ortsliste.h"
 #include "ui/tastenfilter.h"
 
@@ -67,6 +69,8 @@ Form1::Form1(Plattform& p, const Formular& f, QWidget* eltern) : QMainWindow(elt
 
 Form1::~Form1() {
     p_.vor_dialog = nullptr;
+    // its events refer to the Formular, which goes before the widgets
+    delete hilfe_bindung_;
     // the boxes are destroyed after this object and must not call back into it
     for (QWidget* w : text_)
         if (w) w->removeEventFilter(this);
@@ -134,6 +138,8 @@ void Form1::verbinden() {
     vorschau_knopf_ = knopf("Command3");
     vorschau_knopf_->installEventFilter(this);
     seite_ = new Vorschauseite(centralWidget());
+    leitfaden_ = std::make_unique<Leitfaden_Anzeige>(centralWidget(), korrektur_, platz_);
+    hilfe_bindung_ = new Hilfe_Bindung(this, hilfe_, rechts_, f_);
 
     befehl("Command1", &Form1::Command1);
     befehl("Command2", &Form1::Command2);
@@ -259,6 +265,8 @@ void Form1::anzeigen() {
     panelplatz_zeigen();
     panel_zustand_zeigen();
     korrektur_->anzeigen(f_);
+    leitfaden_->anzeigen(f_);
+    leitfaden_->fokus_setzen(f_);
     vorschau_platzieren();
     titel_zeigen();
     hilfe_zeigen();
@@ -290,18 +298,7 @@ void Form1::aktualitaet_zeigen() {
         if (b) b->setze_veraltet(veraltet);
 }
 
-void Form1::hilfe_zeigen() {
-    const QString text = QString::fromStdString(f_.Hilfe_Text);
-    if (hilfe_->toPlainText() != text) hilfe_->setPlainText(text);
-    if (hilfe_->isHidden()) return;
-    const QFontMetrics fm = hilfe_->fontMetrics();
-    // as narrow as the old box, so that the runs of blanks in the texts break the lines
-    const QSize groesse(fm.horizontalAdvance(QStringLiteral("Name, Straße, PLZ/Ort, Tel/Fax und Bemerkungen.  ")) + 24,
-                        fm.lineSpacing() * 10);
-    const QWidget* flaeche = hilfe_->parentWidget();
-    hilfe_->setGeometry(QRect(QPoint(flaeche->width() - groesse.width() - 8, 4), groesse));
-    hilfe_->raise();
-}
+void Form1::hilfe_zeigen() { hilfe_bindung_->zeigen(); }
 
 void Form1::platz_reservieren() {
     // what comes and goes keeps its place, so that nothing below or beside it moves;
@@ -323,9 +320,11 @@ void Form1::panelplatz_zeigen() {
     // the others wait below it until it closes.
     const V panels[] = {V::Frame9, V::Frame5, V::Druckvorsch};
     for (V v : panels) {
+        // the guide's box floats elsewhere and leaves the panels where they are
+        const bool offen = f_[v] && !(v == V::Druckvorsch && f_.Status_Leitfaden == aktiv);
         const auto pos = std::find(offene_panels_.begin(), offene_panels_.end(), v);
-        if (f_[v] && pos == offene_panels_.end()) offene_panels_.push_back(v);
-        if (!f_[v] && pos != offene_panels_.end()) offene_panels_.erase(pos);
+        if (offen && pos == offene_panels_.end()) offene_panels_.push_back(v);
+        if (!offen && pos != offene_panels_.end()) offene_panels_.erase(pos);
     }
     if (offene_panels_.empty()) return;
     for (V v : {V::Frame2, V::Frame8, V::Frame9, V::Frame5, V::Druckvorsch})
@@ -337,7 +336,9 @@ void Form1::panel_zustand_zeigen() {
     for (size_t i = 0; i < text_.size(); ++i)
         if (segmentfeld(static_cast<T>(i))) feld_sperren(text_[i], gesamt);
     for (T t : {T::Text25, T::Text26, T::Text27}) feld_sperren(text_[static_cast<size_t>(t)], !gesamt);
-    hilfe_knopf_->setText(f_.Status_Hilfe == nicht_sichtbar ? QStringLiteral("Hilfe einschalten")
+    // the guide switches the help off for its duration without a word on the button
+    const bool aus = f_.Status_Hilfe == nicht_sichtbar && f_.Hilfe_vor_Leitfaden != ja;
+    hilfe_knopf_->setText(aus ? QStringLiteral("Hilfe einschalten")
                                                             : QStringLiteral("Hilfe ausschalten"));
     drucker_knopf_->setText(f_.Status_Druckjustage == sichtbar ? QStringLiteral("Drucker justieren ´aus´")
                                                                : QStringLiteral("Drucker justieren ´ein´"));

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@
 
 class QAbstractButton;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -27,6 +29,8 @@ namespace dkm::ui {
 
 class BildBox;
 class Korrektur_Panel;
+class Leitfaden_Anzeige;
+class Hilfe_Bindung;
 class Tastenfilter;
 class Vorschauseite;
 
@@ -69,6 +73,10 @@ private:
     std::array<QWidget*, static_cast<size_t>(A::Anzahl)> aktiv_{};
     std::array<BildBox*, 47> bild_{};
     Korrektur_Panel* korrektur_ = nullptr;
+    QGridLayout* platz_ = nullptr;  // the shared place of the panels
+    std::unique_ptr<Leitfaden_Anzeige> leitfaden_;
+    Hilfe_Bindung* hilfe_bindung_ = nullptr;
+    QWidget* rechts_ = nullptr;  // the results column
     std::vector<V> offene_panels_;  // panels of the shared place, in the order they opened
     QPlainTextEdit* hilfe_ = nullptr;
     Tastenfilter* tastenfilter_ = nullptr;
@@ -137,7 +145,6 @@ private:
     Aussteller aussteller_lesen() const;
     void aussteller_zeigen(const Aussteller& a);
     Aussteller aussteller_aus_feldern() const;
-    void noch_nicht(std::string_view titel);
 
     // form1_projekt.cpp: save and load.
     void Command2();

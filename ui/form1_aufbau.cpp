@@ -40,7 +40,7 @@ void Form1::aufbauen() {
     spalten->setSpacing(6);
     spalten->addWidget(linke_spalte());
     spalten->addWidget(mittlere_spalte(), 1);
-    spalten->addWidget(rechte_spalte());
+    spalten->addWidget(rechts_ = rechte_spalte());
     // the help box floats at the top right, over the results, like a tooltip
     hilfe_ = new QPlainTextEdit(inhalt);
     hilfe_->setObjectName(QStringLiteral("Hilfe_Text"));
@@ -61,7 +61,7 @@ QWidget* Form1::linke_spalte() {
 
     // "Vorgaben" and "Projektdaten" share one place; the own values, the printer panel and
     // the height correction open in that place too, so that they push nothing.
-    auto* platz = new QGridLayout;
+    auto* platz = platz_ = new QGridLayout;
     QGroupBox* f2 = rahmen(QStringLiteral("Frame2"), QStringLiteral("Vorgaben"));
     auto* g2 = eng(new QGridLayout(f2));
     g2->addWidget(label(QStringLiteral("Label10"), QStringLiteral("Wahl des Orts für die  Regenmenge")), 0, 0, 1, 3);

@@ -28,6 +28,8 @@ void Form1::Command28() {
         } else if (f_.Status_Vorschau == aktiv) {
             Vorschau_blaettern(f_);
             vorschau_zeichnen();
+        } else if (f_.Status_Leitfaden == aktiv) {
+            Leitfaden_weiter(f_, p_);
         }
     });
 }
@@ -35,6 +37,7 @@ void Form1::Command28() {
 void Form1::Command30() {
     handler([this] {
         if (f_.Status_Korrektur == aktiv) Hoehe_kleiner(f_, p_);
+        else if (f_.Status_Leitfaden == aktiv) Leitfaden_zurueck(f_, p_);
     });
 }
 
@@ -62,14 +65,8 @@ void Form1::uebernehmen(int zeile) {
     });
 }
 
-void Form1::noch_nicht(std::string_view titel) {
-    p_.meldung(std::string(titel), std::string(meldung::noch_nicht_Text));
-}
-
 void Form1::Command27() {
-    handler([this] {
-        if (Leitfaden_moeglich(f_, p_)) noch_nicht(meldung::Leitfaden_Titel);
-    });
+    handler([this] { Leitfaden_starten(f_, p_); });
 }
 
 void Form1::Command17() { handler([this] { Command17_Click(f_); }); }

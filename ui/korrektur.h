@@ -1,7 +1,7 @@
 // The picture box Druckvorsch with its shared buttons: the yellow height
-// correction panel (four buttons, the live boxes Text31/Text32) or the
+// correction panel (four buttons, the live boxes Text31/Text32), the
 // controls of the print preview ("blättern", "abbrechen"; the page itself is
-// the Vorschauseite beside it).
+// the Vorschauseite beside it) or the yellow box of the guide.
 #pragma once
 
 #include "model/formular.h"
@@ -19,17 +19,23 @@ public:
     // Captions, visibility and colour of the shared buttons for the mode that owns the panel.
     void anzeigen(const Formular& f);
     bool zeigt_vorschau() const { return modus_ == Modus::Vorschau; }
+    bool zeigt_leitfaden() const { return modus_ == Modus::Leitfaden; }
+    // Size the guide's text needs: its widest line and the button row above it.
+    QSize leitfaden_groesse() const;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    enum class Modus { keiner, Korrektur, Vorschau };
+    enum class Modus { keiner, Korrektur, Vorschau, Leitfaden };
     QPushButton *groesser_, *null_, *kleiner_, *uebernehmen_;
     QLineEdit *hoehe_, *breite_;
     Modus modus_ = Modus::keiner;
     int seite_ = 0;
+    QFont grundschrift_;
     void anordnen();
+    void leitfaden_anordnen();
+    void modus_wechseln(Modus modus, int seite);
 };
 
 }  // namespace dkm::ui

@@ -74,12 +74,33 @@ inline QString abgeschnitten(const QWidget* w) {
     return {};
 }
 
-// Findings of one state: clipped texts, overlapping controls, scroll bars.
+// The boxes that float over the results (the help, the guide's box) and cover no input.
+inline bool schwebt(const QWidget* w) {
+    return w->objectName() == QLatin1String("Hilfe_Text") ||
+           (w->objectName() == QLatin1String("Druckvorsch") && w->parentWidget() &&
+            w->parentWidget()->objectName() == QLatin1String("Form1_Inhalt"));
+}
+
+inline bool eingabe(const QWidget* w) {
+    auto* e = qobject_cast<const QLineEdit*>(w);
+    return (e && !e->isReadOnly() && !qobject_cast<const QComboBox*>(w->parentWidget())) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractButton*>(w);
+}
+
+// Findings of one state: clipped texts, overlapping controls, scroll bars, inputs under a floating box.
 inline QStringList pruefen(QWidget* fenster) {
     QStringList fehler;
-    std::vector<QWidget*> mit_text;
+    std::vector<QWidget*> mit_text, schwebend, eingaben;
     for (QWidget* w : fenster->findChildren<QWidget*>()) {
-        if (!w->isVisible() || w->objectName() == QLatin1String("Hilfe_Text")) continue;
+        if (!w->isVisible()) continue;
+        if (schwebt(w)) {
+            schwebend.push_back(w);
+            if (const QString grund = abgeschnitten(w); !grund.isEmpty()) fehler << w->objectName() + QStringLiteral(": ") + grund;
+        }
+        bool darin = false;
+        for (const QWidget* a = w; a && !darin; a = a->parentWidget()) darin = schwebt(a);
+        if (darin) continue;
+        if (eingabe(w)) eingaben.push_back(w);
         if (auto* s = qobject_cast<QScrollBar*>(w)) fehler << QStringLiteral("scroll bar in %1").arg(s->parentWidget()->objectName());
         // the parts of a list box are its own business
         if (!zeigt_text(w) || qobject_cast<QComboBox*>(w->parentWidget())) continue;
@@ -93,6 +114,10 @@ inline QStringList pruefen(QWidget* fenster) {
             if (im_fenster(a).intersects(im_fenster(b)))
                 fehler << a->objectName() + QStringLiteral(" overlaps ") + b->objectName();
         }
+    for (QWidget* s : schwebend)
+        for (QWidget* e : eingaben)
+            if (!s->isAncestorOf(e) && im_fenster(s).intersects(im_fenster(e)))
+                fehler << s->objectName() + QStringLiteral(" covers the input ") + e->objectName();
     return fehler;
 }
 

@@ -71,6 +71,15 @@ TEST_F(Layout_Test, JederZustandPasstUndZeigtAllesGanz) {
     pruefen("internal gutter, single mode");
     klick("Option3");
     pruefen("internal gutter, overflow at both ends");
+    klick("Command27");
+    for (int i = 0; i < 4; ++i) klick("Command28");
+    pruefen("guide, rainfall step");
+    // the longest text: steps 5, 6, 8 to 13 of an internal gutter in single mode
+    for (int i = 0; i < 8; ++i) klick("Command28");
+    ASSERT_EQ(f().Leitfaden_Verlauf[static_cast<size_t>(f().Leitfaden_Zaehler)], "Rinnenlaengen_einzeln");
+    pruefen("guide, segment lengths step");
+    klick("Command29");
+    pruefen("after the guide");
 }
 
 // Results, notes, the file name row and the panels appear without moving any control the user aims at.
@@ -107,6 +116,11 @@ TEST_F(Layout_Test, NichtsBewegtSichUnterDerMaus) {
     klick("Command31");
     klick("Command15");
     stehen_still("project data");
+    klick("Command27");
+    for (int i = 0; i < 12; ++i) klick("Command28");
+    stehen_still("guide");
+    klick("Command29");
+    stehen_still("after the guide");
 }
 
 // The longest realistic results show whole, in text no smaller than the inputs, and the
