@@ -54,7 +54,13 @@ foto() {  # project, picture, scale, correction panel (ja/nein)
   sleep 1.5
   xdotool key Return
   sleep 1
-  if [ "$4" = ja ]; then klick "${knopf_korr[@]}" "$3"; sleep 1; fi
+  if [ "$4" = ja ]; then
+    klick "${knopf_korr[@]}" "$3"
+    sleep 1
+    # over an empty part of the dimensions frame the help box of the button just pressed closes
+    xdotool mousemove "$(awk "BEGIN{print int(370*$3)}")" "$(awk "BEGIN{print int(197*$3)}")"
+    sleep 0.5
+  fi
   # the pointer leaves the window, so that no button shows its hover state
   xdotool mousemove 5000 5000
   sleep 0.5
