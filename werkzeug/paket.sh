@@ -3,18 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+source werkzeug/pakete.sh
 pakete=(cmake g++ make pkg-config qt6-base-dev libgl1-mesa-dev dpkg-dev file lintian)
-fehlend=()
-for p in "${pakete[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
-done
-if [ ${#fehlend[@]} -gt 0 ]; then
-  echo "Installiere: ${fehlend[*]}"
-  als_root=()
-  [ "$(id -u)" -eq 0 ] || als_root=(sudo)
-  "${als_root[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq "${fehlend[@]}"
-fi
+pakete_installieren "${pakete[@]}"
 
 # A build of its own: without tests and benchmarks, with Debian's doc files.
 cmake -S . -B paket-build -DCMAKE_BUILD_TYPE=Release -DDKM_TESTS=OFF -DDKM_BENCH=OFF -DDKM_DEBIAN_DOKU=ON >/dev/null
