@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "model/rechenwerte.h"
+
 namespace dkm {
 
 inline constexpr double Pi = 3.1415926;
@@ -18,8 +20,6 @@ inline constexpr std::array<int, 22> Fallrohr_Durchmesser = {
 extern const std::array<float, 22> Fallrohr_Tabelle_Trichter;
 extern const std::array<float, 22> Fallrohr_Tabelle_ohne_Trichter;
 
-// Marker for a flow beyond the 300 mm capacity.
-inline constexpr int Fallrohr_zu_gross = 1111;
 
 // Smallest diameter whose capacity is at least q (single precision); Fallrohr_zu_gross beyond 300.
 int Fallrohr_nachschlagen(const std::array<float, 22>& tabelle, float q);

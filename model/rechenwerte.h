@@ -10,6 +10,9 @@
 
 namespace dkm {
 
+// Marker for a downpipe flow beyond the 300 mm capacity, as the result values store it.
+inline constexpr int Fallrohr_zu_gross = 1111;
+
 // One row of the Teilstreckentabelle.
 struct Teilstrecke {
     float laenge_m = 0;

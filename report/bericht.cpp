@@ -4,7 +4,6 @@
 #include <charconv>
 
 #include "calc/engine.h"
-#include "calc/hydraulik.h"
 #include "model/aussteller.h"
 #include "model/zahlen.h"
 #include "report/schreiber.h"
