@@ -168,7 +168,7 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
     p.Hoehenkorrektur = f.Hoehenkorrektur;
     if (zeichen_fehler) return zeichen_fehler;
     if (fehler.empty()) return std::nullopt;
-    return meldung::Speichern_zu_gross_Text(fehler);
+    return meldung::Eingesetzt(meldung::Speichern_zu_gross_Text, fehler);
 }
 
 std::string Projektdatei_schreiben(const Projektdaten& p) {

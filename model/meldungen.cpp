@@ -1,4 +1,4 @@
-// The conflict questions by command, and the messages that name a field or file.
+// The guide-conflict questions, keyed by command.
 #include "model/meldungen.h"
 
 #include <array>
@@ -57,24 +57,6 @@ Meldungstext Leitfaden_Konflikt(Befehl b) {
     for (const Konflikt& k : Konflikte)
         if (k.befehl == b) return k.frage;
     return Konflikte[0].frage;
-}
-
-std::string Speichern_zu_gross_Text(std::string_view feld) {
-    return "Das Projekt wurde nicht gespeichert: Die Eingabe \u00B4" + std::string(feld) +
-           "\u00B4 ist für die Berechnung zu groß. Bitte korrigieren Sie den Wert.";
-}
-
-std::string Ueber_Text(std::string_view version, std::string_view einstellungsordner) {
-    return "Dachkandelmesser " + std::string(version) +
-           "\n\nBemessung der Dachentwässerung einer Dachkante nach DIN EN 12056-3 und DIN 1986-100: vorgehängte "
-           "und innenliegende Rinnen (Normgrößen und Maße nach Bedarf), Notüberläufe, Rinnenabläufe und Trichter, "
-           "Fallrohre.\n\nLizenz: GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later). Das Programm "
-           "wird ohne jede Gewährleistung angeboten.\n\nEinstellungen (eigene Regenspenden, Drucker, Aussteller) "
-           "liegen im Ordner \u201E" + std::string(einstellungsordner) + "\u201C.";
-}
-
-std::string Ueberschreiben_Text(std::string_view dateiname) {
-    return std::string(dateiname) + " ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?";
 }
 
 }  // namespace dkm::meldung

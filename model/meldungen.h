@@ -111,10 +111,12 @@ inline constexpr Meldungstext Datei_Kontrolle{
     "Datei-Kontrolle",
     "Die ausgewählte Datei ist keine Datei mit Daten für die Dachkandelmesser; eventuell ist sie beschädigt."};
 inline constexpr std::string_view Speichern_Titel = "Projekt speichern";
-// A box holds a number no file could give back; `feld` names it.
-std::string Speichern_zu_gross_Text(std::string_view feld);
-// The overwrite question of the save dialog.
-std::string Ueberschreiben_Text(std::string_view dateiname);
+// A box holds a number no file could give back; "%1" names it.
+inline constexpr std::string_view Speichern_zu_gross_Text =
+    "Das Projekt wurde nicht gespeichert: Die Eingabe \u00B4%1\u00B4 ist für die Berechnung zu groß. Bitte "
+    "korrigieren Sie den Wert.";
+// The overwrite question of the save dialog; "%1": the file name.
+inline constexpr std::string_view Ueberschreiben_Text = "%1 ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?";
 
 inline constexpr Meldungstext Altprojekt{
     "Daten aus einer älteren Version einlesen",
@@ -166,8 +168,13 @@ inline constexpr Meldungstext Programm_beenden{
 inline constexpr std::string_view Rahmentitel = "Dachkandelmesser nach DIN EN 12056";
 inline constexpr std::string_view Formulartitel = "Ein- und Ausgabe-Formular";
 inline constexpr std::string_view Ueber_Titel = "Über Dachkandelmesser";
-// The "about" box: version, licence, what the program computes, where the settings live.
-std::string Ueber_Text(std::string_view version, std::string_view einstellungsordner);
+// The "about" box: version ("%1"), licence, what the program computes, where the settings live ("%2").
+inline constexpr std::string_view Ueber_Text =
+    "Dachkandelmesser %1\n\nBemessung der Dachentwässerung einer Dachkante nach DIN EN 12056-3 und DIN 1986-100: "
+    "vorgehängte und innenliegende Rinnen (Normgrößen und Maße nach Bedarf), Notüberläufe, Rinnenabläufe und "
+    "Trichter, Fallrohre.\n\nLizenz: GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later). Das "
+    "Programm wird ohne jede Gewährleistung angeboten.\n\nEinstellungen (eigene Regenspenden, Drucker, Aussteller) "
+    "liegen im Ordner \u201E%2\u201C.";
 
 // --- saving and reading files ---------------------------------------------------------------------------------
 // Saving and reading files. "%1" (and "%2") stand for a name, filled in with Eingesetzt.
@@ -208,11 +215,11 @@ inline std::string Eingesetzt(std::string_view text, std::string_view eins, std:
 
 // --- report: printing, PDF export and the issuer settings ------------------------------------------------------
 inline constexpr std::string_view Pdf_Fehler_Titel = "Als PDF speichern";
-inline constexpr std::string_view Pdf_Fehler_Text_Anfang =
-    "Der Bericht konnte nicht als PDF gespeichert werden: Die Datei „";
-inline constexpr std::string_view Pdf_Fehler_Text_Ende =
-    "“ lässt sich nicht schreiben. Bitte prüfen Sie, ob der Ordner vorhanden und beschreibbar ist und "
-    "genügend Speicherplatz frei ist. Eine vorhandene Datei dieses Namens ist unverändert geblieben.";
+// "%1": the PDF file.
+inline constexpr std::string_view Pdf_Fehler_Text =
+    "Der Bericht konnte nicht als PDF gespeichert werden: Die Datei \u201E%1\u201C lässt sich nicht schreiben. Bitte "
+    "prüfen Sie, ob der Ordner vorhanden und beschreibbar ist und genügend Speicherplatz frei ist. Eine vorhandene "
+    "Datei dieses Namens ist unverändert geblieben.";
 
 inline constexpr std::string_view Standarddrucker_Titel = "Standard-Drucker ändern.";
 inline constexpr std::string_view Standarddrucker_Text =
@@ -222,9 +229,9 @@ inline constexpr std::string_view Kein_Drucker_Text =
     "Auf diesem Rechner ist kein Drucker eingerichtet. Soll der Bericht statt dessen als PDF-Datei gespeichert "
     "werden?";
 inline constexpr std::string_view Druckfehler_Titel = "Projekt drucken";
-inline constexpr std::string_view Druckfehler_Text_Anfang = "Der Bericht konnte nicht gedruckt werden: ";
-inline constexpr std::string_view Druckfehler_Text_Ende =
-    " Bitte prüfen Sie den Drucker und versuchen Sie es erneut.";
+// "%1": what the printer reported.
+inline constexpr std::string_view Druckfehler_Text =
+    "Der Bericht konnte nicht gedruckt werden: %1 Bitte prüfen Sie den Drucker und versuchen Sie es erneut.";
 inline constexpr std::string_view Drucker_nicht_bereit_Text = "Der Drucker nimmt den Auftrag nicht an.";
 inline constexpr std::string_view Aussteller_Fehler_Titel = "Aussteller";
 

@@ -27,7 +27,7 @@ Druckausgang Projekt_drucken(Formular& f, Dialoge& d, Drucker& p, const Berichts
     for (int i = 0; i < std::max(wahl.kopien, 1); ++i) {
         if (const auto fehler = p.drucken(b, wahl.drucker)) {
             d.meldung(s(meldung::Druckfehler_Titel),
-                      s(meldung::Druckfehler_Text_Anfang) + *fehler + s(meldung::Druckfehler_Text_Ende));
+                      meldung::Eingesetzt(meldung::Druckfehler_Text, *fehler));
             return Druckausgang::fehlgeschlagen;
         }
     }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/aussteller.h"
+#include "report/form.h"
 #include "model/formular.h"
 #include "ui/plattform.h"
 
@@ -140,7 +141,8 @@ private:
     // form1_bericht.cpp: preview page, PDF file, issuer fields.
     void vorschau_zeichnen();
     void vorschau_platzieren();
-    void pdf_speichern();
+    bericht::Berichtsform papierform() const;
+    void pdf_speichern(const bericht::Berichtsform& form);
     void vorschau_verlassen();
     Aussteller aussteller_lesen() const;
     void aussteller_zeigen(const Aussteller& a);

@@ -91,7 +91,7 @@ void Form1::Command20() {
 
 void Form1::Ueber() {
     p_.meldung(std::string(meldung::Ueber_Titel),
-               meldung::Ueber_Text(Programmversion, einstellungen_.string()));
+               meldung::Eingesetzt(meldung::Ueber_Text, Programmversion, einstellungen_.string()));
 }
 
 void Form1::Command21() { handler([this] { Command21_Click(f_); }); }

@@ -93,34 +93,35 @@ void Form1::vorschau_verlassen() {
     handler([this] { Modus_beenden(f_, p_); });
 }
 
+// The paper version with the printer and issuer settings as the files hold them now.
+bericht::Berichtsform Form1::papierform() const {
+    Druckwerte w{10, 0, 0};
+    Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w);
+    return bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal,
+                               aussteller_lesen(), bericht::Heute());
+}
+
 void Form1::Formular_Print() {
     handler([this] {
         if (!Druckausgabe_moeglich(f_, p_)) return;
-        Druckwerte w{10, 0, 0};
-        Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w);
-        const auto form = bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal,
-                                              aussteller_lesen(), bericht::Heute());
-        if (bericht::Projekt_drucken(f_, p_, p_, form) == bericht::Druckausgang::kein_Drucker_Pdf) pdf_speichern();
+        const bericht::Berichtsform form = papierform();
+        if (bericht::Projekt_drucken(f_, p_, p_, form) == bericht::Druckausgang::kein_Drucker_Pdf)
+            pdf_speichern(form);
     });
 }
 
 void Form1::Als_PDF_speichern() {
     handler([this] {
         if (!Leitfaden_Konflikt(f_, p_, meldung::Befehl::Als_PDF_speichern)) return;
-        pdf_speichern();
+        pdf_speichern(papierform());
     });
 }
 
-void Form1::pdf_speichern() {
+void Form1::pdf_speichern(const bericht::Berichtsform& form) {
     const auto ziel = p_.speichern_unter({s(meldung::Pdf_Fehler_Titel), Pdf_Vorschlag(f_), "pdf",
                                           {{"PDF-Dateien", "*.pdf"}}});
     if (!ziel) return;
-    Druckwerte w{10, 0, 0};
-    Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w);
-    const bericht::Bericht b = bericht::Bericht_erstellen(
-        f_, p_,
-        bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, aussteller_lesen(),
-                            bericht::Heute()));
+    const bericht::Bericht b = bericht::Bericht_erstellen(f_, p_, form);
     if (const auto fehler = bericht::Pdf_schreiben(b, std::filesystem::u8path(*ziel)))
         p_.meldung(s(meldung::Pdf_Fehler_Titel), *fehler);
 }

@@ -18,7 +18,6 @@ public:
     explicit Korrektur_Panel(QWidget* eltern = nullptr);
     // Captions, visibility and colour of the shared buttons for the mode that owns the panel.
     void anzeigen(const Formular& f);
-    bool zeigt_vorschau() const { return modus_ == Modus::Vorschau; }
     bool zeigt_leitfaden() const { return modus_ == Modus::Leitfaden; }
     // Size the guide's text needs: its widest line and the button row above it.
     QSize leitfaden_groesse() const;

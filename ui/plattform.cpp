@@ -85,7 +85,7 @@ std::optional<std::string> Qt_Plattform::speichern_unter(const Dateidialog& d) {
         const std::string name = QFileInfo(q(*pfad)).fileName().toStdString();
         // No chooses another name; Escape gives up saving
         const std::optional<bool> ersetzen =
-            frage_box(d.titel, meldung::Ueberschreiben_Text(name));
+            frage_box(d.titel, meldung::Eingesetzt(meldung::Ueberschreiben_Text, name));
         if (!ersetzen) return std::nullopt;
         if (*ersetzen) return pfad;
     }

@@ -38,7 +38,7 @@ std::string Pdf_erzeugen(const Bericht& b, const std::string& titel) {
 std::optional<std::string> Pdf_schreiben(const Bericht& b, const std::filesystem::path& ziel) {
     const std::string bytes = Pdf_erzeugen(b, ziel.stem().string());
     if (!Datei_ersetzen(ziel, bytes)) return std::nullopt;
-    return std::string(meldung::Pdf_Fehler_Text_Anfang) + Pfadtext(ziel) + std::string(meldung::Pdf_Fehler_Text_Ende);
+    return meldung::Eingesetzt(meldung::Pdf_Fehler_Text, Pfadtext(ziel));
 }
 
 }  // namespace dkm::bericht
