@@ -16,8 +16,12 @@ using namespace dkm::test;
 
 TEST(Innen_Hydraulik, HeadFactorAndLengthFactor) {
     const std::pair<float, float> knoten[] = {{0.0f, 0.65f},  {0.1f, 0.612f}, {std::nextafter(0.1f, 1.0f), 0.621f},
-                                              {0.5f, 0.514f}, {0.55f, 0.507f}, {1.0f, 0.471f}};
+                                              {0.25f, 0.566f}, {0.3f, 0.553f}, {0.5f, 0.514f},
+                                              {0.55f, 0.507f}, {1.0f, 0.471f}};
     for (const auto& [x, faktor] : knoten) EXPECT_NEAR(Druckhoehenfaktor(x), faktor, 1e-5) << x;
+    // 1e-6 * 100^2 - 0.001451 * 100 + 1.061168; then the steps, each strictly above its bound
+    const std::pair<float, double> laenge[] = {{100, 0.926068}, {650, 0.51}, {1200, 0.35}, {1250, 0.32}, {1600, 0.25}};
+    for (const auto& [x, faktor] : laenge) EXPECT_NEAR(Langrinnenfaktor(x), faktor, 1e-6) << x;
     // the length factor starts only above L/h = 50
     const float kurz = Kapazitaet_Innenrinne(35000, 100, 400, 300, 5000, 1, true);
     EXPECT_EQ(kurz, Kapazitaet_Innenrinne(35000, 100, 400, 300, 100, 1, true));
@@ -60,6 +64,11 @@ TEST(Innen_Querschnitt, VerticalWallsGiveTwoHeightsPlusBottom) {
     EXPECT_EQ(Zeilen(f, 26)[4], "50 + 83 = 133 mm");
     EXPECT_TRUE(f.Picture(27).vordergrund == Farbe_dunkelblau && f.Picture(25).vordergrund == Farbe_hellgrau);
     EXPECT_FALSE(f[A::Text30] || f.Picture(28).zeichnung.leer());
+    // the sketch's water line stands at 100 of the 143 mm wall height
+    const auto& striche = f.Picture(28).zeichnung.striche;
+    ASSERT_EQ(striche.size(), 4u);
+    const double sohle = striche[1].y1;
+    EXPECT_NEAR((sohle - striche[3].y1) / (sohle - striche[0].y1), 100.0 / 143.0, 1e-3);
 
     // TS 1 empty with TS 2..4 loaded: positions shift, equal depths keep the first governing
     Formular g = Innenrinne(0);
@@ -292,6 +301,8 @@ TEST(Innen_Ablauf, FunnelRules) {
     EXPECT_NEAR(Ablauf_1(3, 10, 2000).Trichter_rund_mm, 711.512, 0.01);
     EXPECT_NEAR(Ablauf_1(1, 100, 2000).Trichter_rund_mm, 38.730, 0.01);
     EXPECT_NEAR(Ablauf_1(1, 100, 2000).Trichter_L_mm, 34.641, 0.01);
+    // weir: 7500 / 30^1.5 = 45.6, half of it below the head 30: orifice sqrt(15000 / 30^0.5) = 52.33
+    EXPECT_NEAR(Ablauf_1(1, 30, 2000).Trichter_rund_mm, 52.332, 0.01);
     // a narrow bottom takes a rectangle of the same perimeter, or nothing
     const Innen_Ablauf breit = Ablauf_1(6, 24, 2000), schmal = Ablauf_1(6, 24, 300);  // D = 90: 291 mm beside it
     EXPECT_FLOAT_EQ(schmal.Trichter_L_mm, 291);
@@ -313,6 +324,8 @@ TEST(Innen_Ablauf, DiameterTextRowsAndHeadThresholds) {
         {0.0006f * 150 * 150, 150, "Durchmesser:    200 mm"},
         {0.0005f * 145.6f * 145.6f, 145.6f, "Durchmesser :  156 mm"},
         {0.0001f * 95.6f * 95.6f, 95.6f, "Durchmesser :  106 mm"}, {0.0001f * 80 * 80, 80, "Durchmesser:    100 mm"},
+        {0.00059f * 150 * 150, 150, "Durchmesser:    200 mm"},  // just inside the 200 row
+        {0.00093f * 200 * 200, 200, "Durchmesser    (>300 mm)"},  // just beyond the 300 row
     };
     for (const auto& [q, h, text] : faelle) EXPECT_EQ(Durchmesser_Text(q, h), text) << q << " " << h;
 }

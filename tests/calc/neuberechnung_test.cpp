@@ -156,6 +156,7 @@ TEST(Gesamtmasse, NotesWhenSegmentsDoNotFit) {
         {"100", "6", S::Option7, ".xxxxxxx", "n 8 bis 11.", "Die Maße der Abläufe 2 bis 4 gelten auch für Ablauf 5 und 6.",
          T::Laenge_3, " 9.09"},
         {"60", "4", S::Option8, ".xxxxxx.", "", "", T::Flaeche_Fallrohr_7_8, "100.00 m²"},  // fits: old notes go
+        {"70", "4", S::Option7, ".xxxxxxx", "", "", T::Laenge_8, " 10"},  // 2 * 4 - 1 = 7 segments of 10 m
     };
     for (const auto& [laenge, stutzen, anordnung, belegung, teilstrecken, ablaeufe, feld, wert] : faelle) {
         Aufzeichnung d;

@@ -48,7 +48,9 @@ TEST(Traufe, WorkedExampleTenMetresThreeLitres) {
     mit[S::Check_Schutzkorb] = true;
     Pruefen_und_berechnen(mit, d);
     EXPECT_EQ(Zeilen(mit, 3)[1], "Zuschnitt:  500");
-    EXPECT_FLOAT_EQ(Kapazitaet_halbrund(16588, 107, 10000, 1, 0.5f), Kapazitaet_halbrund(16588, 107, 10000, 1, 1) / 2);
+    // D = 232: A_E = pi * 232^2 / 8 = 21137, W = 116, L/W = 86.2, F_L = 0.9435;
+    // Q = 1e-5 * 0.5 * 0.9 * 2.78 * 21137^1.25 * 0.9435 = 3.008 l/s, at 231 only 2.974
+    EXPECT_EQ(Zeilen(mit, 1)[2], "Durchm.:    232.0 mm");
     EXPECT_TRUE(Zeilen(mit, 4) == Zeilen(f, 4) && Zeilen(mit, 2) == Zeilen(f, 2));
 }
 
@@ -67,10 +69,10 @@ TEST(Traufe, StandardSizesAndTheGoverningSegment) {
     // 333 and 400 needed: the 400 segment governs with its own capacity
     EXPECT_EQ(Zeilen(rechnen({{10, 1, 2, 0, 1}, {0, 0, 0, 0, 1}, {20, 0, 9, 0, 1}, {10, 1, 3, 0, 1}}), 3),
               (Texte{"runde Rinne", "Zuschnitt:  400", "bis max.    4.40 l/s"}));
-    // two beyond 500: the first governs and shows what 500 would carry for it
-    const Formular f = rechnen({{0, 0, 0, 0, 1}, {10, 1, 50, 0, 1}, {20, 1, 60, 0, 1}});
-    EXPECT_EQ(Zeilen(f, 3)[1] + Zeilen(f, 3)[2],
-              "Zuschnitt:  0bis max.    " + Muster(Kapazitaet_halbrund(27293, 136, 10000, 1, 1), "0.00 l/s"));
+    // two beyond 500: the first governs and shows what 500 would carry for it over 20 m:
+    // L/W = 147.1, F_L = 0.8694; 1e-5 * 0.9 * 2.78 * 27293^1.25 * 0.8694 = 7.63 l/s
+    const Formular f = rechnen({{0, 0, 0, 0, 1}, {20, 1, 50, 0, 1}, {10, 1, 60, 0, 1}});
+    EXPECT_EQ(Zeilen(f, 3)[1] + Zeilen(f, 3)[2], "Zuschnitt:  0bis max.    7.63 l/s");
     EXPECT_EQ(f.werte.traufe.Ergebnisse_TS[1][1], 600);
 }
 
@@ -98,16 +100,31 @@ TEST(Traufe, SearchesMatchTheOneMillimetreScan) {
 }
 
 TEST(Traufe, MessagesOncePerRun) {
-    Aufzeichnung d;
-    Formular f = Startformular();
-    Segment(f, 1, "30", ".1");  // long and lightly loaded: L/W beyond 500
-    Segment(f, 2, "30", ".1");
-    Pruefen_und_berechnen(f, d);
-    ASSERT_EQ(d.titel, Texte{"Massfehler!"});
-    EXPECT_EQ(d.texte[0].rfind("Das Verhältnis von Rinnenlänge zur Wassertiefe ist zu groß.", 0), 0u);
-    EXPECT_FALSE(Zeilen(f, 1).empty());  // results still shown
+    // Long, lightly loaded segments; the ratio H/B decides which gutter's L/W passes 500.
+    const std::tuple<const char*, const char*, const char*, bool> faelle[] = {
+        // 0.09 l/s: D = 61, L/W = 30000 / 30.5 = 984; box 60 x 120, L/W = 250
+        {"30", ".1", "2", true},
+        // 0.03 l/s: D = 60, L/W = 333; box 60 x 18, L/W = 556
+        {"10", ".1", ".3", true},
+        // box 60 x 37.5: L/W = 267
+        {"10", ".1", ".625", false},
+    };
+    for (const auto& [laenge, breite, verhaeltnis, fehler] : faelle) {
+        Aufzeichnung d;
+        Formular f = Startformular();
+        Segment(f, 1, laenge, breite);
+        Segment(f, 2, laenge, breite);
+        f[T::Text1] = verhaeltnis;
+        Pruefen_und_berechnen(f, d);
+        EXPECT_EQ(d.titel, fehler ? Texte{"Massfehler!"} : Texte{}) << verhaeltnis;
+        EXPECT_EQ(Zeilen(f, 1).size(), 3u);  // results still shown
+        if (fehler) {
+            EXPECT_EQ(d.texte[0].rfind("Das Verhältnis von Rinnenlänge zur Wassertiefe ist zu groß.", 0), 0u);
+        }
+    }
 
     Aufzeichnung d2;
+    Formular f = Startformular();
     Segment(f, 1, "10", "9999999");  // a flow no gutter within the search carries
     Segment(f, 2, "10", "9999999");
     f[T::r5_5] = "9999999";
@@ -151,6 +168,7 @@ TEST(Fallrohr, TableEdges) {
                                                   {19, ">300"}, {20, ">300"}, {24, "150"}};
     for (const auto& [bild, text] : zeilen) EXPECT_EQ(Zeilen(f, bild), Texte{text}) << bild;
     EXPECT_EQ(Zeilen(abfluesse({60.97f, 60.98f, 0, 0}, 500), 16), Texte{">300"});
+    EXPECT_EQ(Zeilen(abfluesse({4.3f, 0, 0, 0}, 500), 14), Texte{"120"});  // 110 carries 0.7 * 6.0 = 4.2
 
     f = abfluesse({3.0f, 0, 0, 0}, 400);
     EXPECT_EQ(Zeilen(f, 13)[0] + Zeilen(f, 14)[0] + Zeilen(f, 21)[0], "70100100");
@@ -161,6 +179,7 @@ TEST(Fallrohr, TableEdges) {
 
     const std::tuple<int, float, const char*> stutzen[] = {
         {200, 1.6f, "60"},         {200, 1.61f, "nicht mögl."}, {250, 2.5f, "80"},          {285, 4.1f, "100"},
+        {285, 4.2f, "nicht mögl."},
         {333, 7.0f, "80 od. 100"}, {333, 7.2f, "100"},          {333, 7.5f, "nicht mögl."}, {400, 12.0f, "125"},
         {500, 1000, "150"},        {0, 0.1f, "nicht mögl."},
     };

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/tabellen.h"
 #include "model/zahlen.h"
 
 using namespace dkm;
@@ -14,6 +15,8 @@ TEST(Zahl_lesen, LeadingNumberRule) {
     EXPECT_EQ(Zahl_lesen("2.5.3"), 2.5);
     EXPECT_EQ(Zahl_lesen("-4x"), -4.0);
     EXPECT_EQ(Zahl_lesen("1e3"), 1000.0);
+    EXPECT_EQ(Zahl_lesen("\t12"), 12.0);  // pasted from a table
+    EXPECT_EQ(Zahl_lesen("1d2") + Zahl_lesen("1D2"), 200.0);
     EXPECT_EQ(Zahl_lesen("7e"), 7.0);
     EXPECT_EQ(Zahl_lesen("."), 0.0);
     EXPECT_TRUE(std::isinf(Zahl_lesen("1e999")));
@@ -48,6 +51,7 @@ TEST(Muster, DisplayPatterns) {
     EXPECT_EQ(Muster(1.8f, "0.00 l/s", ","), "1,80 l/s");
     EXPECT_EQ(Muster(1.005f, "0.00", ","), "1,01");  // half away on the shortest digits
     EXPECT_EQ(Muster(2.5f, "0"), "3");
+    EXPECT_EQ(Muster(0.6f, "0") + Muster(0.006f, "0.00"), "10.01");  // first cut-off digit right after the point
     EXPECT_EQ(Muster(-2.5f, "0"), "-3");
     EXPECT_EQ(Muster(-0.004f, "0.00"), "0.00");       // no minus for a zero result
     EXPECT_EQ(Muster(0.5f, ".00"), ".50");
@@ -66,5 +70,20 @@ TEST(Ganzzahl, HalfToEven) {
     EXPECT_EQ(Ganzzahl(1e300), 9000000000000000000LL);  // clamped, never undefined
     EXPECT_EQ(Ganzzahl16(32767.4).value(), 32767);
     EXPECT_FALSE(Ganzzahl16(32767.5).has_value());
+    EXPECT_EQ(Ganzzahl16(-32768.0).value(), -32768);
     EXPECT_FALSE(Ganzzahl16(1e30).has_value());
+}
+
+// The choice lists against the DIN 1986-100 tables they were typed from.
+TEST(Listen, PlacesFactorsAndCoefficients) {
+    int r5 = 0, r100 = 0;
+    for (const Ort& o : Orte) r5 += o.r5_5, r100 += o.r5_100;
+    EXPECT_EQ(r5, 30440);  // column sums of the 94-row table
+    EXPECT_EQ(r100, 56561);
+    const std::pair<const char*, float> f[] = {
+        {"kein bes. Schutz (f=1)", 1}, {"Faktor f = 1.5", 1.5f}, {"Faktor f = 2", 2}, {"Faktor f = 3 ", 3}};
+    for (const auto& [text, wert] : f) EXPECT_EQ(Schutzfaktor_nach_Text(text), wert) << text;
+    EXPECT_EQ(Schutzfaktoren[3].text, "Faktor f = 3 ");
+    const float C[] = {1.0f, 0.5f, 0.3f, 0.3f, 0.5f};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(Abflussbeiwert_nach_Index(i), C[i]) << i;
 }

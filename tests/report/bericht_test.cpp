@@ -85,6 +85,7 @@ TEST(Bericht, ExamplesAsText) {
 TEST(Bericht, CommandLineErrors) {
     const std::string beispiel = std::string(DKM_EXAMPLES_DIR) + "/traufe_einzel.Dkm";
     for (const Texte& args : {Texte{"--bericht", beispiel, "--datum", "31.02.2026"},
+                              Texte{"--bericht", beispiel, "--datum", "29.02.1900"},
                               Texte{"--bericht", beispiel, "--datum"}, Texte{"--datum", "01.02.2026", beispiel},
                               Texte{"--bericht", "--pdf", "a.pdf", beispiel}, Texte{"--bericht"}})
         EXPECT_EQ(Rechner(args, ".").status, 2) << args.size();
@@ -125,6 +126,14 @@ TEST(Bericht, InputLinesOfPageOne) {
     EXPECT_TRUE(Hat(z, "    Innenliegende Rinne mit Notabläufen an beiden Stirnseiten,"));
     f[L::Combo_Diff_Notueberl] = {"", -1};
     EXPECT_TRUE(Hat(Seite(Erstellen(f), 1), "    Abfluss der Notabläufe:")) << "neither entry: no text";
+
+    // a raised gutter is named only while the overflows sit in the long side, where it applies
+    test::Segment(f, 2, "10", "10");
+    f.Hoehenkorrektur = 20;
+    EXPECT_FALSE(Enthaelt(Seite(Erstellen(f), 2), "erhöht."));
+    f[S::Option3] = false;
+    f[S::Option5] = true;
+    EXPECT_TRUE(Enthaelt(Seite(Erstellen(f), 2), "wurde die Rinne um 20 mm erhöht."));
 }
 
 // An outlet at the gutter end: numbering starts in the second column, the schematic at its outlet.
