@@ -39,7 +39,7 @@ def liste_lesen(pfad):
                 continue
             schluessel, _, wert = zeile.partition(":")
             wert = wert[1:] if wert.startswith(" ") else wert
-            if schluessel not in ("datei", "alt", "neu", "was"):
+            if schluessel not in ("datei", "alt", "neu", "was", "gleichwertig"):
                 sys.exit(f"{pfad}:{zeilennr}: unbekannte Zeile: {zeile}")
             # '⏎' in alt/neu stands for a line break, so a slip may span lines
             block[schluessel] = wert.replace("⏎", "\n") if schluessel in ("alt", "neu") else wert
@@ -177,14 +177,20 @@ def main():
 
     if not ergebnisse:
         return 1
-    erkannt = [nr for nr, e in ergebnisse.items() if e != "übersehen"]
-    print(f"\nErkannt: {len(erkannt)} von {len(ergebnisse)} ({100 * len(erkannt) / len(ergebnisse):.0f} %)"
+    # a change that cannot alter anything a user sees is run but not counted
+    gleich = [nr for nr in ergebnisse if "gleichwertig" in mutanten[nr - 1]]
+    zaehlen = {nr: e for nr, e in ergebnisse.items() if nr not in gleich}
+    erkannt = [nr for nr, e in zaehlen.items() if e != "übersehen"]
+    anteil = f"{100 * len(erkannt) / len(zaehlen):.0f} %" if zaehlen else "-"
+    print(f"\nErkannt: {len(erkannt)} von {len(zaehlen)} verhaltensändernden ({anteil})"
           + (f", {len(nummern) - len(ergebnisse)} nicht gelaufen" if len(ergebnisse) < len(nummern) else ""))
+    for nr in gleich:
+        print(f"Gleichwertig, nicht gezählt: [{nr:3}] {ergebnisse[nr]}: {mutanten[nr - 1]['gleichwertig']}")
     for art in ("kompiliert nicht", "Zeitlimit"):
         liste = [nr for nr, e in ergebnisse.items() if e == art]
         if liste:
             print(f"Davon {art} (zählt als erkannt): {', '.join(map(str, liste))}")
-    uebersehen = [nr for nr, e in ergebnisse.items() if e == "übersehen"]
+    uebersehen = [nr for nr, e in zaehlen.items() if e == "übersehen"]
     if uebersehen:
         print("Übersehen:")
         for nr in uebersehen:
