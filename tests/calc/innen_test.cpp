@@ -88,6 +88,50 @@ TEST(Innen_Querschnitt, VerticalWallsGiveTwoHeightsPlusBottom) {
     EXPECT_TRUE(nw.Bemessungstiefe == 1 && nw.Anzahl_TS_belastet == 1);
 }
 
+// B = 200, walls at 45° and 60°, TS 1 with a gutter corner (k = 0.85), TS 2 without; 10 m x 10 m each,
+// 3.0 l/s design flow and 6.0 l/s 100-year flow each. Worked by hand from
+// Q = 0.9 * 3.89e-5 * A^1.25 * (h/T)^0.25 * (0.89 + 0.21 X - 0.1 X^2) * F_L * k:
+//   TS 1: h = 64: T = 200 + 64/tan 45 + 64/tan 60 = 300.95, A = 16030, L/h = 156, F_L = 0.8589,
+//         Q = 3.085 (h = 63: 2.996); TS 2 without the corner needs only h = 58 (3.022; 57: 2.925).
+//   Emergency layer on T* = 300.95 with k = 0.85 (a corner anywhere): two ends carry (12 - 6) / 2 = 3 l/s
+//   over 10 m: h2 = 52 (3.018; 51: 2.912); W = 116, freeboard 0.3 * 116 / 0.7 = 49.7, Z = 165.7,
+//   top 200 + Z/tan 45 + Z/tan 60 = 461.4, walls Z/sin 45 = 234.4 and Z/sin 60 = 191.4, blank 625.7.
+//   One end carries 6 l/s over 20 m: h2 = 83, W = 147, freeboard 63, Z = 210, top 531.2, walls 297.0 and 242.5.
+//   Head at the overflow 52 * f(300.95 / 371.3 = 0.8105) = 52 * 0.4786 = 24.97.
+//   Outlet 1 (6 l/s, funnel table: 90): head max(64 * 0.4923, 58 * 0.4897) = 31.50; round funnel
+//   7500 * 6 / 31.50^1.5 = 254.5 wider than 200 - 9 = 191; square side 24000 * 6 / 31.50^1.5 / 4 = 203.6,
+//   cut to 191 with T = (814.3 - 2 * 191) / 2 = 216.2.
+TEST(Innen_Querschnitt, SlopedWallsAndACorner) {
+    Formular f = Innenrinne(2);
+    f[T::Text2] = "200";
+    f[T::Text3] = "45";
+    f[T::Text4] = "60";
+    Winkelfaktor_setzen(f, 1, 0.85f);
+    EXPECT_TRUE(Rechnen(f).titel.empty());
+    EXPECT_EQ(Zeilen(f, 27), (Texte{"zwei Stirnseiten", "oben: 461 mm", "                50 mm", "Höhe: 166 mm",
+                                    "64 + 52 = 116 mm", "unten: 200 mm", "234+200+191=626"}));
+    EXPECT_EQ(Zeilen(f, 26), (Texte{"eine Stirnseite", "oben: 531 mm", "                63 mm", "Höhe: 210 mm",
+                                    "64 + 83 = 147 mm", "unten: 200 mm", "297+200+242=739"}));
+    EXPECT_EQ(Zeilen(f, 34), (Texte{"Höhe der Kopfstücke", "(bzw. Montagehöhe", "des Notüberlaufs):", "64 mm",
+                                    "Notabfluss: 3.0 l/s", "verfügbarer Druck:", "25 mm"}));
+    EXPECT_EQ(Zeilen(f, 29), (Texte{"Fallrohr 1:  D = 90", "Rinnenauslass:", "verf. Druck: 32 mm", "Trichtermaße:",
+                                    "rund nicht mögl. (254)", "L=H=191, T=216 mm", "Rinnenkasten möglich"}));
+
+    // Two overflows in the long side, gutter raised by 20 mm: each layer 6 / 4 = 1.5 l/s over 20 / 4 = 5 m,
+    // h2 = 33 (1.558; 32: 1.476); W = 64 + 33 + 20 = 117, freeboard 50.1, Z = 167.1, top 463.6,
+    // walls 236.4 and 193.0. Head (33 + 20) * f(300.95 / (T2 + 20/sin 45 + 20/sin 60) = 0.7442) = 25.65;
+    // opening 24000 * 3 / 25.65^1.5 = 554.1 wide; 3 / 25.65^2 = 0.0046 is beyond every round overflow.
+    Laengsseite(f, "2");
+    f.Hoehenkorrektur = 20;
+    EXPECT_TRUE(Rechnen(f).titel.empty());
+    EXPECT_EQ(Zeilen(f, 25), (Texte{"Längsseite", "oben: 464 mm", "                50 mm", "Höhe: 167 mm",
+                                    "64 + 53 = 117 mm", "unten: 200 mm", "236+200+193=629"}));
+    EXPECT_EQ(Zeilen(f, 35), (Texte{"Notüberläufe: ( 2 Stück)", "Breite/Höhe: 554/53 mm", "Durchmesser    (>300 mm)",
+                                    "Notabfluss:     3.0 l/s", "verfügb. Druck: 26 mm", "Montagehöhe:    64 mm",
+                                    "(Rinnenhöhe +20 mm)"}));
+    EXPECT_EQ(f[T::Text31] + "|" + f[T::Text32], "167 mm (+20)|554 mm");
+}
+
 TEST(Innen_Querschnitt, FreeboardAtItsBounds) {
     Formular f = Innenrinne(0);
     Segment(f, 1, "5", "1");  // 0.15 l/s: shallow, so the correction sets the water depth
