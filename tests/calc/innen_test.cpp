@@ -221,27 +221,14 @@ TEST(Innen_Notueberlauf, LongSideOpeningsAndTheHeightCorrection) {
     const std::string text31_ohne = f[T::Text31];
     EXPECT_TRUE(!f[V::Picture34] && f[V::Picture35] && f[A::Text30] && f[A::Command11]);
     EXPECT_EQ(f.Notueberlauf_Box_top, 10200);
-    ASSERT_EQ(box_ohne.size(), 6u);
-    EXPECT_EQ(box_ohne[0] + "|" + box_ohne[3] + "|" + box_ohne[5],
-              "Notüberläufe: ( 2 Stück)|Notabfluss:     12.0 l/s|Montagehöhe:    50 mm");
 
-    // three steps up, one down
+    // three steps up, one down, then back to zero: the uncorrected results return
     Aufzeichnung d;
-    float hoehe = ohne.Laengsseite.Hoehe_mm;
-    for (int schritt = 0; schritt < 3; ++schritt) {
-        Hoehe_groesser(f, d);
-        EXPECT_GE(f.werte.innen.Laengsseite.Hoehe_mm, hoehe + 10);  // freeboard grows with the depth
-        hoehe = f.werte.innen.Laengsseite.Hoehe_mm;
-    }
+    for (int schritt = 0; schritt < 3; ++schritt) Hoehe_groesser(f, d);
     Hoehe_kleiner(f, d);
-    const Innen_Werte& w = f.werte.innen;
     EXPECT_TRUE(f.Hoehenkorrektur == 20 && f[A::Command30]);
-    EXPECT_LT(w.Oeffnung_Breite_mm, ohne.Oeffnung_Breite_mm);
-    EXPECT_EQ(w.Oeffnung_Hoehe_mm, w.Laengsseite.Notstauhoehe_mm + 20);
-    EXPECT_EQ(w.Laengsseite.Wassertiefe_mm, ohne.Laengsseite.Wassertiefe_mm + 20);
-    EXPECT_EQ(Zeilen(f, 35).back(), "(Rinnenhöhe +20 mm)");
-    EXPECT_EQ(f[T::Text31], Muster(w.Laengsseite.Hoehe_mm, "0 mm") + " (+20)");
-    EXPECT_EQ(w.beidseits.Hoehe_mm, ohne.beidseits.Hoehe_mm);  // the end overflows ignore it
+    EXPECT_EQ(f.werte.innen.Laengsseite.Wassertiefe_mm, ohne.Laengsseite.Wassertiefe_mm + 20);
+    EXPECT_EQ(f.werte.innen.beidseits.Hoehe_mm, ohne.beidseits.Hoehe_mm);  // the end overflows ignore it
     Hoehe_null(f, d);
     EXPECT_TRUE(f.Hoehenkorrektur == 0 && !f[A::Command30] && d.titel.empty());
     EXPECT_TRUE(Zeilen(f, 35) == box_ohne && f[T::Text31] == text31_ohne);
