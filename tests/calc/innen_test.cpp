@@ -328,7 +328,8 @@ TEST(Innen_Ablauf, FunnelRules) {
     const Innen_Ablauf mit = Ablauf_1(2, 30, 2000, true), doppelt = Ablauf_1(4, 30, 2000);
     EXPECT_TRUE(mit.Trichter_rund_mm == doppelt.Trichter_rund_mm && mit.Trichter_L_mm == doppelt.Trichter_L_mm);
     EXPECT_GT(mit.Trichter_rund_mm, Ablauf_1(2, 30, 2000).Trichter_rund_mm);
-    // a low head keeps the weir rule, a head above half the diameter takes the orifice rule
+    // a low head keeps the weir rule, a head above half the diameter takes the orifice rule:
+    // 7500 * 3 / 10^1.5 = 711.5; 7500 / 100^1.5 = 7.5, so sqrt(15000 / 100^0.5) = 38.73, side sqrt(12000 / 10)
     EXPECT_NEAR(Ablauf_1(3, 10, 2000).Trichter_rund_mm, 711.512, 0.01);
     EXPECT_NEAR(Ablauf_1(1, 100, 2000).Trichter_rund_mm, 38.730, 0.01);
     EXPECT_NEAR(Ablauf_1(1, 100, 2000).Trichter_L_mm, 34.641, 0.01);
