@@ -293,12 +293,5 @@ TEST(Bericht, AwkwardTexts) {
     EXPECT_EQ(Seite(Erstellen(f), 1).size(), eins.size());
 }
 
-TEST(Bericht, IssuerLine) {
-    EXPECT_EQ(Ausstellerzeile({}), "");
-    EXPECT_EQ(Ausstellerzeile({"Dach GmbH", "Hauptstr. 1", "12345 Ort", "0123"}),
-              "Dach GmbH, Hauptstr. 1, 12345 Ort, Tel.: 0123");
-    EXPECT_EQ(Ausstellerzeile({"Dach GmbH", "", "", "0123"}), "Dach GmbH, Tel.: 0123");
-}
-
 }  // namespace
 }  // namespace dkm::bericht
