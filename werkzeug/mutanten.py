@@ -135,7 +135,8 @@ def main():
     sicherung_zurueckspielen(sicherung)
     log_pfad = os.path.join(build, "mutanten.log")
     bauen = ["cmake", "--build", build, f"-j{args.jobs}"]
-    testen = ["ctest", "--test-dir", build, f"-j{args.jobs}", "--timeout", "180", "--stop-on-failure"]
+    testen = ["ctest", "--test-dir", build, f"-j{args.jobs}", "--timeout", "180", "--stop-on-failure",
+              "--output-on-failure"]
 
     ergebnisse = {}  # nr -> "erkannt" | "kompiliert nicht" | "übersehen" | "Zeitlimit"
     with open(log_pfad, "w", encoding="utf-8") as log:
