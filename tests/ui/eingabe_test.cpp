@@ -24,12 +24,10 @@ TEST_F(Eingabe_Test, KommaWirdPunktUndFremdeTastenBleibenDraussen) {
     EXPECT_TRUE(p.protokoll.empty());
 
     QTest::keyClicks(feld("r5_5"), "a");
-    ASSERT_EQ(titel(), Titel{"Eingabefehler"});
-    EXPECT_EQ(p.protokoll[0].text, "Dieses Feld nimmt nur Zahlen an (eventuell ist ´caps lock´ eingestellt).");
-    EXPECT_EQ(text("r5_5"), "0");
     QTest::keyClick(feld("Breite_1"), Qt::Key_Minus);
-    EXPECT_EQ(titel(), Titel(2, "Eingabefehler"));
-    EXPECT_EQ(text("Breite_1"), "");
+    ASSERT_EQ(titel(), Titel(2, "Eingabefehler"));
+    EXPECT_EQ(p.protokoll[0].text, "Dieses Feld nimmt nur Zahlen an (eventuell ist ´caps lock´ eingestellt).");
+    EXPECT_EQ(text("r5_5") + "|" + text("Breite_1"), "0|");
 
     // a second point would cut the number short; one typed over the selected old one is none
     QTest::keyClicks(feld("Text1"), "1,5");
@@ -37,8 +35,7 @@ TEST_F(Eingabe_Test, KommaWirdPunktUndFremdeTastenBleibenDraussen) {
     EXPECT_EQ(p.protokoll.back().text, meldung::Zweiter_Punkt.text);
     feld("Text1")->selectAll();
     QTest::keyClicks(feld("Text1"), ".7");
-    EXPECT_EQ(text("Text1"), ".7");
-    EXPECT_EQ(titel().size(), 3u);
+    EXPECT_TRUE(text("Text1") == ".7" && titel().size() == 3u);
 }
 
 TEST_F(Eingabe_Test, EnterRechnetNeuUndZeigtDannDenHinweis) {
@@ -51,7 +48,7 @@ TEST_F(Eingabe_Test, EnterRechnetNeuUndZeigtDannDenHinweis) {
     QTest::keyClick(feld("Breite_2"), Qt::Key_Return);
     ASSERT_EQ(titel(), Titel{"Eingabefehler"});
     EXPECT_EQ(p.protokoll[0].text, meldung::Enter.text);
-    EXPECT_EQ(flaeche_beim_hinweis, "60.00 m²");
+    EXPECT_EQ(flaeche_beim_hinweis, "60.00 m²") << "recalculated before the hint";
     // 60 m² × 300 l/(s·ha) / 10000 = 1.80 l/s
     erwarte_texte({{"Belast_Teilrinne_2", "1.80 l/s"}, {"Breite_2", "6"}});
 }
@@ -113,10 +110,8 @@ TEST_F(Eingabe_Test, EinfuegenUndAblegenFolgenDerTastenregel) {
     EXPECT_TRUE(titel().empty());
     // 10 × 2.5 + 15 = 40 m²; 4 × 3 = 12 m²
     erwarte_texte({{"Breite_1", "2.5"}, {"Einzel_Flaeche_1", "40.00 m²"}, {"Einzel_Flaeche_2", "12.00 m²"}});
-    // the same second-point rule as typing
     strg_v(feld("Breite_1"), QStringLiteral(".5"));
-    EXPECT_EQ(p.protokoll.back().text, meldung::Zweiter_Punkt.text);
-    EXPECT_EQ(text("Breite_1"), "2.5");
+    EXPECT_EQ(p.protokoll.back().text + text("Breite_1"), std::string(meldung::Zweiter_Punkt.text) + "2.5") << "the typing rule";
 
     // editing shortcuts type nothing and bring no message
     protokoll_leeren();

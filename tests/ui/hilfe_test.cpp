@@ -20,6 +20,7 @@ protected:
     QRect lage(QWidget* x) { return {x->mapTo(fenster.get(), QPoint(0, 0)), x->size()}; }
 };
 
+// The box follows the mouse from control to control, its height from the table; a panel's background hides it.
 TEST_F(Hilfe_Test, VonOption3ZuOption5) {
     klick("Option2");
     schweben("Option3");

@@ -131,26 +131,16 @@ protected:
         const QStringList fehler = befunde(fenster.get());
         EXPECT_TRUE(fehler.isEmpty()) << zustand << ":\n" << fehler.join(QLatin1Char('\n')).toStdString();
     }
-    void traufe_mit_ergebnissen() {
-        tippen({{"r5_5", "300"}, {"r5_100", "600"}, {"Laenge_1", "10"}, {"Breite_1", "8"}, {"Laenge_2", "12"},
-                {"Breite_2", "8"}});
-    }
-    void gesamt_mit_sechs_ablaeufen() {
-        p.antworten = {true};
-        klick("Option11");
-        tippen({{"Text25", "60"}, {"Text26", "600"}, {"Text27", "6"}});
-    }
     QMap<QString, QRect> vorher;
 };
 
 TEST_F(Layout_Test, JederZustandPasstZeigtAllesGanzUndBewegtNichts) {
     pruefen("start");
-    traufe_mit_ergebnissen();
+    tippen({{"r5_5", "300"}, {"r5_100", "600"}, {"Laenge_1", "10"}, {"Breite_1", "8"}, {"Laenge_2", "12"}, {"Breite_2", "8"}});
     klick("Check_Schutzkorb");
     ASSERT_TRUE(w("Picture37")->isVisible() && w("Label14")->isVisible());
     pruefen("eaves gutter, single mode, sketch and leaf guard note");
-    const std::string datei = (ordner / "Projekte" / "Hallendach Nord mit einem langen Namen.Dkm").string();
-    std::filesystem::create_directories(ordner / "Projekte");
+    const std::string datei = (ordner / "Hallendach Nord mit einem langen Namen.Dkm").string();
     p.dateien = {datei, datei};
     klick({"Command2", "Command6"});
     ASSERT_TRUE(w("Text24")->isVisible());
@@ -164,7 +154,9 @@ TEST_F(Layout_Test, JederZustandPasstZeigtAllesGanzUndBewegtNichts) {
     pruefen("printer panel");
     klick("Command21");
 
-    gesamt_mit_sechs_ablaeufen();
+    p.antworten = {true};
+    klick("Option11");
+    tippen({{"Text25", "60"}, {"Text26", "600"}, {"Text27", "6"}});
     ASSERT_TRUE(w("Text28")->isVisible());
     pruefen("eaves gutter, total mode, notes");
     klick({"Option2", "Option5"});

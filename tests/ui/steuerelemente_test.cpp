@@ -1,7 +1,4 @@
 // The control lists of the Formular and the window's widgets name the same controls.
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLineEdit>
 #include <set>
 
 #include "fenster_hilfen.h"
