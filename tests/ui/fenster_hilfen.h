@@ -7,24 +7,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QFocusEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 #include <filesystem>
 #include <memory>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include "ui/form1.h"
 #include "skript_plattform.h"
+#include "ui/form1.h"
 #include "ui/plattform.h"
 #include "ui/start.h"
 
 namespace dkm::ui {
 
 using Titel = std::vector<std::string>;
-using Paare = std::initializer_list<std::pair<const char*, const char*>>;
+using Paare = std::vector<std::pair<const char*, const char*>>;
 
 class Fenster : public ::testing::Test {
 protected:
@@ -35,12 +34,10 @@ protected:
         std::filesystem::create_directories(ordner);
         fenster = std::make_unique<Form1>(p, Startformular(ordner / "Regeneig.dat"));
         fenster->setze_einstellungsordner(ordner);
+        QCursor::setPos(0, 0);  // not over a control with help, wherever the last test left it
         fenster->show();
     }
-    void TearDown() override {
-        fenster.reset();
-        std::filesystem::remove_all(ordner);
-    }
+    void TearDown() override { fenster.reset(), std::filesystem::remove_all(ordner); }
 
     template <typename W = QWidget>  // also QAction, for the tool bar
     W* w(const char* name) {
@@ -55,14 +52,13 @@ protected:
     void tippen(const char* name, const char* eingabe) {
         QLineEdit* e = feld(name);
         e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, QString::fromUtf8(eingabe));
+        QTest::keyClicks(e, eingabe[0] ? QString::fromUtf8(eingabe) : QStringLiteral("\b"));
         verlassen(name);
     }
-    void tippen(Paare eingaben) {
+    void tippen(const Paare& eingaben) {
         for (auto [name, eingabe] : eingaben) tippen(name, eingabe);
     }
-    void erwarte_texte(Paare erwartet) {
+    void erwarte_texte(const Paare& erwartet) {
         for (auto [name, t] : erwartet) EXPECT_EQ(text(name), t) << name;
     }
     void verlassen(const char* name) {
@@ -87,11 +83,19 @@ protected:
         verlassen(name);
     }
     void waehlen(const char* liste, int index) {
-        QComboBox* c = w<QComboBox>(liste);
-        c->setCurrentIndex(index);
-        emit c->activated(index);
+        w<QComboBox>(liste)->setCurrentIndex(index);
+        emit w<QComboBox>(liste)->activated(index);
     }
     bool gewaehlt(const char* name) { return w<QAbstractButton>(name)->isChecked(); }
+    // How many pixels of the control, as painted, have the colour `c`.
+    int pixel(const char* name, QColor c) {
+        QApplication::processEvents();
+        const QImage bild = w(name)->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) n += bild.pixelColor(x, y) == c;
+        return n;
+    }
 
     Titel titel() const { return p.titel(); }
     Formular& f() { return fenster->formular(); }

@@ -1,8 +1,4 @@
 // The guide in the real window: started, walked and ended with clicks, the highlighting as painted.
-#include <QImage>
-#include <QPushButton>
-#include <cstdlib>
-
 #include "fenster_hilfen.h"
 #include "ui/bildbox.h"
 #include "ui/leitfaden.h"
@@ -19,21 +15,20 @@ protected:
             if (z.find_first_not_of(' ') != std::string::npos) return z.substr(z.find_first_not_of(' '));
         return {};
     }
+    // The guide's text below the button rows.
+    std::string zeile(size_t i) {
+        const std::vector<std::string> t = box()->bild().texte();
+        size_t oben = 0;
+        while (oben < t.size() && t[oben].empty()) ++oben;
+        return oben + i < t.size() ? t[oben + i] : "";
+    }
     void weiter(int mal = 1) {
         for (int i = 0; i < mal; ++i) klick("Command28");
     }
-    // Whether the widget as painted is mostly Markierungsgelb (its frame, text and indicator are not).
+    // Mostly painted in the highlight colour (its frame, text and indicator are not).
     bool gelb(const char* name) {
-        QWidget* x = w(name);
-        QApplication::processEvents();
-        const QImage bild = x->grab().toImage();
-        int treffer = 0;
-        for (int y = 0; y < bild.height(); ++y)
-            for (int i = 0; i < bild.width(); ++i) treffer += bild.pixelColor(i, y) == Markierungsgelb();
-        return treffer * 3 > bild.width() * bild.height();
-    }
-    void bild(const char* name) {
-        if (const char* ordner = std::getenv("DKM_BILDER")) fenster->grab().save(QString::fromUtf8(ordner) + "/" + name);
+        const QSize s = w(name)->size();
+        return pixel(name, Markierungsgelb()) * 3 > s.width() * s.height();
     }
     bool ueberdeckt(const char* name) {
         QWidget* x = w(name);
@@ -42,143 +37,111 @@ protected:
     }
 };
 
-TEST_F(Leitfaden_Test, StartSchritteUndMarkierung) {
+// The headings of the step table, by step number (the last step has none).
+const char* const Ueberschrift[] = {"", "Projektdaten:", "Rinnenauswahl:", "Wahl der Maßeingabe:", "Regenspende:",
+    "Abfussbeiwert:", "Anordnung des Notüberlaufs:", "Anzahl der Notabläufe an der Längsseite:",
+    "Angabe zum Notüberlauf:", "Sicherheitsfaktor wählen:", "Hindernisse im Wasserlauf:", "Laubfangeinrichtung:",
+    "Breite und Form der Rinne:", "Eingabe Länge der Teilstrecken:", "Eingabe bei rechteckigen Dachflächen:",
+    "Eingabe nicht rechteckiger und/oder zusätzliche Dachflächen:", "Eingabe der gesamten Rinnenlänge:",
+    "Gesamte Dachgrundfläche:", "Anzahl der Abflüsse der Rinne:", "Anordnung der Abflüsse in der Rinne:",
+    "Rinnenwinkel:", "Korrektur der Rinnenhöhe:", "Es wurden alle relevanten Felder aufgerufen. "};
+
+// Each kind of project walks the steps the step table's conditions give it.
+TEST_F(Leitfaden_Test, JedeProjektartSiehtIhreSchritte) {
+    struct Fall {
+        const char* art;
+        std::vector<const char*> optionen;
+        std::vector<int> schritte;
+    };
+    const Fall faelle[] = {{"eaves gutter, single values", {}, {1, 2, 3, 4, 5, 9, 10, 11, 13, 14, 15, 20, 22}},
+        {"eaves gutter, totals", {"Option11"}, {1, 2, 3, 4, 5, 9, 10, 11, 16, 17, 18, 19, 20, 22}},
+        {"internal, long side, totals", {"Option2", "Option5", "Option11"},
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 16, 17, 18, 19, 20, 21, 22}},
+        {"internal, both ends, single values", {"Option2"}, {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 20, 22}}};
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.art);
+        for (const char* o : fall.optionen) klick(o);
+        klick("Command27");
+        std::vector<std::string> gezeigt, soll;
+        for (int s : fall.schritte) soll.push_back(Ueberschrift[s]);
+        for (int i = 0; i < 30; ++i) {
+            weiter();
+            if (!box()->isVisible()) break;
+            gezeigt.push_back(ueberschrift());
+        }
+        EXPECT_EQ(gezeigt, soll);
+        p.antworten = {true};
+        klick("Command1");
+    }
+    EXPECT_EQ(titel(), Titel(4, "Rinnenmaße löschen")) << "the guide asks and notes nothing";
+}
+
+TEST_F(Leitfaden_Test, StartZurueckUndMarkierung) {
     klick("Command27");
     ASSERT_TRUE(box()->isVisible());
-    EXPECT_EQ(knopftext("Command28"), "Leitfaden weiter");
-    EXPECT_EQ(knopftext("Command30"), "Leitfaden zurück");
-    EXPECT_EQ(knopftext("Command29"), "Leitfaden abbrechen");
-    EXPECT_FALSE(w("Command30")->isEnabled());
-    EXPECT_FALSE(w("Command27")->isEnabled());
-    EXPECT_FALSE(w("Command31")->isVisible());
-    EXPECT_EQ(ueberschrift(), "Mit dem ´Leitfaden´   werden Sie nacheinander durch alle wichtigen Eingabe-Felder geführt.");
+    EXPECT_EQ(knopftext("Command28") + "|" + knopftext("Command30") + "|" + knopftext("Command29"),
+              "Leitfaden weiter|Leitfaden zurück|Leitfaden abbrechen");
+    EXPECT_FALSE(w("Command30")->isEnabled() || w("Command27")->isEnabled() || w("Command31")->isVisible());
+    // "Mit dem" at column 3, the name at 10 (one blank later, where it would touch), the rest at 25
+    EXPECT_EQ(zeile(0), "  Mit dem ´Leitfaden´   werden Sie nacheinander durch alle wichtigen Eingabe-Felder geführt.");
     EXPECT_EQ(knopftext("Command17"), "Hilfe ausschalten") << "the help's caption stays";
-    EXPECT_TRUE(w("Frame2")->isVisible()) << "the box floats and leaves the panels in place";
 
     weiter();
-    EXPECT_EQ(ueberschrift(), "Projektdaten:");
-    EXPECT_TRUE(w("Frame8")->isVisible());
+    EXPECT_TRUE(w("Frame8")->isVisible() && !w("Frame2")->isVisible()) << "step 1 shows the project data";
     EXPECT_EQ(QApplication::focusWidget(), w("Bauherr"));
     EXPECT_TRUE(gelb("Bauherr") && gelb("Bemerkungen"));
-    EXPECT_FALSE(w("Command30")->isEnabled());
+    EXPECT_FALSE(w("Command30")->isEnabled()) << "step 1 is the first";
+    weiter();
+    EXPECT_EQ(zeile(4), "        1. eine vorgehängte Rinne  oder");
 
-    weiter(3);
+    weiter(2);
     EXPECT_EQ(ueberschrift(), "Regenspende:");
     EXPECT_TRUE(w("Frame2")->isVisible() && !w("Frame8")->isVisible());
-    for (const char* name : {"r5_5", "r5_100", "Combo_Wahl_Regensp"}) {
-        EXPECT_TRUE(gelb(name)) << name;
-        EXPECT_FALSE(ueberdeckt(name)) << name;
-    }
+    for (const char* name : {"r5_5", "r5_100", "Combo_Wahl_Regensp"}) EXPECT_TRUE(gelb(name) && !ueberdeckt(name)) << name;
     EXPECT_FALSE(gelb("Bauherr"));
-    EXPECT_TRUE(w("Combo_Wahl_Regensp")->hasFocus());
-    EXPECT_TRUE(w("Command30")->isEnabled());
-    bild("leitfaden_regenspende.png");
+    EXPECT_TRUE(w("Combo_Wahl_Regensp")->hasFocus() && w("Command30")->isEnabled());
 
-    weiter();
-    EXPECT_FALSE(gelb("r5_5")) << "normal colour again";
-    weiter();
-    EXPECT_EQ(ueberschrift(), "Sicherheitsfaktor wählen:") << "steps 6 to 8 passed over in one press";
-    klick("Command30");
-    EXPECT_EQ(ueberschrift(), "Abfussbeiwert:") << "back to the step shown before";
     weiter(2);
-    EXPECT_EQ(ueberschrift(), "Hindernisse im Wasserlauf:");
-    weiter();
+    EXPECT_FALSE(gelb("r5_5")) << "normal colour again";
+    EXPECT_EQ(ueberschrift(), "Sicherheitsfaktor wählen:");
+    klick("Command30");
+    EXPECT_EQ(ueberschrift(), "Abfussbeiwert:") << "back to the step shown before, past 6 to 8";
+    weiter(3);
     EXPECT_TRUE(gelb("Check_Schutzkorb"));
     weiter();
-    EXPECT_EQ(ueberschrift(), "Eingabe Länge der Teilstrecken:");
     for (int i = 1; i <= 8; ++i) {
         const std::string name = "Laenge_" + std::to_string(i);
         EXPECT_TRUE(gelb(name.c_str()) && !ueberdeckt(name.c_str())) << name;
     }
     weiter(3);
-    EXPECT_EQ(ueberschrift(), "Rinnenwinkel:");
-    for (const char* name : {"Check1", "Check8", "Label77"}) {
-        EXPECT_TRUE(gelb(name)) << name;
-        EXPECT_FALSE(ueberdeckt(name)) << name;
-    }
-    weiter();
-    EXPECT_EQ(ueberschrift(), "Es wurden alle relevanten Felder aufgerufen. ");
+    for (const char* name : {"Check1", "Check8", "Label77"}) EXPECT_TRUE(gelb(name) && !ueberdeckt(name)) << name;
+    for (int i = 0; i < 14; ++i) klick("Command30");
+    EXPECT_EQ(ueberschrift(), "Projektdaten:");
+    EXPECT_FALSE(w("Command30")->isEnabled());
 }
 
-TEST_F(Leitfaden_Test, InnenliegendUndRinnenartWechsel) {
-    klick({"Option2", "Option11"});
-    klick("Command27");
-    weiter(6);
-    EXPECT_EQ(ueberschrift(), "Anordnung des Notüberlaufs:");
-    EXPECT_TRUE(gelb("Option3") && gelb("Option5"));
-    klick("Option5");
-    weiter();
-    EXPECT_EQ(ueberschrift(), "Anzahl der Notabläufe an der Längsseite:");
-    EXPECT_TRUE(gelb("Text30") && !ueberdeckt("Text30"));
-    weiter(5);
-    EXPECT_EQ(ueberschrift(), "Breite und Form der Rinne:");
-    EXPECT_EQ(QApplication::focusWidget(), w("Text2"));
-    weiter();
-    EXPECT_EQ(ueberschrift(), "Eingabe der gesamten Rinnenlänge:");
-    EXPECT_TRUE(gelb("Text25"));
-    weiter(4);
-    weiter();
-    EXPECT_EQ(ueberschrift(), "Korrektur der Rinnenhöhe:");
-    EXPECT_FALSE(ueberdeckt("Command11"));
-
-    // back to step 6, then an eaves gutter: "weiter" tests the next steps against it
-    for (int i = 0; i < 12; ++i) klick("Command30");
-    EXPECT_EQ(ueberschrift(), "Anordnung des Notüberlaufs:");
-    klick("Option1");
-    weiter();
-    EXPECT_EQ(ueberschrift(), "Sicherheitsfaktor wählen:");
-}
-
-TEST_F(Leitfaden_Test, EndeHilfeUndNeuberechnung) {
-    tippen({{"Laenge_1", "10"}, {"Breite_1", "5"}});
-    klick("Command27");
-    EXPECT_EQ(f().Status_Hilfe, nicht_sichtbar);
-    weiter(13);
-    EXPECT_EQ(ueberschrift(), "Es wurden alle relevanten Felder aufgerufen. ");
-    // held but not yet recalculated: the focus is on "weiter", no box is left
-    f()[T::Laenge_1] = "20";
-    weiter();  // "weiter" on the last step ends as "abbrechen" does
-    EXPECT_FALSE(box()->isVisible());
-    EXPECT_FALSE(w("Command28")->isVisible());
-    EXPECT_TRUE(w("Command27")->isEnabled());
-    EXPECT_EQ(text("Einzel_Flaeche_1"), "100.00 m²") << "20 m x 5 m: recalculated at the end";
-    EXPECT_EQ(f().Status_Hilfe, sichtbar);
-    EXPECT_EQ(knopftext("Command17"), "Hilfe ausschalten");
-    EXPECT_EQ(QApplication::focusWidget(), w("Laenge_1"));
-
-    // with the help off it stays off; "abbrechen" from step 4 resets the highlight
-    klick("Command17");
-    klick("Command27");
-    weiter(4);
-    klick("Command29");
-    EXPECT_EQ(f().Status_Hilfe, nicht_sichtbar);
-    EXPECT_FALSE(gelb("r5_5"));
-    EXPECT_TRUE(w("Frame2")->isVisible());
-    EXPECT_TRUE(titel().empty());
-}
-
-TEST_F(Leitfaden_Test, UebernimmtDieDruckansicht) {
+TEST_F(Leitfaden_Test, UebernimmtDieDruckansichtUndRechnetAmEndeNeu) {
     tippen({{"Laenge_1", "10"}, {"Breite_1", "5"}});
     klick("Command3");
     ASSERT_EQ(f().Status_Vorschau, "aktiv");
     klick("Command27");
-    EXPECT_EQ(f().Status_Vorschau, "aus");
-    EXPECT_EQ(f().Status_Leitfaden, "aktiv");
+    EXPECT_FALSE(f().Status_Vorschau == aktiv || w("Vorschauseite")->isVisible());
     EXPECT_EQ(knopftext("Command28"), "Leitfaden weiter");
-    EXPECT_FALSE(w("Vorschauseite")->isVisible());
-    weiter();
-    EXPECT_EQ(ueberschrift(), "Projektdaten:");
-}
+    weiter(13);
+    EXPECT_EQ(ueberschrift(), "Es wurden alle relevanten Felder aufgerufen. ");
+    // held but not yet recalculated
+    f()[T::Laenge_1] = "20";
+    weiter();  // "weiter" on the last step ends as "abbrechen" does
+    EXPECT_TRUE(!box()->isVisible() && !w("Command28")->isVisible() && w("Command27")->isEnabled());
+    EXPECT_EQ(text("Einzel_Flaeche_1"), "100.00 m²") << "20 m x 5 m: recalculated at the end";
+    EXPECT_EQ(f().Status_Hilfe, sichtbar);
+    EXPECT_EQ(QApplication::focusWidget(), w("Laenge_1"));
 
-TEST_F(Leitfaden_Test, NichtWaehrendDerHoehenkorrektur) {
-    klick({"Option2", "Option5"});
-    klick("Command11");
-    ASSERT_EQ(f().Status_Korrektur, "aktiv");
-    protokoll_leeren();
-    klick("Command27");
-    EXPECT_EQ(titel(), Titel{"Konflikt Leitfaden mit Korrektur Rinnenhöhe"});
-    EXPECT_EQ(f().Status_Leitfaden, "aus");
-    EXPECT_EQ(knopftext("Command28"), "Höhe größer");
+    // with the help off it stays off; "abbrechen" from step 4 takes back the highlight
+    klick({"Command17", "Command27"});
+    weiter(4);
+    klick("Command29");
+    EXPECT_TRUE(f().Status_Hilfe == nicht_sichtbar && !gelb("r5_5") && titel().empty());
 }
 
 // Each command that meets the guide asks; No keeps the guide, Yes ends it and the command goes on.
@@ -194,24 +157,22 @@ TEST_F(Leitfaden_Test, KonfliktJedesBefehls) {
         {"Formular_Print", "Konflikt Leitfaden mit der Druckausgabe"},
         {"Command11", "Konflikt Korrektur Rinnenhöhe mit Leitfaden."}};
     for (auto [knopf, frage] : befehle) {
+        SCOPED_TRACE(knopf);
         klick("Command27");
         weiter(4);
         protokoll_leeren();
         p.antworten = {false};
         klick(knopf);
-        EXPECT_EQ(titel(), Titel{frage}) << knopf;
-        EXPECT_EQ(f().Status_Leitfaden, "aktiv") << knopf;
-        EXPECT_TRUE(gelb("r5_5")) << knopf;
+        EXPECT_EQ(titel(), Titel{frage});
+        EXPECT_TRUE(f().Status_Leitfaden == aktiv && gelb("r5_5"));
         protokoll_leeren();
         p.antworten = {true, false, false};
         klick(knopf);
-        ASSERT_FALSE(titel().empty()) << knopf;
-        EXPECT_EQ(titel().front(), frage) << knopf;
-        EXPECT_EQ(f().Status_Leitfaden, "aus") << knopf;
-        EXPECT_FALSE(gelb("r5_5")) << knopf;
-        EXPECT_TRUE(w("Command27")->isEnabled()) << knopf;
+        ASSERT_FALSE(titel().empty());
+        EXPECT_EQ(titel().front(), frage);
+        EXPECT_TRUE(f().Status_Leitfaden == aus && !gelb("r5_5") && w("Command27")->isEnabled());
         // the command went on: its own question, dialog or mode follows
-        EXPECT_TRUE(p.protokoll.size() > 1 || f().Status_Vorschau == aktiv || f().Status_Korrektur == aktiv) << knopf;
+        EXPECT_TRUE(p.protokoll.size() > 1 || f().Status_Vorschau == aktiv || f().Status_Korrektur == aktiv);
         if (f().Status_Vorschau == aktiv || f().Status_Korrektur == aktiv) klick("Command29");
         if (!f()[S::Option2]) klick({"Option2", "Option5"});
     }

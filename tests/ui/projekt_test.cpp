@@ -1,10 +1,9 @@
-// Saving, loading and ending, with the file dialogs answered by script.
-#include <QPlainTextEdit>
+// Saving, loading and ending, with the file dialogs answered by script; a file named on the command line.
+#include <QLabel>
 #include <fstream>
 
-#include "cli/dump.h"
-#include "model/zahlen.h"
 #include "fenster_hilfen.h"
+#include "model/zahlen.h"
 
 namespace dkm::ui {
 namespace {
@@ -26,30 +25,23 @@ protected:
         klick({"Check2", "Check_Schutzkorb"});
         waehlen("Combo_Diff_Notueberl", 1);
     }
-    std::string speichern(const char* name) {
-        const std::string pfad = (ordner / name).string();
-        p.dateien = {pfad};
-        klick("Command2");
-        return pfad;
-    }
     void laden(const std::string& pfad) {
         p.dateien = {pfad};
         klick("Command6");
     }
-    // Everything a user sees in the controls but the box `ohne`; numbers by value,
+    // Everything a user sees in the controls of `w` but the file name box; numbers by value,
     // since a load writes them as number texts (" .625" for "0.625").
-    std::vector<std::string> bildschirm(const char* ohne = "") {
+    static std::vector<std::string> bildschirm(Form1& w) {
         std::vector<std::string> v;
-        for (QLineEdit* e : fenster->findChildren<QLineEdit*>()) {
-            if (e->objectName().isEmpty() || e->objectName() == QLatin1String(ohne)) continue;
+        for (QLineEdit* e : w.findChildren<QLineEdit*>()) {
+            if (e->objectName().isEmpty() || e->objectName() == QLatin1String("Text24")) continue;
             std::string t = e->text().toStdString();
-            if (!t.empty() && t.find_first_not_of(" -.0123456789") == std::string::npos)
-                t = Zahlentext(Einzelwert(t));
+            if (!t.empty() && t.find_first_not_of(" -.0123456789") == std::string::npos) t = Zahlentext(Einzelwert(t));
             v.push_back(e->objectName().toStdString() + "=" + t);
         }
-        for (QAbstractButton* b : fenster->findChildren<QAbstractButton*>())
+        for (QAbstractButton* b : w.findChildren<QAbstractButton*>())
             if (b->isCheckable()) v.push_back(b->objectName().toStdString() + (b->isChecked() ? "+" : "-"));
-        for (QComboBox* c : fenster->findChildren<QComboBox*>())
+        for (QComboBox* c : w.findChildren<QComboBox*>())
             v.push_back(c->objectName().toStdString() + "=" + c->currentText().toStdString());
         return v;
     }
@@ -57,91 +49,91 @@ protected:
 
 TEST_F(Projekt_Test, SpeichernUndLadenStelltJedesFeldWiederHer) {
     projekt_tippen();
-    const auto vorher = bildschirm("Text24");  // the file name box names the file after a load
-    const std::string pfad = speichern("Projekt.Dkm");
-    const auto dialog = p.protokoll.back();
-    EXPECT_EQ(dialog.art + "|" + dialog.titel + "|" + dialog.text, "speichern|aktuelles Projekt speichern|KandProj");
+    const auto vorher = bildschirm(*fenster);
+    const std::string pfad = (ordner / "Projekt.Dkm").string();
+    p.dateien = {pfad};
+    klick("Command2");
+    EXPECT_EQ(p.protokoll.back().titel + "|" + p.protokoll.back().text, "aktuelles Projekt speichern|KandProj");
 
     p.antworten = {true};
     klick("Command7");
-    ASSERT_NE(bildschirm("Text24"), vorher);
+    ASSERT_NE(bildschirm(*fenster), vorher);
     protokoll_leeren();
     laden(pfad);
     EXPECT_EQ(p.protokoll.front().titel, "vorhandenes Projekt aufrufen");
     EXPECT_EQ(titel(), Titel{}) << "nothing to overwrite, nothing to ask";
-    EXPECT_EQ(bildschirm("Text24"), vorher);
-    EXPECT_EQ(text("Text24"), pfad);
-    EXPECT_TRUE(w("Label4")->isVisible());
-}
+    EXPECT_EQ(bildschirm(*fenster), vorher);
+    EXPECT_TRUE(text("Text24") == pfad && w("Label4")->isVisible());
 
-// A damaged file, a declined question and a cancelled file dialog all leave the project on screen.
-TEST_F(Projekt_Test, KaputteAbgelehnteOderAbgebrocheneDateiLaesstAllesStehen) {
-    const std::string gut = speichern("Gut.Dkm");
-    laden(gut);
-    projekt_tippen();
-    const auto vorher = bildschirm();
-    const std::string kaputt = (ordner / "Kaputt.Dkm").string();
-    std::ofstream(kaputt, std::ios::binary) << "Wertedatei f\xfcr Dachkandelmesser Version 07 08\r\nnur eine Zeile\r\n";
-    protokoll_leeren();
-    laden(kaputt);
-    ASSERT_FALSE(titel().empty());
-    EXPECT_EQ(titel().back(), "Datei-Kontrolle");
-    EXPECT_EQ(bildschirm(), vorher);
-    EXPECT_EQ(text("Text24"), gut) << "the name of the project still on screen";
-
+    // a declined question and cancelled file dialogs leave the project on screen
     protokoll_leeren();
     p.antworten = {false};
-    laden(gut);
+    laden(pfad);
     EXPECT_EQ(titel(), Titel{"Daten aufrufen"});
-    EXPECT_EQ(bildschirm(), vorher);
-    EXPECT_EQ(f().Ladevorgang, "nein");
-
-    klick({"Command2", "Command6"});  // file dialogs left without a file
-    EXPECT_EQ(bildschirm(), vorher);
+    klick({"Command2", "Command6"});
+    EXPECT_EQ(bildschirm(*fenster), vorher);
     EXPECT_FALSE(std::filesystem::exists(ordner / "KandProj.Dkm"));
-    klick("Check3");  // and the handlers still work
+}
+
+// A damaged, missing or unreadable file: the file layer's message, and the start state stays.
+TEST_F(Projekt_Test, KaputteOderFehlendeDateiLaesstDenStartzustand) {
+    const auto start = bildschirm(*fenster);
+    const std::string kaputt = (ordner / "Kaputt.Dkm").string();
+    std::ofstream(kaputt, std::ios::binary) << "Wertedatei f\xfcr Dachkandelmesser Version 07 08\r\nnur eine Zeile\r\n";
+    for (const std::string& datei : {kaputt, (ordner / "gibt_es_nicht.Dkm").string(), ordner.string()}) {
+        protokoll_leeren();
+        fenster->projekt_aufrufen(datei);
+        EXPECT_EQ(titel(), Titel{"Datei-Kontrolle"}) << datei;
+        EXPECT_EQ(bildschirm(*fenster), start) << datei;
+    }
+    EXPECT_FALSE(w("Text24")->isVisible());
+    klick("Check3");  // the window still answers
     EXPECT_EQ(f().Winkelfaktor[2], 0.85f);
 }
 
-TEST_F(Projekt_Test, AlteDateiZeigtDenBaustellenhinweisSolangeSeineMeldungOffenIst) {
-    std::string text_dabei;
-    p.beim_zeigen = [&](const Skript_Plattform::Eintrag& e) {
-        if (e.titel == "Nichtübernahme Baustellenwerte" && w("Hilfe_Text")->isVisible())
-            text_dabei = w<QPlainTextEdit>("Hilfe_Text")->toPlainText().toStdString();
-    };
-    laden(DKM_EXAMPLES_DIR "/innen_alt.Dkl");
-    EXPECT_NE(text_dabei.find("Nicht übernommen werden die Angaben zur Baustelle"), std::string::npos);
-    EXPECT_FALSE(w("Hilfe_Text")->isVisible());
-    EXPECT_TRUE(w("Rinnen_innenliegend")->isVisible());
+// A file named on the command line loads as "vorh. Projekt aufrufen" does.
+TEST_F(Projekt_Test, DateiargumentLaedtWieVorhProjektAufrufen) {
+    const std::string datei = DKM_EXAMPLES_DIR "/innen_alt.Dkl";  // an older file: it asks and notes things
+    fenster->projekt_aufrufen(datei);
+    EXPECT_EQ(text("Text24"), datei);
+    EXPECT_EQ(text("Bauherr"), "Autohaus Becker GmbH") << "first line of an older file";
+
+    Skript_Plattform p2;
+    Form1 durch_dialog(p2, Startformular(ordner / "Regeneig.dat"));
+    durch_dialog.show();
+    p2.dateien = {datei};
+    QTest::mouseClick(durch_dialog.findChild<QAbstractButton*>(QStringLiteral("Command6")), Qt::LeftButton);
+    ASSERT_EQ(p2.protokoll.front().titel, "vorhandenes Projekt aufrufen") << "the file dialog";
+    EXPECT_EQ(titel().size(), 4u) << "asks, and notes what it leaves out";
+    EXPECT_EQ(titel(), p2.titel()) << "the same boxes in the same order";
+    EXPECT_EQ(bildschirm(*fenster), bildschirm(durch_dialog));
+
 }
 
-// The window and dkm-rechner are two faces of one engine.
-TEST_F(Projekt_Test, GetipptesProjektGibtDenZustandVonDkmRechner) {
-    projekt_tippen();
-    klick("Check_Schutzkorb");  // a load leaves the leaf-guard note as it was
-    const std::string pfad = speichern("Vergleich.Dkm");
-    const std::string fenster_dump = Dump(f(), {});
-    const Rechnerlauf lauf = Rechner({pfad}, ".", ordner.string());
-    ASSERT_EQ(lauf.status, 0) << lauf.fehler;
-    // only the results: typed inputs keep the user's spelling, a load writes number texts
-    auto ergebnisse = [](const std::string& s) {
-        const size_t von = s.find("\"ergebnisse\"");
-        return s.substr(von, s.find("\"meldungen\"") - von);
-    };
-    EXPECT_EQ(ergebnisse(lauf.ausgabe), ergebnisse(fenster_dump));
-}
+// The title bar names the program and the project file; a new project drops the name again.
+TEST_F(Projekt_Test, TitelZeigtDasProjektUndUeberNenntVersionUndEinstellungen) {
+    EXPECT_EQ(fenster->windowTitle().toStdString(), "Dachkandelmesser nach DIN EN 12056");
+    fenster->projekt_aufrufen(DKM_EXAMPLES_DIR "/traufe_einzel.Dkm");
+    EXPECT_EQ(fenster->windowTitle().toStdString(), "Dachkandelmesser nach DIN EN 12056 \u2013 traufe_einzel.Dkm");
+    EXPECT_EQ(w<QLabel>("Formulartitel")->text().toStdString(), "Ein- und Ausgabe-Formular");
+    EXPECT_EQ(text("Text30"), " 1") << "a loaded count is a number text";
+    p.antworten = {true};
+    klick("Command7");
+    EXPECT_EQ(fenster->windowTitle().toStdString(), "Dachkandelmesser nach DIN EN 12056");
 
-using Beenden_Test = Fenster;
+    protokoll_leeren();
+    klick("Ueber_Dachkandelmesser");
+    EXPECT_NE(p.protokoll.back().text.find(ordner.string()), std::string::npos) << "where the settings live";
+}
 
 // Yes to "end the program?" keeps the window, from the button, the tool bar and the frame alike.
-TEST_F(Beenden_Test, JaBehaeltDasFensterNeinBeendet) {
+TEST_F(Projekt_Test, BeendenJaBehaeltDasFensterNeinBeendet) {
     tippen("Laenge_1", "10");
     klick("Command10");
     if (auto* leiste = w<QAction>("Command10")) leiste->trigger();
     EXPECT_FALSE(fenster->close());
     EXPECT_EQ(titel(), Titel(3, "Programm beenden"));
-    EXPECT_TRUE(fenster->isVisible());
-    EXPECT_EQ(text("Laenge_1"), "10");
+    EXPECT_TRUE(fenster->isVisible() && text("Laenge_1") == "10");
 
     p.antworten = {false};
     klick("Command10");

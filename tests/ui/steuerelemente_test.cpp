@@ -1,7 +1,4 @@
 // The control lists of the Formular and the window's widgets name the same controls.
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLineEdit>
 #include <set>
 
 #include "fenster_hilfen.h"
@@ -34,12 +31,6 @@ TEST_F(Steuerelemente_Test, EveryListedControlHasItsWidgetAndEveryNamedWidgetIsL
     }
     for (const std::string& n : gelistet) EXPECT_TRUE(im_fenster.count(n)) << "listed, but no widget: " << n;
     for (const std::string& n : im_fenster) EXPECT_TRUE(gelistet.count(n)) << "widget, but not listed: " << n;
-    // the kinds the lists promise
-    for (int i = 0; i < static_cast<int>(L::Anzahl); ++i)
-        EXPECT_NE(w<QComboBox>(std::string(Name(static_cast<L>(i))).c_str()), nullptr);
-    for (int i = 0; i < static_cast<int>(S::Anzahl); ++i)
-        EXPECT_NE(w<QAbstractButton>(std::string(Name(static_cast<S>(i))).c_str()), nullptr);
-    for (std::string_view n : Befehle) EXPECT_NE(w<QAbstractButton>(std::string(n).c_str()), nullptr);
 }
 
 }  // namespace
