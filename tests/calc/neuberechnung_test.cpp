@@ -202,44 +202,17 @@ TEST(Gesamtmasse, NoOutletsNoSegments) {
     EXPECT_EQ(Belegung(f), ".xx.....");
 }
 
-TEST(Modus, SwitchingAsksOnlyWhenValuesWouldBeLost) {
-    auto gesamtmodus = [](const char* stutzen, Aufzeichnung& d) {
-        Formular f = Startformular();
-        f[T::Text25] = "40";
-        f[T::Text26] = "400";
-        f[T::Text27] = stutzen;
-        Option11_Click(f, d);
-        return f;
-    };
+// What the window's questions protect: totals split into the boxes, and single values summed from them.
+TEST(Modus, SwitchingSplitsTotalsAndSumsTheBoxesBack) {
     Aufzeichnung d;
-    Formular f = gesamtmodus("2", d);
-    EXPECT_TRUE(d.fragen.empty());  // nothing entered yet
-    EXPECT_TRUE(f.Eingabe_Art == "gesamt" && f[S::Option11] && !f[S::Option10] && f[A::Option6] && f[A::Option8]);
-    EXPECT_EQ(f[T::Einzel_Flaeche_4], "100.00 m²");
-    f = Startformular();
-    Segment(f, 1, "10", "5");
-    Pruefen_und_berechnen(f, d);
-    d.antwort = false;
+    Formular f = Startformular();
+    f[T::Text25] = "40";
+    f[T::Text26] = "400";
+    f[T::Text27] = "6";
     Option11_Click(f, d);
-    EXPECT_EQ(d.fragen, Texte{"Auf Gesamtwerte umschalten"});
-    EXPECT_TRUE(f.Eingabe_Art == "einzel" && f[S::Option10] && !f[S::Option11]);
-
-    // back to single values
-    Aufzeichnung d2;
-    f = gesamtmodus("6", d2);
-    d2.antwort = false;
-    Option10_Click(f, d2);
-    EXPECT_EQ(d2.fragen, Texte{"Auf Einzelwerte umschalten"});
-    EXPECT_TRUE(f.Eingabe_Art == "gesamt" && f[S::Option11] && f[V::Text28]);
-    d2.antwort = true;
-    Option10_Click(f, d2);
+    EXPECT_TRUE(f.Eingabe_Art == "gesamt" && f[A::Option6] && f[A::Option8]);
+    EXPECT_EQ(f[T::Einzel_Flaeche_4], "33.33 m²");  // 40 m over 12 segments, 10 m deep
+    Option10_Click(f, d);
     EXPECT_TRUE(f.Eingabe_Art == "einzel" && !f[V::Text28] && !f[A::Option6]);
-    EXPECT_EQ(f[T::Text25], " 26.64");  // recalculated from the eight boxes of the rounded 3.33
-    // four outlets: no question and no recalculation, the split values stay
-    d2.fragen.clear();
-    f = gesamtmodus("4", d2);
-    f[T::Einzel_Flaeche_1] = "unberührt";
-    Option10_Click(f, d2);
-    EXPECT_TRUE(d2.fragen.empty());
-    EXPECT_EQ(f[T::Einzel_Flaeche_1] + f[T::Laenge_1], "unberührt 5");
+    EXPECT_EQ(f[T::Text25], " 26.64");  // the eight boxes of the rounded 3.33 m
 }
