@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "files/einstellungen.h"
+#include "report/qt/pdf.h"
 
 namespace dkm::bericht {
 namespace {
@@ -41,6 +42,21 @@ TEST(Pdf, CommandLineWritesBothPagesAsText) {
                              "Rinnenbau Probst, Kassel", "Notüberlauf auf beiden Stirnseiten.", "\f"})
         EXPECT_NE(text.find(teil), std::string::npos) << teil;
     fs::remove_all(ordner);
+}
+
+// An item whose column lies left of where the line has got to starts a new line instead of overprinting.
+TEST(Pdf, ColumnLeftOfTheWritePositionWrapsTheLine) {
+    Bericht b;
+    b.seiten[0].zeilen = {{{{std::string(120, 'x'), 5}, {"ENDE", 80}}}};
+    const fs::path ziel = fs::temp_directory_path() / "dkm-pdf-umbruch.pdf";
+    ASSERT_FALSE(Pdf_schreiben(b, ziel));
+    int status = -1;
+    const std::string text = Ausgabe("pdftotext -layout '" + ziel.string() + "' -", status);
+    const size_t ende = text.find("ENDE");
+    ASSERT_NE(ende, std::string::npos) << text;
+    EXPECT_EQ(text.substr(text.rfind('\n', ende) + 1, ende - text.rfind('\n', ende) - 1).find('x'), std::string::npos)
+        << text;
+    fs::remove(ziel);
 }
 
 }  // namespace
