@@ -50,12 +50,14 @@ TEST(Pdf, ColumnLeftOfTheWritePositionWrapsTheLine) {
     b.seiten[0].zeilen = {{{{std::string(120, 'x'), 5}, {"ENDE", 80}}}};
     const fs::path ziel = fs::temp_directory_path() / "dkm-pdf-umbruch.pdf";
     ASSERT_FALSE(Pdf_schreiben(b, ziel));
+    // word boxes: <word xMin=".." yMin="123.4" ...>ENDE</word>
     int status = -1;
-    const std::string text = Ausgabe("pdftotext -layout '" + ziel.string() + "' -", status);
-    const size_t ende = text.find("ENDE");
-    ASSERT_NE(ende, std::string::npos) << text;
-    EXPECT_EQ(text.substr(text.rfind('\n', ende) + 1, ende - text.rfind('\n', ende) - 1).find('x'), std::string::npos)
-        << text;
+    const std::string woerter = Ausgabe("pdftotext -bbox '" + ziel.string() + "' -", status);
+    auto oben = [&](const std::string& wort) {
+        const size_t w = woerter.rfind("yMin=\"", woerter.find(">" + wort + "<"));
+        return w == std::string::npos ? -1.0 : std::stod(woerter.substr(w + 6));
+    };
+    EXPECT_GT(oben("ENDE"), oben(std::string(120, 'x')) + 5) << woerter;
     fs::remove(ziel);
 }
 
