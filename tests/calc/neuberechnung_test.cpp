@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "calc/engine.h"
@@ -123,6 +124,8 @@ TEST(Neuberechnung, IncompleteSegmentsStopTheRun) {
 TEST(Neuberechnung, OverflowingInputsAreRefusedWithoutChange) {
     const std::pair<const char*, std::function<void(Formular&)>> faelle[] = {
         {"length", [](Formular& f) { f[T::Laenge_1] = "1e39"; }},
+        {"ten million", [](Formular& f) { f[T::Laenge_1] = "10000000"; }},
+        {"9999999.9, a float of ten million", [](Formular& f) { f[T::r5_5] = "9999999.9"; }},
         {"length in mm", [](Formular& f) { f[T::Laenge_1] = "1e36"; }},
         {"area", [](Formular& f) { f[T::Breite_1] = "1e30"; f[T::Laenge_1] = "1e30"; }},
         {"rain", [](Formular& f) { f[T::r5_5] = "1e300"; }},
@@ -143,6 +146,12 @@ TEST(Neuberechnung, OverflowingInputsAreRefusedWithoutChange) {
         EXPECT_EQ(f.text, vorher.text) << name;
         for (int n : {1, 2, 3, 4, 13}) EXPECT_EQ(Zeilen(f, n), Zeilen(vorher, n)) << name;
     }
+    Aufzeichnung d;
+    Formular f = Startformular();
+    Segment(f, 1, "9999999", "1");  // just inside the input range
+    Pruefen_und_berechnen(f, d);
+    EXPECT_EQ(f[T::Einzel_Flaeche_1], "9999999.00 m²");
+    EXPECT_EQ(std::count(d.titel.begin(), d.titel.end(), std::string(meldung::zu_gross.titel)), 0);
 }
 
 TEST(Gesamtmasse, NotesWhenSegmentsDoNotFit) {

@@ -51,6 +51,10 @@ TEST_F(Eingabe_Test, EnterRechnetNeuUndZeigtDannDenHinweis) {
     EXPECT_EQ(flaeche_beim_hinweis, "60.00 m²") << "recalculated before the hint";
     // 60 m² × 300 l/(s·ha) / 10000 = 1.80 l/s
     erwarte_texte({{"Belast_Teilrinne_2", "1.80 l/s"}, {"Breite_2", "6"}});
+    // Tab walks a segment's inputs in the order they are measured
+    for (auto [von, nach] : Paare{{"Laenge_1", "Breite_1"}, {"Breite_1", "Zusatz_Flaeche_1"},
+                                  {"Zusatz_Flaeche_1", "Laenge_2"}, {"Zusatz_Flaeche_8", "Check1"}})
+        EXPECT_EQ(feld(von)->nextInFocusChain()->objectName().toStdString(), nach);
 }
 
 // Whatever way text enters a numeric box, it passes the typing rule: a negative area pasted
