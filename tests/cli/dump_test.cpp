@@ -21,7 +21,7 @@ TEST(Dezimaltrenner, FirstSetVariableDecidesAndOnlyGermanGivesAComma) {
 TEST(Dump, TypesOfTheMembersAndTextsSurviveEscaping) {
     Formular f;
     Startzustand(f, nullptr);
-    f[T::Bauherr] = "Dach \"Süd\" \\ Nord\t\x01";
+    f[T::Bauherr] = "Dach \"Süd\" \\ Nord\t\x01\x1F";
     Bild& b = f.Picture(3);
     b.drucken("Durchm.:", {true, true}, false);
     b.spalte(12);
@@ -40,7 +40,7 @@ TEST(Dump, TypesOfTheMembersAndTextsSurviveEscaping) {
     EXPECT_EQ(j["ergebnisse"]["Picture13"].art, Json::Liste);
     EXPECT_TRUE(j["sichtbar"]["Picture1"].b);
     EXPECT_FALSE(j["aktiv"]["Text30"].b);
-    EXPECT_EQ(j["eingaben"]["Bauherr"].text, "Dach \"Süd\" \\ Nord\t\x01");
+    EXPECT_EQ(j["eingaben"]["Bauherr"].text, "Dach \"Süd\" \\ Nord\t\x01\x1F");
     ASSERT_EQ(j["ergebnisse"]["Picture3"].liste.size(), 2u);
     EXPECT_EQ(j["ergebnisse"]["Picture3"].liste[0].text, "Durchm.:   148.0 mm");
     EXPECT_EQ(j["ergebnisse"]["Picture3"].liste[1].text, "zweite");

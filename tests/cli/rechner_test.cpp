@@ -101,6 +101,13 @@ TEST_F(Rechner_Programm, UsageErrorsAndUnreadablePathsGiveStatusTwo) {
     EXPECT_EQ(Rechner({"--version"}, ".").ausgabe, "dkm-rechner 1.0.0\n") << "the number in CMakeLists.txt";
     EXPECT_EQ(Starten("--version x.Dkm").first, 2);
     EXPECT_NE(Rechner({"-x"}, ".").fehler.find("falscher Aufruf"), std::string::npos);
+    const std::string beispiel = DKM_EXAMPLES_DIR "/traufe_einzel.Dkm";
+    for (const std::vector<std::string>& falsch : {std::vector<std::string>{"--ersetzen", beispiel},
+                                                   {"--bericht", beispiel, "--datum", "01.02.2026", "--datum", "02.02.2026"}}) {
+        const Rechnerlauf lauf = Rechner(falsch, ".");
+        EXPECT_EQ(lauf.status, 2) << falsch[0];
+        EXPECT_NE(lauf.fehler.find("falscher Aufruf"), std::string::npos);
+    }
     const Rechnerlauf fehlt = Rechner({"/gibt/es/nicht.Dkm"}, ".");
     EXPECT_TRUE(fehlt.ausgabe.empty());
     EXPECT_NE(fehlt.fehler.find("kann nicht geöffnet werden"), std::string::npos);

@@ -63,7 +63,7 @@ protected:
 TEST_F(Einstellungen_Test, WrittenFilesReadBack) {
     const Eigene_Orte orte = {{{"Frankfurt, Main", 339, 630},
                                {"Bad Tölz", 444.5f, 767},
-                               {"", 0, 0},
+                               {"Hof\rSaale\nOst", 0, 0},
                                {"  Einrückung", 300, 900},
                                {"Zürich", 250.25f, -1}}};
     Eigene_Orte gelesen{};
@@ -75,7 +75,7 @@ TEST_F(Einstellungen_Test, WrittenFilesReadBack) {
     ASSERT_FALSE(Eigene_Orte_schreiben(konfig() / "Regeneig.dat", orte));
     ASSERT_TRUE(Eigene_Orte_lesen(konfig() / "Regeneig.dat", gelesen));
     EXPECT_EQ(Inhalt(konfig() / "Regeneig.dat").substr(0, 39), "Frankfurt, Main\r\n 339\r\n 630\r\nBad T\xF6lz\r\n");
-    EXPECT_EQ(Text(gelesen), "Frankfurt, Main 339 630/Bad Tölz 444.5 767/ 0 0/Einrückung 300 900/Zürich 250.25 -1/");
+    EXPECT_EQ(Text(gelesen), "Frankfurt, Main 339 630/Bad Tölz 444.5 767/Hof Saale Ost 0 0/Einrückung 300 900/Zürich 250.25 -1/");
 
     ASSERT_FALSE(Druckwerte_schreiben(konfig() / "Druckwrt.dat", {0, 0.5f, -2}));
     ASSERT_TRUE(Druckwerte_lesen(konfig() / "Druckwrt.dat", w));

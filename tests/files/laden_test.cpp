@@ -30,12 +30,12 @@ TEST(Projektdatei_schreiben, Windows1252LinesWithNumberTextsAndPrintedNumbers) {
     p.r5_5 = 1000.0 / 3.0;
     p.Index_Abfl_beiwert = -1;
     p.Hoehenkorrektur = -10;
-    p.Bemerkungen = "erste Zeile\r\nzweite\ndritte";  // must not shift later lines
+    p.Bemerkungen = "erste Zeile\r\nzweite\ndritte\rvierte";  // must not shift later lines
     const auto z = Zeilen(p);
     ASSERT_EQ(z.size(), 43u);
     const std::pair<size_t, std::string> erwartet[] = {
         {1, "Wertedatei f\xFCr Dachkandelmesser Version 07 08"}, {2, "M\xFCller & S\xF6hne"},
-        {7, "erste Zeile zweite dritte"}, {9, " 333.333333333333"}, {12, " 12.5 7 0 0 0 0 0 0"}, {15, " .625"},
+        {7, "erste Zeile zweite dritte vierte"}, {9, " 333.333333333333"}, {12, " 12.5 7 0 0 0 0 0 0"}, {15, " .625"},
         {22, "Not\xFC" "berlauf_eineSeite"}, {23, " 1 "}, {24, " 0 "}, {25, " 1"}, {26, " .85"}, {36, " 1"},
         {40, "-1 "}, {41, " 2"}, {42, "-10 "},
     };
