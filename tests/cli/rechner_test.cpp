@@ -72,7 +72,8 @@ TEST_F(Rechner_Programm, DamagedFilePrintsTheStartStateWithStatusOne) {
     const auto [status, ausgabe] = Starten("kaputt.Dkm");
     EXPECT_EQ(status, 1);
     for (const char* teil : {"\"Combo_Wahl_Regensp\": \"Hof, Saale\"", "\"r5_5\": \" 310\"",
-                             "{\"titel\": \"Daten aus einer älteren Version einlesen\"", "{\"titel\": \"Datei-Kontrolle\""})
+                             "{\"titel\": \"Daten aus einer älteren Version einlesen\"",
+                             "{\"titel\": \"Datei-Kontrolle\""})
         EXPECT_NE(ausgabe.find(teil), std::string::npos) << teil;
     EXPECT_TRUE(fs::exists(konfig / "Dachkandelmesser" / "Regeneig.dat"));
 }

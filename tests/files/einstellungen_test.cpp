@@ -5,8 +5,6 @@
 #include <iomanip>
 #include <sstream>
 
-#include "files/einstellungen.h"
-#include "files/einstellungsordner.h"
 #include "projekt_hilfen.h"
 
 namespace dkm::test {
@@ -28,7 +26,8 @@ TEST(Einstellungen, ReadingStopsAtTheFirstErrorKeepingWhatWasRead) {
     const struct {
         std::string bytes, erwartet;
     } faelle[] = {
-        {"Aachen\r\n 266\r\n 463\r\nNeu\r\n 1e39\r\n 5\r\nNeu3\r\n 3.4e38\r\n 1e-45\r\n", "Aachen 266 463/Neu 0 5/Neu3 0 0" + rest},
+        {"Aachen\r\n 266\r\n 463\r\nNeu\r\n 1e39\r\n 5\r\nNeu3\r\n 3.4e38\r\n 1e-45\r\n",
+         "Aachen 266 463/Neu 0 5/Neu3 0 0" + rest},
         {"A\r\n 9999999\r\n 10000000\r\nB\r\n-9999999\r\n-1e7\r\nC\r\n 9999999.9\r\n 1e-38\r\n",
          "A 9999999 0/B -9999999 0/C 0 0" + rest},  // 9999999.9 is 10^7 as a float
         {"  Hof, Saale\r\n 1\r\n 2\r\n", "Hof, Saale 1 2/b 3 4/c 5 6" + rest},

@@ -10,9 +10,14 @@
 #include <vector>
 
 #include "cli/dump.h"
+#include "files/dateizugriff.h"
+#include "files/einstellungen.h"
+#include "files/einstellungsordner.h"
+#include "files/kodierung.h"
 #include "files/laden.h"
 #include "files/projektdatei.h"
 #include "model/startzustand.h"
+#include "model/tabellen.h"
 
 namespace dkm::test {
 

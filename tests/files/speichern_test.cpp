@@ -12,8 +12,6 @@
 #include <cstring>
 #include <random>
 
-#include "files/dateizugriff.h"
-#include "files/einstellungen.h"
 #include "projekt_hilfen.h"
 
 namespace dkm::test {
@@ -23,19 +21,11 @@ namespace fs = std::filesystem;
 
 class Speicherziel : public Testordner {
 protected:
-    std::vector<std::string> Namen(const fs::path& wo = {}) const {
+    std::vector<std::string> Namen() const {
         std::vector<std::string> v;
-        for (const auto& e : fs::directory_iterator(wo.empty() ? ordner : wo)) v.push_back(e.path().filename());
+        for (const auto& e : fs::recursive_directory_iterator(ordner)) v.push_back(e.path().lexically_relative(ordner));
         std::sort(v.begin(), v.end());
         return v;
-    }
-    // Refused with a message holding `erwartet`; the folder holds what it held.
-    void Abgelehnt(const fs::path& ziel, const std::string& erwartet, const std::string& inhalt = "neu") {
-        const auto vorher = Namen(ziel.parent_path());
-        const auto fehler = Datei_ersetzen(ziel, inhalt);
-        ASSERT_TRUE(fehler) << ziel;
-        EXPECT_NE(fehler->find(erwartet), std::string::npos) << *fehler;
-        EXPECT_EQ(Namen(ziel.parent_path()), vorher) << "nothing left behind";
     }
     static mode_t Modus(const fs::path& p) {
         struct stat s {};
@@ -59,7 +49,72 @@ TEST_F(Speicherziel, TheProjectIsSavedWithItsAngleFactorsAndLoadsAgain) {
     Testdialoge d;
     ASSERT_EQ(Projekt_laden_Datei(g, d, datei), Ladeergebnis::geladen);
     EXPECT_TRUE(g[T::Laenge_1] == " 12.5" && g[S::Check3]);
-    EXPECT_TRUE(Projekt_speichern(f, ordner / "fehlt" / "x.Dkm"));
+}
+
+// Refused with a message giving the reason; the folder holds what it held, each old file its bytes.
+TEST_F(Speicherziel, RefusedTargetsKeepEverything) {
+    const fs::path pipe = ordner / "pipe.Dkm", gesperrt = ordner / "gesperrt.Dkm", nurlesen = ordner / "nurlesen",
+                   voll = ordner / "voll";
+    Schreiben(datei, "alt");
+    Schreiben(gesperrt, "alt");
+    chmod(gesperrt.c_str(), 0444);
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
+    fs::create_directories(ordner / "ordner.Dkm" / "inhalt");
+    fs::create_symlink(pipe, ordner / "zur_pipe.Dkm");
+    fs::create_symlink(ordner / "fehlt" / "x.Dkm", ordner / "ins_leere.Dkm");
+    fs::create_symlink("kreis.Dkm", ordner / "kreis.Dkm");
+    fs::create_directories(nurlesen);
+    Schreiben(nurlesen / "KandProj.Dkm", "alt");
+    chmod(nurlesen.c_str(), 0555);
+    fs::create_directories(voll);
+    const bool klein = mount("dkm-test", voll.c_str(), "tmpfs", 0, "size=64k") == 0;  // not in every container
+    Schreiben(voll / "KandProj.Dkm", "alt");
+    Schreiben(voll / "fuellung", std::string(40 * 1024, 'f'));
+    const auto ist = [](const fs::path& p) { return "\u201E" + p.string() + "\u201C ist "; };
+    const struct {
+        fs::path ziel;
+        std::string meldung, inhalt = "neu";
+        rlim_t grenze = RLIM_INFINITY;  // the file size limit while saving: a full disk
+    } faelle[] = {
+        {ordner / "ins_leere.Dkm", "weil ihr Ordner nicht existiert"},
+        {ordner / "fehlt" / "y.Dkm", "weil ihr Ordner nicht existiert"},
+        {ordner / "kreis.Dkm", "konnte nicht gespeichert werden"},
+        {pipe, ist(pipe) + "keine gewöhnliche Datei"},
+        {ordner / "ordner.Dkm", ist(ordner / "ordner.Dkm") + "keine gewöhnliche Datei"},
+        {ordner / "zur_pipe.Dkm", ist(pipe) + "keine gewöhnliche Datei"},
+        {"/dev/null", ist("/dev/null") + "keine gewöhnliche Datei"},
+        {gesperrt, ist(gesperrt) + "schreibgeschützt"},
+        {nurlesen / "KandProj.Dkm", "Der Ordner " + ist(nurlesen) + "schreibgeschützt"},
+        {nurlesen / "neu.Dkm", "Der Ordner " + ist(nurlesen) + "schreibgeschützt"},
+        {datei, "konnte nicht gespeichert werden", std::string(5000, 'x'), 1024},
+        {klein ? voll / "KandProj.Dkm" : "", "genügend Speicherplatz", std::string(40 * 1024, 'n')},
+    };
+    const auto vorher = Namen();
+    for (const auto& c : faelle) {
+        if (c.ziel.empty()) continue;
+        rlimit alt{}, grenze{};
+        getrlimit(RLIMIT_FSIZE, &alt);
+        grenze = {std::min(c.grenze, alt.rlim_max), alt.rlim_max};
+        auto* signal_vorher = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &grenze);
+        const auto fehler = Datei_ersetzen(c.ziel, c.inhalt);
+        setrlimit(RLIMIT_FSIZE, &alt);
+        std::signal(SIGXFSZ, signal_vorher);
+        ASSERT_TRUE(fehler) << c.ziel;
+        EXPECT_NE(fehler->find(c.meldung), std::string::npos) << *fehler;
+        EXPECT_EQ(Namen(), vorher) << c.ziel << ": nothing left behind";
+    }
+    for (const fs::path& p : {datei, gesperrt, nurlesen / "KandProj.Dkm", voll / "KandProj.Dkm"})
+        EXPECT_EQ(Inhalt(p), "alt") << p;
+    EXPECT_TRUE(fs::is_symlink(ordner / "ins_leere.Dkm") && fs::is_character_file("/dev/null"));
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+    if (klein) umount(voll.c_str());
+    chmod(nurlesen.c_str(), 0755);
+    // the settings files alike, saying what they are for
+    const auto fehler = Druckwerte_schreiben(pipe, {11, 0, 0});
+    ASSERT_TRUE(fehler);
+    EXPECT_EQ(fehler->rfind("Die Druckereinstellungen konnten nicht gespeichert werden. \u201E", 0), 0u) << *fehler;
+    EXPECT_TRUE(Eigene_Orte_schreiben(datei / "Regeneig.dat", {})) << "a file where the settings folder should be";
 }
 
 TEST_F(Speicherziel, ALinkIsWrittenThroughAndStaysALink) {
@@ -71,81 +126,22 @@ TEST_F(Speicherziel, ALinkIsWrittenThroughAndStaysALink) {
         EXPECT_TRUE(fs::is_symlink(ordner / name));
         EXPECT_EQ(Inhalt(ordner / "ablage" / "neu.Dkm"), name);
     }
-    fs::create_symlink(ordner / "fehlt" / "x.Dkm", ordner / "ins_leere.Dkm");
-    Abgelehnt(ordner / "ins_leere.Dkm", "weil ihr Ordner nicht existiert");
-    EXPECT_TRUE(fs::is_symlink(ordner / "ins_leere.Dkm"));
-    fs::create_symlink("kreis.Dkm", ordner / "kreis.Dkm");
-    Abgelehnt(ordner / "kreis.Dkm", "konnte nicht gespeichert werden");
 }
 
-TEST_F(Speicherziel, WhatIsNoRegularFileIsNotReplaced) {
-    ASSERT_EQ(mkfifo((ordner / "pipe.Dkm").c_str(), 0666), 0);
-    fs::create_directories(ordner / "ordner.Dkm" / "inhalt");
-    fs::create_symlink(ordner / "pipe.Dkm", ordner / "zur_pipe.Dkm");
-    for (const char* name : {"pipe.Dkm", "ordner.Dkm"})
-        Abgelehnt(ordner / name, "\u201E" + (ordner / name).string() + "\u201C ist keine gewöhnliche Datei");
-    Abgelehnt(ordner / "zur_pipe.Dkm", (ordner / "pipe.Dkm").string() + "\u201C ist keine gewöhnliche Datei");
-    Abgelehnt("/dev/null", "\u201E/dev/null\u201C ist keine gewöhnliche Datei");
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
-    EXPECT_EQ(fs::status(ordner / "pipe.Dkm").type(), fs::file_type::fifo);
-    EXPECT_TRUE(fs::exists(ordner / "ordner.Dkm" / "inhalt"));
-    // the settings files alike, saying what they are for
-    const auto fehler = Druckwerte_schreiben(ordner / "pipe.Dkm", {11, 0, 0});
-    ASSERT_TRUE(fehler);
-    EXPECT_EQ(fehler->rfind("Die Druckereinstellungen konnten nicht gespeichert werden. \u201E", 0), 0u) << *fehler;
-    Schreiben(ordner / "datei", "x");  // a file where the settings folder should be
-    EXPECT_TRUE(Eigene_Orte_schreiben(ordner / "datei" / "Regeneig.dat", {}));
-    EXPECT_EQ(Inhalt(ordner / "datei"), "x");
-}
-
-TEST_F(Speicherziel, WriteProtectionIsRespectedAndPermissionsKept) {
+TEST_F(Speicherziel, TheReplacedFileKeepsItsPermissionsAndOwner) {
     Schreiben(datei, "alt");
-    chmod(datei.c_str(), 0444);
-    Abgelehnt(datei, "\u201E" + datei.string() + "\u201C ist schreibgeschützt");
-    EXPECT_EQ(Inhalt(datei), "alt");
     chmod(datei.c_str(), 0640);
     const bool verwalter = geteuid() == 0;  // an administrator saving another user's file leaves it that user's
     if (verwalter) chown(datei.c_str(), 4321, 4322);
     ASSERT_FALSE(Datei_ersetzen(datei, "neu"));
     struct stat s {};
     stat(datei.c_str(), &s);
-    EXPECT_EQ(Modus(datei), 0640u) << "the replaced file keeps the old bits";
-    EXPECT_TRUE(!verwalter || (s.st_uid == 4321 && s.st_gid == 4322)) << "and its owner";
+    EXPECT_EQ(Modus(datei), 0640u);
+    EXPECT_TRUE(!verwalter || (s.st_uid == 4321 && s.st_gid == 4322));
     const mode_t maske = umask(0022);
     ASSERT_FALSE(Datei_ersetzen(ordner / "frisch.Dkm", "x"));
     umask(maske);
     EXPECT_EQ(Modus(ordner / "frisch.Dkm"), 0644u) << "a new file as any other program makes it";
-    chmod(ordner.c_str(), 0555);
-    Abgelehnt(datei, "Der Ordner \u201E" + ordner.string() + "\u201C ist schreibgeschützt");
-    Abgelehnt(ordner / "neu.Dkm", "ist schreibgeschützt");
-    chmod(ordner.c_str(), 0755);
-    EXPECT_EQ(Inhalt(datei), "neu");
-}
-
-// The disk runs full while writing, once as a small file system, once as a file size limit.
-TEST_F(Speicherziel, AFullDiskKeepsTheOldFile) {
-    Schreiben(datei, "alter Inhalt");
-    rlimit alt{};
-    getrlimit(RLIMIT_FSIZE, &alt);
-    rlimit klein = alt;
-    klein.rlim_cur = 1024;
-    auto* signal_vorher = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &klein);
-    Abgelehnt(datei, "konnte nicht gespeichert werden", std::string(5000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &alt);
-    std::signal(SIGXFSZ, signal_vorher);
-    EXPECT_EQ(Inhalt(datei), "alter Inhalt");
-
-    const fs::path voll = ordner / "klein";
-    fs::create_directories(voll);
-    if (mount("dkm-test", voll.c_str(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "cannot mount a small tmpfs here: " << std::strerror(errno);
-    Schreiben(voll / "KandProj.Dkm", "alter Inhalt");
-    Schreiben(voll / "fuellung", std::string(40 * 1024, 'f'));
-    Abgelehnt(voll / "KandProj.Dkm", "genügend Speicherplatz", std::string(40 * 1024, 'n'));
-    const std::string danach = Inhalt(voll / "KandProj.Dkm");
-    umount(voll.c_str());
-    EXPECT_EQ(danach, "alter Inhalt");
 }
 
 // A child saving to `ziel` that dies from the file size limit while writing, leaving its temporary file.
