@@ -1,12 +1,10 @@
+// The settings files: own places, printer values and the issuer, written and read back, damaged bytes,
+// the settings folder and the first start's take-over from the working directory.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <iomanip>
 #include <sstream>
 
-#include "files/einstellungen.h"
-#include "files/einstellungsordner.h"
-#include "files/kodierung.h"
 #include "projekt_hilfen.h"
 
 namespace dkm::test {
@@ -24,19 +22,20 @@ std::string Text(const Eigene_Orte& orte) {
 // Reading stops quietly at the first error; what was read stays, the rest keeps its value.
 // A number at or beyond 10^7, or below the working range, counts as not given (0).
 TEST(Einstellungen, ReadingStopsAtTheFirstErrorKeepingWhatWasRead) {
+    const std::string rest = "/d 7 8/e 9 10/";
     const struct {
         std::string bytes, erwartet;
     } faelle[] = {
         {"Aachen\r\n 266\r\n 463\r\nNeu\r\n 1e39\r\n 5\r\nNeu3\r\n 3.4e38\r\n 1e-45\r\n",
-         "Aachen 266 463/Neu 0 5/Neu3 0 0/d 7 8/e 9 10/"},
+         "Aachen 266 463/Neu 0 5/Neu3 0 0" + rest},
         {"A\r\n 9999999\r\n 10000000\r\nB\r\n-9999999\r\n-1e7\r\nC\r\n 9999999.9\r\n 1e-38\r\n",
-         "A 9999999 0/B -9999999 0/C 0 0/d 7 8/e 9 10/"},  // 9999999.9 is 10^7 as a float
-        {"  Hof, Saale\r\n 1\r\n 2\r\n", "Hof, Saale 1 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
-        {"", "a 1 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
-        {std::string("\0\xFF\r\r\n\x01", 6), std::string(1, '\0') + "\xC3\xBF 0 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
-        {"Ort\r\n nan\r\n 1\r\n", "Ort 1 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
-        {"Ort\r\n-0\r\n 1\r\nOrt2\r\n 2", "Ort -0 1/Ort2 2 4/c 5 6/d 7 8/e 9 10/"},
-        {std::string(Einstellungsdatei_Hoechstgroesse + 1, '\n'), "a 1 2/b 3 4/c 5 6/d 7 8/e 9 10/"},
+         "A 9999999 0/B -9999999 0/C 0 0" + rest},  // 9999999.9 is 10^7 as a float
+        {"  Hof, Saale\r\n 1\r\n 2\r\n", "Hof, Saale 1 2/b 3 4/c 5 6" + rest},
+        {"", "a 1 2/b 3 4/c 5 6" + rest},
+        {std::string("\0\xFF\r\r\n\x01", 6), std::string(1, '\0') + "\xC3\xBF 0 2/b 3 4/c 5 6" + rest},
+        {"Ort\r\n nan\r\n 1\r\n", "Ort 1 2/b 3 4/c 5 6" + rest},
+        {"Ort\r\n-0\r\n 1\r\nOrt2\r\n 2", "Ort -0 1/Ort2 2 4/c 5 6" + rest},
+        {std::string(Einstellungsdatei_Hoechstgroesse + 1, '\n'), "a 1 2/b 3 4/c 5 6" + rest},
     };
     for (const auto& c : faelle) {
         Eigene_Orte orte = {{{"a", 1, 2}, {"b", 3, 4}, {"c", 5, 6}, {"d", 7, 8}, {"e", 9, 10}}};
@@ -45,27 +44,21 @@ TEST(Einstellungen, ReadingStopsAtTheFirstErrorKeepingWhatWasRead) {
     }
     Druckwerte w{0, 1, 2};
     Druckwerte_lesen_aus(" 12\r\nlinks\r\n 9\r\n", w);
-    EXPECT_EQ(w.Schriftgroesse, 12.0f);
-    EXPECT_EQ(w.Verschiebung_vertikal, 2.0f);
+    EXPECT_TRUE(w.Schriftgroesse == 12 && w.Verschiebung_horizontal == 1 && w.Verschiebung_vertikal == 2);
     Druckwerte_lesen_aus(" 3.4e38\r\n 1e-45\r\n-2e7\r\n", w);
-    EXPECT_EQ(w.Schriftgroesse, 10.0f) << "not given: the default size";
-    EXPECT_EQ(w.Verschiebung_horizontal, 0.0f);
-    EXPECT_EQ(w.Verschiebung_vertikal, 0.0f);
+    EXPECT_TRUE(w.Schriftgroesse == 10 && w.Verschiebung_horizontal == 0 && w.Verschiebung_vertikal == 0)
+        << "not given: the default size, no shift";
 }
 
-// The test folder is the working directory; the settings folder lies inside it.
-class Einstellungen_Test : public Testordner {
+class Einstellungsdateien : public Testordner {
 protected:
     fs::path konfig() const { return ordner / "konfig" / "Dachkandelmesser"; }
 };
 
-// Writing creates the folder; names keep commas and lose leading blanks; missing files read as nothing.
-TEST_F(Einstellungen_Test, WrittenFilesReadBack) {
-    const Eigene_Orte orte = {{{"Frankfurt, Main", 339, 630},
-                               {"Bad Tölz", 444.5f, 767},
-                               {"", 0, 0},
-                               {"  Einrückung", 300, 900},
-                               {"Zürich", 250.25f, -1}}};
+// Writing creates the folder; names keep commas and lose leading blanks and line breaks; missing files read as nothing.
+TEST_F(Einstellungsdateien, WrittenFilesReadBack) {
+    const Eigene_Orte orte = {{{"Frankfurt, Main", 339, 630}, {"Bad Tölz", 444.5f, 767}, {"Hof\rSaale\nOst", 0, 0},
+                               {"  Einrückung", 300, 900}, {"Zürich", 250.25f, -1}}};
     Eigene_Orte gelesen{};
     Druckwerte w;
     EXPECT_FALSE(Eigene_Orte_lesen(konfig() / "Regeneig.dat", gelesen));
@@ -75,82 +68,54 @@ TEST_F(Einstellungen_Test, WrittenFilesReadBack) {
     ASSERT_FALSE(Eigene_Orte_schreiben(konfig() / "Regeneig.dat", orte));
     ASSERT_TRUE(Eigene_Orte_lesen(konfig() / "Regeneig.dat", gelesen));
     EXPECT_EQ(Inhalt(konfig() / "Regeneig.dat").substr(0, 39), "Frankfurt, Main\r\n 339\r\n 630\r\nBad T\xF6lz\r\n");
-    EXPECT_EQ(Text(gelesen), "Frankfurt, Main 339 630/Bad Tölz 444.5 767/ 0 0/Einrückung 300 900/Zürich 250.25 -1/");
+    EXPECT_EQ(Text(gelesen),
+              "Frankfurt, Main 339 630/Bad Tölz 444.5 767/Hof Saale Ost 0 0/Einrückung 300 900/Zürich 250.25 -1/");
 
     ASSERT_FALSE(Druckwerte_schreiben(konfig() / "Druckwrt.dat", {0, 0.5f, -2}));
     ASSERT_TRUE(Druckwerte_lesen(konfig() / "Druckwrt.dat", w));
-    EXPECT_EQ(w.Schriftgroesse, 10.0f);
-    EXPECT_EQ(w.Verschiebung_horizontal, 0.5f);
-    EXPECT_EQ(w.Verschiebung_vertikal, -2.0f);
-}
+    EXPECT_TRUE(w.Schriftgroesse == 10 && w.Verschiebung_horizontal == 0.5f && w.Verschiebung_vertikal == -2);
 
-TEST_F(Einstellungen_Test, AFailedWriteKeepsTheOldFile) {
-    // a folder where the file should be: the rename cannot replace it
-    fs::create_directories(ordner / "Druckwrt.dat" / "drin");
-    const auto fehler = Druckwerte_schreiben(ordner / "Druckwrt.dat", {11, 0, 0});
-    ASSERT_TRUE(fehler);
-    EXPECT_NE(fehler->find("Die Druckereinstellungen konnten nicht gespeichert werden"), std::string::npos);
-    EXPECT_NE(fehler->find((ordner / "Druckwrt.dat").string()), std::string::npos) << "the user learns where";
-    EXPECT_TRUE(fs::exists(ordner / "Druckwrt.dat" / "drin"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(ordner), {}), 1) << "no temporary file left";
-    // a file where the folder should be
-    Schreiben(ordner / "datei", "x");
-    EXPECT_TRUE(Eigene_Orte_schreiben(ordner / "datei" / "Regeneig.dat", {}));
-    EXPECT_EQ(Inhalt(ordner / "datei"), "x");
-}
-
-// The issuer: four lines, no line breaks inside a text, overlong texts cut, a short file keeps the rest.
-TEST_F(Einstellungen_Test, IssuerFile) {
-    const Aussteller a{"Dach & Rinne GmbH\r\nNiederlassung", "Gärtnerweg 2", "34117 Kassel", std::string(500, '9')};
+    // the issuer: four lines, no control characters inside, overlong texts cut, a short file keeps the rest
+    const Aussteller a{"Dach & Rinne GmbH\r\nNiederlassung\t1", "Gärtnerweg 2", "34117 Kassel", std::string(500, '9')};
     ASSERT_FALSE(Aussteller_schreiben(konfig() / "Aussteller.dat", a));
-    EXPECT_EQ(Inhalt(konfig() / "Aussteller.dat").substr(0, 62),
-              "Dach & Rinne GmbH  Niederlassung\r\nG\xE4rtnerweg 2\r\n34117 Kassel\r\n");
+    EXPECT_EQ(Inhalt(konfig() / "Aussteller.dat").substr(0, 64),
+              "Dach & Rinne GmbH  Niederlassung 1\r\nG\xE4rtnerweg 2\r\n34117 Kassel\r\n");
     Aussteller b;
     ASSERT_TRUE(Aussteller_lesen(konfig() / "Aussteller.dat", b));
-    EXPECT_EQ(b.name, "Dach & Rinne GmbH  Niederlassung");
-    EXPECT_EQ(b.strasse, "Gärtnerweg 2");
+    EXPECT_EQ(b.name + "|" + b.strasse, "Dach & Rinne GmbH  Niederlassung 1|Gärtnerweg 2");
     EXPECT_EQ(b.telefon, std::string(120, '9'));
     Aussteller c{"alt", "alt", "alt", "alt"};
     Aussteller_lesen_aus("Neu\r\nStr\r\n", c);
     EXPECT_EQ(c.name + c.strasse + c.ort + c.telefon, "NeuStraltalt");
     EXPECT_FALSE(Aussteller_lesen(konfig() / "fehlt.dat", c));
+
+    fs::create_directories(ordner / "Druckwrt.dat" / "drin");  // the rename cannot replace a folder
+    const auto fehler = Druckwerte_schreiben(ordner / "Druckwrt.dat", {11, 0, 0});
+    ASSERT_TRUE(fehler);
+    EXPECT_NE(fehler->find((ordner / "Druckwrt.dat").string()), std::string::npos) << "the user learns where";
 }
 
-TEST(Einstellungsordner, IsConfigHomeElseHomeConfigElseRoot) {
-    EXPECT_EQ(Einstellungsordner("/x/konfig", "/home/a"), fs::path("/x/konfig/Dachkandelmesser"));
+TEST_F(Einstellungsdateien, FolderAndFirstStartTakingTheWorkingDirectorysFilesOverOnce) {
     EXPECT_EQ(Einstellungsordner("/x/konfig/", "/home/a"), fs::path("/x/konfig/Dachkandelmesser"));
     EXPECT_EQ(Einstellungsordner("", "/home/a"), fs::path("/home/a/.config/Dachkandelmesser"));
     EXPECT_EQ(Einstellungsordner(nullptr, "/home/a/"), fs::path("/home/a/.config/Dachkandelmesser"));
     EXPECT_EQ(Einstellungsordner(nullptr, nullptr), fs::path("/.config/Dachkandelmesser"));
-}
 
-TEST_F(Einstellungen_Test, FirstStartTakesTheWorkingDirectorysFilesOverOnce) {
     Schreiben(ordner / "Regeneig.dat", "Hof, Saale\r\n 310\r\n 570\r\n");
     Schreiben(ordner / "Druckwrt.dat", " 12\r\n 1\r\n 2\r\n");
     Einstellungen_uebernehmen(konfig(), ordner);
     EXPECT_EQ(Inhalt(konfig() / "Regeneig.dat"), "Hof, Saale\r\n 310\r\n 570\r\n");
     EXPECT_EQ(Inhalt(konfig() / "Druckwrt.dat"), " 12\r\n 1\r\n 2\r\n");
-
     Schreiben(ordner / "Regeneig.dat", "anders\r\n");
     fs::remove(konfig() / "Druckwrt.dat");
     Einstellungen_uebernehmen(konfig(), ordner);
     EXPECT_EQ(Inhalt(konfig() / "Regeneig.dat"), "Hof, Saale\r\n 310\r\n 570\r\n") << "the folder's own file wins";
     EXPECT_TRUE(fs::exists(konfig() / "Druckwrt.dat")) << "each file on its own";
-
     fs::remove_all(ordner / "konfig");
     fs::remove(ordner / "Regeneig.dat");
     fs::remove(ordner / "Druckwrt.dat");
     Einstellungen_uebernehmen(konfig(), ordner);
     EXPECT_FALSE(fs::exists(konfig())) << "nothing to take over, nothing created";
-}
-
-TEST(Kodierung, EveryByteSurvivesTheWayThroughUtf8) {
-    std::string alle;
-    for (int b = 0; b < 256; ++b) alle.push_back(static_cast<char>(b));
-    EXPECT_EQ(Utf8_nach_Cp1252(Cp1252_nach_Utf8(alle)), alle);
-    EXPECT_EQ(Cp1252_nach_Utf8("\x80\xFC\x96"), "€ü–");
-    EXPECT_EQ(Utf8_nach_Cp1252("Łódź €"), "?\xF3" "d? \x80");
-    EXPECT_EQ(Utf8_nach_Cp1252("a\xC3"), "a?") << "broken UTF-8";
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Shared by the file tests: recorded boxes, the start window and project files line by line.
+// Shared by the file tests: the start window, project files line by line, a load with its boxes, a test folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,39 +10,19 @@
 #include <vector>
 
 #include "cli/dump.h"
+#include "files/dateizugriff.h"
+#include "files/einstellungen.h"
+#include "files/einstellungsordner.h"
+#include "files/kodierung.h"
 #include "files/laden.h"
 #include "files/projektdatei.h"
 #include "model/startzustand.h"
+#include "model/tabellen.h"
 
 namespace dkm::test {
 
-// A current project file through the one reader; an older one (no header) gives nothing here.
-inline std::optional<Projektdaten> Projektdatei_lesen(std::string_view bytes) {
-    Gelesenes_Projekt g = Projekt_lesen(bytes, {});
-    if (g.alt) return std::nullopt;
-    return std::move(g.daten);
-}
-
-// Records every box (with the help text beside it when `f` is given); questions
-// get `antwort`, except one titled `ja_zu`, which gets Yes.
-class Testdialoge : public Aufzeichnung {
-public:
-    explicit Testdialoge(bool antwort = true, const Formular* f = nullptr, std::string ja_zu = "")
-        : Aufzeichnung(f), antwort_(antwort), ja_zu_(std::move(ja_zu)) {}
-    bool frage(const std::string& titel, const std::string& text) override {
-        Aufzeichnung::frage(titel, text);
-        return antwort_ || titel == ja_zu_;
-    }
-    std::vector<std::string> titel() const {
-        std::vector<std::string> v;
-        for (const Meldung& m : meldungen) v.push_back(m.titel);
-        return v;
-    }
-
-private:
-    bool antwort_;
-    std::string ja_zu_;
-};
+using Titel = std::vector<std::string>;
+inline const std::string Erste = "Daten aus einer älteren Version einlesen", Kontrolle = "Datei-Kontrolle";
 
 inline Formular Start() {
     Formular f;
@@ -60,18 +40,17 @@ inline std::vector<std::string> Zeilen(const std::string& datei) {
 }
 inline std::vector<std::string> Zeilen(const Projektdaten& p) { return Zeilen(Projektdatei_schreiben(p)); }
 
-inline std::string Datei(const std::vector<std::string>& zeilen, const std::string& ende = "\r\n") {
-    std::string s;
-    for (const std::string& z : zeilen) s += z + ende;
-    return s;
-}
-// `zeilen` with the numbered lines (from 1) replaced.
-using Neu = std::initializer_list<std::pair<size_t, std::string>>;
-inline std::vector<std::string> Mit(std::vector<std::string> zeilen, Neu neu) {
+// `zeilen` with the numbered lines (from 1) replaced, joined with `ende`.
+using Neu = std::vector<std::pair<size_t, std::string>>;
+inline std::vector<std::string> Mit(std::vector<std::string> zeilen, const Neu& neu) {
     for (const auto& [n, text] : neu) zeilen[n - 1] = text;
     return zeilen;
 }
-inline std::string Datei(std::vector<std::string> zeilen, Neu neu) { return Datei(Mit(std::move(zeilen), neu)); }
+inline std::string Datei(const std::vector<std::string>& zeilen, const Neu& neu = {}, const std::string& ende = "\r\n") {
+    std::string s;
+    for (const std::string& z : Mit(zeilen, neu)) s += z + ende;
+    return s;
+}
 
 // A project with every field away from its default.
 inline Projektdaten Volles_Projekt() {
@@ -87,14 +66,57 @@ inline Projektdaten Volles_Projekt() {
             .Combo_Diff_Notueberl = "Jahrhundertregen voll", .Index_Diff_Notueberl = 1, .Index_Abfl_beiwert = 1,
             .Anzahl_Notueberlaeufe = 2, .Hoehenkorrektur = 20};
 }
+inline std::string Volle_Datei(const Neu& neu = {}) { return Datei(Zeilen(Volles_Projekt()), neu); }
 
-// The start window after loading `inhalt`, which raises no box.
-inline Formular Geladen(const std::string& inhalt, const std::string& name = "alt.Dkm") {
-    Formular f = Start();
-    Testdialoge d;
-    EXPECT_EQ(Projekt_laden(f, d, name, inhalt), Ladeergebnis::geladen) << name;
-    EXPECT_TRUE(d.meldungen.empty());
-    return f;
+// An eaves project of the older layout, 38 lines without header, no site data, no wind.
+inline std::vector<std::string> Altzeilen() {
+    return {"Bauherr Alt", "Weg 1", "12345 Ort", "0123", "0124", "", "", "", "", "", "Bemerkung",
+            "Kassel", " 310", " 578", "wasserundurchl\xE4ssig (C=1)", "0", "0",
+            " 10 0 0 0 0 0 0 0", " 6 0 0 0 0 0 0 0", " 0 0 0 0 0 0 0 0", " .625", "vorgehaengt",
+            "kein bes. Schutz (f=1)", " 0", " 0", " 90", " 90", "", " 0 ", " 0 ",
+            " 1", " 1", " 1", " 1", " 1", " 1", " 1", " 1"};
+}
+
+// Every box in order; questions get `antwort`, except the one titled `ja_zu`, which gets Yes.
+class Testdialoge : public Aufzeichnung {
+public:
+    explicit Testdialoge(const Formular* f = nullptr, bool antwort = true, std::string ja_zu = "Daten aufrufen")
+        : Aufzeichnung(f), antwort_(antwort), ja_zu_(std::move(ja_zu)) {}
+    bool frage(const std::string& titel, const std::string& text) override {
+        Aufzeichnung::frage(titel, text);
+        return antwort_ || titel == ja_zu_;
+    }
+    Titel titel() const {
+        Titel v;
+        for (const Meldung& m : meldungen) v.push_back(m.titel);
+        return v;
+    }
+
+private:
+    bool antwort_;
+    std::string ja_zu_;
+};
+
+struct Lauf {
+    Formular f;
+    Ladeergebnis ergebnis;
+    std::vector<Meldung> boxen;
+    Titel titel;
+};
+// `bytes` loaded into the window `vorher` as the file "alt.Dkm"; `nein` answers later questions No.
+inline Lauf Laden(const std::string& bytes, Formular vorher = Start(), bool nein = false) {
+    Lauf l{std::move(vorher), {}, {}, {}};
+    Testdialoge d(&l.f, !nein);
+    l.ergebnis = Projekt_laden(l.f, d, "alt.Dkm", bytes);
+    l.boxen = d.meldungen;
+    l.titel = d.titel();
+    return l;
+}
+// What saving the window writes.
+inline std::string Gespeichert(const Formular& f) {
+    Projektdaten p;
+    EXPECT_FALSE(Projektdaten_sammeln(f, p));
+    return Projektdatei_schreiben(p);
 }
 
 // A fresh folder per test, named after the test.
@@ -106,7 +128,10 @@ protected:
         std::filesystem::remove_all(ordner);
         std::filesystem::create_directories(ordner);
     }
-    void TearDown() override { std::filesystem::remove_all(ordner); }
+    void TearDown() override {
+        std::filesystem::permissions(ordner, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+        std::filesystem::remove_all(ordner);
+    }
     static std::string Inhalt(const std::filesystem::path& p) {
         std::ifstream ein(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(ein), {}};

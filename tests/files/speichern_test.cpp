@@ -1,12 +1,10 @@
-// Saving onto real files as an administrator and a careless user meet them:
-// links, special files, write protection, a full disk and saves killed midway.
+// Saving onto real files as an administrator and a careless user meet them: links, special files,
+// write protection, a full disk, leftovers of killed saves. The old file stays whole or the new one is there.
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,8 +12,6 @@
 #include <cstring>
 #include <random>
 
-#include "files/dateizugriff.h"
-#include "files/einstellungen.h"
 #include "projekt_hilfen.h"
 
 namespace dkm::test {
@@ -27,131 +23,129 @@ class Speicherziel : public Testordner {
 protected:
     std::vector<std::string> Namen() const {
         std::vector<std::string> v;
-        for (const auto& e : fs::directory_iterator(ordner)) v.push_back(e.path().filename().string());
+        for (const auto& e : fs::recursive_directory_iterator(ordner)) v.push_back(e.path().lexically_relative(ordner));
         std::sort(v.begin(), v.end());
         return v;
     }
-    // Refused with a message holding `erwartet`; the folder holds what it held.
-    void Abgelehnt(const fs::path& ziel, const std::string& erwartet) {
-        const auto vorher = Namen();
-        const auto fehler = Datei_ersetzen(ziel, "neu");
-        ASSERT_TRUE(fehler) << ziel;
-        EXPECT_NE(fehler->find(erwartet), std::string::npos) << *fehler;
-        EXPECT_EQ(Namen(), vorher) << "nothing left behind";
-    }
-    mode_t Modus(const fs::path& p) const {
+    static mode_t Modus(const fs::path& p) {
         struct stat s {};
         stat(p.c_str(), &s);
         return s.st_mode & 0777;
     }
+    void SetUp() override {
+        Testordner::SetUp();
+        datei = ordner / "KandProj.Dkm";
+    }
+    fs::path datei;
 };
+
+TEST_F(Speicherziel, TheProjectIsSavedWithItsAngleFactorsAndLoadsAgain) {
+    Formular f = Start();
+    f[T::Laenge_1] = "12.5";
+    f[S::Check3] = true;
+    ASSERT_FALSE(Projekt_speichern(f, datei));
+    EXPECT_EQ(Zeilen(Inhalt(datei))[26], " .85") << "saving sets the angle factors from the boxes";
+    Formular g = Start();
+    Testdialoge d;
+    ASSERT_EQ(Projekt_laden_Datei(g, d, datei), Ladeergebnis::geladen);
+    EXPECT_TRUE(g[T::Laenge_1] == " 12.5" && g[S::Check3]);
+}
+
+// Refused with a message giving the reason; the folder holds what it held, each old file its bytes.
+TEST_F(Speicherziel, RefusedTargetsKeepEverything) {
+    const fs::path pipe = ordner / "pipe.Dkm", gesperrt = ordner / "gesperrt.Dkm", nurlesen = ordner / "nurlesen",
+                   voll = ordner / "voll";
+    Schreiben(datei, "alt");
+    Schreiben(gesperrt, "alt");
+    chmod(gesperrt.c_str(), 0444);
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
+    fs::create_directories(ordner / "ordner.Dkm" / "inhalt");
+    fs::create_symlink(pipe, ordner / "zur_pipe.Dkm");
+    fs::create_symlink(ordner / "fehlt" / "x.Dkm", ordner / "ins_leere.Dkm");
+    fs::create_symlink("kreis.Dkm", ordner / "kreis.Dkm");
+    fs::create_directories(nurlesen);
+    Schreiben(nurlesen / "KandProj.Dkm", "alt");
+    chmod(nurlesen.c_str(), 0555);
+    fs::create_directories(voll);
+    const bool klein = mount("dkm-test", voll.c_str(), "tmpfs", 0, "size=64k") == 0;  // not in every container
+    Schreiben(voll / "KandProj.Dkm", "alt");
+    Schreiben(voll / "fuellung", std::string(40 * 1024, 'f'));
+    const auto ist = [](const fs::path& p) { return "\u201E" + p.string() + "\u201C ist "; };
+    const struct {
+        fs::path ziel;
+        std::string meldung, inhalt = "neu";
+        rlim_t grenze = RLIM_INFINITY;  // the file size limit while saving: a full disk
+    } faelle[] = {
+        {ordner / "ins_leere.Dkm", "weil ihr Ordner nicht existiert"},
+        {ordner / "fehlt" / "y.Dkm", "weil ihr Ordner nicht existiert"},
+        {ordner / "kreis.Dkm", "konnte nicht gespeichert werden"},
+        {pipe, ist(pipe) + "keine gewöhnliche Datei"},
+        {ordner / "ordner.Dkm", ist(ordner / "ordner.Dkm") + "keine gewöhnliche Datei"},
+        {ordner / "zur_pipe.Dkm", ist(pipe) + "keine gewöhnliche Datei"},
+        {"/dev/null", ist("/dev/null") + "keine gewöhnliche Datei"},
+        {gesperrt, ist(gesperrt) + "schreibgeschützt"},
+        {nurlesen / "KandProj.Dkm", "Der Ordner " + ist(nurlesen) + "schreibgeschützt"},
+        {nurlesen / "neu.Dkm", "Der Ordner " + ist(nurlesen) + "schreibgeschützt"},
+        {datei, "konnte nicht gespeichert werden", std::string(5000, 'x'), 1024},
+        {klein ? voll / "KandProj.Dkm" : "", "genügend Speicherplatz", std::string(40 * 1024, 'n')},
+    };
+    const auto vorher = Namen();
+    for (const auto& c : faelle) {
+        if (c.ziel.empty()) continue;
+        rlimit alt{}, grenze{};
+        getrlimit(RLIMIT_FSIZE, &alt);
+        grenze = {std::min(c.grenze, alt.rlim_max), alt.rlim_max};
+        auto* signal_vorher = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &grenze);
+        const auto fehler = Datei_ersetzen(c.ziel, c.inhalt);
+        setrlimit(RLIMIT_FSIZE, &alt);
+        std::signal(SIGXFSZ, signal_vorher);
+        ASSERT_TRUE(fehler) << c.ziel;
+        EXPECT_NE(fehler->find(c.meldung), std::string::npos) << *fehler;
+        EXPECT_EQ(Namen(), vorher) << c.ziel << ": nothing left behind";
+    }
+    for (const fs::path& p : {datei, gesperrt, nurlesen / "KandProj.Dkm", voll / "KandProj.Dkm"})
+        EXPECT_EQ(Inhalt(p), "alt") << p;
+    EXPECT_TRUE(fs::is_symlink(ordner / "ins_leere.Dkm") && fs::is_character_file("/dev/null"));
+    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+    if (klein) umount(voll.c_str());
+    chmod(nurlesen.c_str(), 0755);
+    // the settings files alike, saying what they are for
+    const auto fehler = Druckwerte_schreiben(pipe, {11, 0, 0});
+    ASSERT_TRUE(fehler);
+    EXPECT_EQ(fehler->rfind("Die Druckereinstellungen konnten nicht gespeichert werden. \u201E", 0), 0u) << *fehler;
+    EXPECT_TRUE(Eigene_Orte_schreiben(datei / "Regeneig.dat", {})) << "a file where the settings folder should be";
+}
 
 TEST_F(Speicherziel, ALinkIsWrittenThroughAndStaysALink) {
     fs::create_directories(ordner / "ablage");
     fs::create_symlink("ablage/neu.Dkm", ordner / "verweis.Dkm");  // relative, target not there yet
-    ASSERT_FALSE(Datei_ersetzen(ordner / "verweis.Dkm", "eins"));
-    EXPECT_TRUE(fs::is_symlink(ordner / "verweis.Dkm"));
-    EXPECT_EQ(Inhalt(ordner / "ablage" / "neu.Dkm"), "eins");
-    // a link to a link
     fs::create_symlink(ordner / "verweis.Dkm", ordner / "zweiter.Dkm");
-    ASSERT_FALSE(Datei_ersetzen(ordner / "zweiter.Dkm", "zwei"));
-    EXPECT_TRUE(fs::is_symlink(ordner / "zweiter.Dkm"));
-    EXPECT_EQ(Inhalt(ordner / "ablage" / "neu.Dkm"), "zwei");
-
-    fs::create_symlink(ordner / "fehlt" / "x.Dkm", ordner / "ins_leere.Dkm");
-    Abgelehnt(ordner / "ins_leere.Dkm", "weil ihr Ordner nicht existiert");
-    EXPECT_TRUE(fs::is_symlink(ordner / "ins_leere.Dkm"));
-    Abgelehnt(ordner / "fehlt" / "y.Dkm", "weil ihr Ordner nicht existiert");
-    fs::create_symlink("kreis.Dkm", ordner / "kreis.Dkm");
-    Abgelehnt(ordner / "kreis.Dkm", "konnte nicht gespeichert werden");
-}
-
-TEST_F(Speicherziel, WhatIsNoRegularFileIsNotReplaced) {
-    ASSERT_EQ(mkfifo((ordner / "pipe.Dkm").c_str(), 0666), 0);
-    fs::create_directories(ordner / "ordner.Dkm");
-    const int s = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un adresse{};
-    adresse.sun_family = AF_UNIX;
-    const std::string sockel = (ordner / "sockel.Dkm").string();
-    ASSERT_LT(sockel.size(), sizeof adresse.sun_path);
-    std::strcpy(adresse.sun_path, sockel.c_str());
-    ASSERT_EQ(bind(s, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
-    fs::create_symlink(ordner / "pipe.Dkm", ordner / "zur_pipe.Dkm");
-
-    for (const char* name : {"pipe.Dkm", "ordner.Dkm", "sockel.Dkm"})
-        Abgelehnt(ordner / name, "\u201E" + (ordner / name).string() + "\u201C ist keine gewöhnliche Datei");
-    Abgelehnt(ordner / "zur_pipe.Dkm", (ordner / "pipe.Dkm").string() + "\u201C ist keine gewöhnliche Datei");
-    Abgelehnt("/dev/null", "\u201E/dev/null\u201C ist keine gewöhnliche Datei");
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
-    EXPECT_EQ(fs::status(ordner / "pipe.Dkm").type(), fs::file_type::fifo);
-    EXPECT_EQ(fs::status(ordner / "sockel.Dkm").type(), fs::file_type::socket);
-    close(s);
-
-    // the settings files alike, with what they are for
-    const auto fehler = Druckwerte_schreiben(ordner / "pipe.Dkm", {11, 0, 0});
-    ASSERT_TRUE(fehler);
-    EXPECT_EQ(fehler->rfind("Die Druckereinstellungen konnten nicht gespeichert werden. \u201E", 0), 0u) << *fehler;
-    EXPECT_NE(fehler->find("ist keine gewöhnliche Datei"), std::string::npos);
-    EXPECT_TRUE(Eigene_Orte_schreiben(ordner / "ordner.Dkm", {}));
-}
-
-TEST_F(Speicherziel, WriteProtectionIsRespectedAndPermissionsKept) {
-    const fs::path datei = ordner / "KandProj.Dkm";
-    Schreiben(datei, "alt");
-    chmod(datei.c_str(), 0444);
-    Abgelehnt(datei, "\u201E" + datei.string() + "\u201C ist schreibgeschützt");
-    EXPECT_EQ(Inhalt(datei), "alt");
-
-    chmod(datei.c_str(), 0640);
-    ASSERT_FALSE(Datei_ersetzen(datei, "neu"));
-    EXPECT_EQ(Inhalt(datei), "neu");
-    EXPECT_EQ(Modus(datei), 0640u) << "the replaced file keeps the old bits";
-    if (geteuid() == 0) {  // an administrator saving another user's file leaves it that user's
-        ASSERT_EQ(chown(datei.c_str(), 4321, 4322), 0);
-        ASSERT_FALSE(Datei_ersetzen(datei, "neu"));
-        struct stat s {};
-        stat(datei.c_str(), &s);
-        EXPECT_EQ(s.st_uid, 4321u);
-        EXPECT_EQ(s.st_gid, 4322u);
-        EXPECT_EQ(Modus(datei), 0640u);
+    for (const char* name : {"verweis.Dkm", "zweiter.Dkm"}) {
+        ASSERT_FALSE(Datei_ersetzen(ordner / name, name));
+        EXPECT_TRUE(fs::is_symlink(ordner / name));
+        EXPECT_EQ(Inhalt(ordner / "ablage" / "neu.Dkm"), name);
     }
+}
+
+TEST_F(Speicherziel, TheReplacedFileKeepsItsPermissionsAndOwner) {
+    Schreiben(datei, "alt");
+    chmod(datei.c_str(), 0640);
+    const bool verwalter = geteuid() == 0;  // an administrator saving another user's file leaves it that user's
+    if (verwalter) chown(datei.c_str(), 4321, 4322);
+    ASSERT_FALSE(Datei_ersetzen(datei, "neu"));
+    struct stat s {};
+    stat(datei.c_str(), &s);
+    EXPECT_EQ(Modus(datei), 0640u);
+    EXPECT_TRUE(!verwalter || (s.st_uid == 4321 && s.st_gid == 4322));
     const mode_t maske = umask(0022);
     ASSERT_FALSE(Datei_ersetzen(ordner / "frisch.Dkm", "x"));
     umask(maske);
     EXPECT_EQ(Modus(ordner / "frisch.Dkm"), 0644u) << "a new file as any other program makes it";
-
-    chmod(ordner.c_str(), 0555);
-    Abgelehnt(datei, "Der Ordner \u201E" + ordner.string() + "\u201C ist schreibgeschützt");
-    Abgelehnt(ordner / "neu.Dkm", "ist schreibgeschützt");
-    chmod(ordner.c_str(), 0755);
-    EXPECT_EQ(Inhalt(datei), "neu");
 }
 
-// The file system runs full while writing: the old file stays whole and nothing is left.
-TEST_F(Speicherziel, AFullFileSystemKeepsTheOldFile) {
-    const fs::path klein = ordner / "klein";
-    fs::create_directories(klein);
-    if (mount("dkm-test", klein.c_str(), "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "cannot mount a small tmpfs here (" << std::strerror(errno) << "); the full disk is "
-                     << "also covered through a file size limit in Speichern.FailureLeavesTheOldFileIntact";
-    const fs::path datei = klein / "KandProj.Dkm";
-    Schreiben(datei, "alter Inhalt");
-    Schreiben(klein / "fuellung", std::string(40 * 1024, 'f'));
-    const auto fehler = Datei_ersetzen(datei, std::string(40 * 1024, 'n'));
-    std::vector<std::string> namen;
-    for (const auto& e : fs::directory_iterator(klein)) namen.push_back(e.path().filename().string());
-    const std::string alt = Inhalt(datei);
-    umount(klein.c_str());
-    ASSERT_TRUE(fehler);
-    EXPECT_NE(fehler->find("genügend Speicherplatz"), std::string::npos) << *fehler;
-    EXPECT_EQ(alt, "alter Inhalt");
-    std::sort(namen.begin(), namen.end());
-    EXPECT_EQ(namen, (std::vector<std::string>{"KandProj.Dkm", "fuellung"}));
-}
-
-// A child saving `inhalt` to `ziel` that dies from the file size limit while writing,
-// leaving its temporary file as a crash would.
-void Abgebrochen_speichern(const fs::path& ziel, size_t groesse) {
+// A child saving to `ziel` that dies from the file size limit while writing, leaving its temporary file.
+void Abgebrochen_speichern(const fs::path& ziel) {
     const pid_t kind = fork();
     ASSERT_GE(kind, 0);
     if (kind == 0) {
@@ -160,7 +154,7 @@ void Abgebrochen_speichern(const fs::path& ziel, size_t groesse) {
         r = {4096, 4096};
         setrlimit(RLIMIT_FSIZE, &r);
         std::signal(SIGXFSZ, SIG_DFL);
-        (void)Datei_ersetzen(ziel, std::string(groesse, 'k'));
+        (void)Datei_ersetzen(ziel, std::string(100000, 'k'));
         _exit(0);
     }
     int status = 0;
@@ -170,35 +164,26 @@ void Abgebrochen_speichern(const fs::path& ziel, size_t groesse) {
 
 TEST_F(Speicherziel, ASuccessfulSaveRemovesItsOwnLeftoversOnly) {
     Schreiben(ordner / "A.Dkm", "A");
-    Abgebrochen_speichern(ordner / "A.Dkm", 100000);
-    Abgebrochen_speichern(ordner / "A.Dkm", 100000);
-    Abgebrochen_speichern(ordner / "B.Dkm", 100000);
+    for (const char* ziel : {"A.Dkm", "A.Dkm", "B.Dkm"}) Abgebrochen_speichern(ordner / ziel);
     Schreiben(ordner / ".dkm-fremd.tmp", "gehört niemandem");
-    auto vorher = Namen();
-    ASSERT_EQ(vorher.size(), 5u);
-    for (const auto& n : vorher) EXPECT_TRUE(n.ends_with(".Dkm") || (n.starts_with(".dkm-") && n.ends_with(".tmp")));
+    ASSERT_EQ(Namen().size(), 5u);
     EXPECT_EQ(Inhalt(ordner / "A.Dkm"), "A");
-
     ASSERT_FALSE(Datei_ersetzen(ordner / "A.Dkm", "A2"));
-    const auto nachher = Namen();
-    ASSERT_EQ(nachher.size(), 3u) << "B's leftover and the foreign file stay";
-    EXPECT_EQ(nachher[1], ".dkm-fremd.tmp");
+    EXPECT_EQ(Namen().size(), 3u) << "B's leftover and the foreign file stay";
     ASSERT_FALSE(Datei_ersetzen(ordner / "B.Dkm", "B"));
     EXPECT_EQ(Namen(), (std::vector<std::string>{".dkm-fremd.tmp", "A.Dkm", "B.Dkm"}));
 }
 
 // Killed at any moment, a save leaves the whole old or the whole new file.
 TEST_F(Speicherziel, KilledSavesLeaveAWholeFile) {
-    const fs::path datei = ordner / "KandProj.Dkm";
     const std::string x(300000, 'x'), y(200000, 'y');
     Schreiben(datei, x);
     std::mt19937 zufall(7);
     for (int runde = 0; runde < 60; ++runde) {
         const pid_t kind = fork();
         ASSERT_GE(kind, 0);
-        if (kind == 0) {
+        if (kind == 0)
             for (int i = 0;; ++i) (void)Datei_ersetzen(datei, i % 2 ? x : y);
-        }
         usleep(std::uniform_int_distribution<useconds_t>(0, 3000)(zufall));
         kill(kind, SIGKILL);
         waitpid(kind, nullptr, 0);
@@ -207,6 +192,15 @@ TEST_F(Speicherziel, KilledSavesLeaveAWholeFile) {
     }
     ASSERT_FALSE(Datei_ersetzen(datei, "fertig"));
     EXPECT_EQ(Namen(), std::vector<std::string>{"KandProj.Dkm"});
+}
+
+TEST_F(Speicherziel, ReadingStopsOneByteBeyondTheLimitAndRefusesWhatIsNoFile) {
+    Schreiben(datei, std::string(100, 'a'));
+    EXPECT_EQ(Datei_lesen(datei, 1000)->size(), 100u);
+    EXPECT_EQ(Datei_lesen(datei, 10)->size(), 11u);
+    EXPECT_FALSE(Datei_lesen(ordner / "fehlt", 10));
+    EXPECT_FALSE(Datei_lesen(ordner, 10));
+    EXPECT_FALSE(Datei_lesen("/dev/zero", 10)) << "a device never ends";
 }
 
 }  // namespace
