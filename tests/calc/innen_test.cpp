@@ -77,15 +77,6 @@ TEST(Innen_Querschnitt, VerticalWallsGiveTwoHeightsPlusBottom) {
     const Innen_Werte& gw = g.werte.innen;
     EXPECT_TRUE(gw.Positionsversatz == 1 && gw.Anzahl_TS_belastet == 3 && gw.Position_massgebend == 1);
     EXPECT_TRUE(gw.Wassertiefe_TS[2] == 50 && gw.Wassertiefe_TS[3] == 0);
-
-    // no flow still needs 1 mm
-    Formular n = Innenrinne(0);
-    n.werte.Teilstreckentabelle[0] = {10, 100, 0, 0, 1};
-    n.werte.Gesamtlaenge = 10;
-    Aufzeichnung d;
-    Innen_Werte nw;
-    Bemessungsschicht(n, d, nw);
-    EXPECT_TRUE(nw.Bemessungstiefe == 1 && nw.Anzahl_TS_belastet == 1);
 }
 
 // B = 200, walls at 45° and 60°, TS 1 with a gutter corner (k = 0.85), TS 2 without; 10 m x 10 m each,
