@@ -274,7 +274,7 @@ TEST(Innen_Eingaben, OutOfRangeGivesAClearResultOrMessage) {
         EXPECT_TRUE(ohne_inf_nan(f));
         EXPECT_EQ(Zeilen(f, 27).at(4).rfind(fall.zeile_27_5, 0), 0u);
         EXPECT_TRUE(fall.titel != Texte{zu_gross} || Zeilen(f, 25) == vorher);  // refused without change
-        EXPECT_TRUE(fall.titel != Texte{M, M} || (d.texte[0].find("(links)") + d.texte[1].find("(rechts)") < 1000));
+        EXPECT_TRUE((fall.titel != Texte{M, M}) || d.texte[0].find("(links)") + d.texte[1].find("(rechts)") < 1000);
     }
 }
 
