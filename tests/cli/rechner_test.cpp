@@ -9,7 +9,6 @@
 
 #include "cli/dump.h"
 #include "files/einstellungen.h"
-#include "model/startzustand.h"
 
 namespace dkm {
 namespace {
@@ -23,10 +22,7 @@ std::string Inhalt(const fs::path& p) {
 
 class Rechner_Programm : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::remove_all(ordner);
-        fs::create_directories(ordner);
-    }
+    void SetUp() override { fs::remove_all(ordner), fs::create_directories(ordner); }
     void TearDown() override { fs::remove_all(ordner); }
     // The real program in the test folder, its settings folder there too, never the user's own.
     std::pair<int, std::string> Starten(const std::string& argumente, const std::string& sprache = "LC_ALL=C") const {
@@ -82,7 +78,6 @@ TEST_F(Rechner_Programm, DamagedFilePrintsTheStartStateWithStatusOne) {
 // every control character as \u00XX, the last of them (0x1F) included.
 TEST(Dump, TextsAreEscaped) {
     Formular f;
-    Startzustand(f, nullptr);
     f[T::Bauherr] = "Dach \"Süd\" \\ Nord\t\x01\x1F";
     const std::string json = Dump(f, {{"Titel \"1\"", "Zeile\nzwei"}});
     EXPECT_NE(json.find("\"Bauherr\": \"Dach \\\"Süd\\\" \\\\ Nord\\u0009\\u0001\\u001f\""), std::string::npos);
@@ -93,11 +88,8 @@ TEST_F(Rechner_Programm, WrongCallsAndUnusableTargetsChangeNothing) {
     const std::string kopie = ordner / "Kopie.Dkm", ziel = ordner / "Ziel.Dkm", kaputt = ordner / "Kaputt.Dkm";
     fs::copy_file(beispiel, kopie);
     std::ofstream(kaputt, std::ios::binary) << "Wertedatei f\xfcr Dachkandelmesser Version 07 08\r\nnur eine Zeile\r\n";
-    const struct {
-        std::vector<std::string> argumente;
-        int status;
-        std::string meldung;  // part of stderr
-    } faelle[] = {
+    // meldung: a part of stderr
+    const struct { std::vector<std::string> argumente; int status; std::string meldung; } faelle[] = {
         {{}, 2, "falscher Aufruf"},
         {{kopie, kopie}, 2, "falscher Aufruf"},
         {{"-x", kopie}, 2, "falscher Aufruf"},

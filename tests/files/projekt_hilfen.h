@@ -5,9 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "cli/dump.h"
 #include "files/dateizugriff.h"
@@ -22,7 +19,9 @@
 namespace dkm::test {
 
 using Titel = std::vector<std::string>;
-inline const std::string Erste = "Daten aus einer älteren Version einlesen", Kontrolle = "Datei-Kontrolle";
+inline const std::string Erste = "Daten aus einer älteren Version einlesen", Kontrolle = "Datei-Kontrolle",
+                         Baustelle = "Nichtübernahme Baustellenwerte", Wind = "Fehlende Funtion",
+                         Innen = "Ältere Version, innenliegende Rinne";
 
 inline Formular Start() {
     Formular f;
@@ -46,7 +45,8 @@ inline std::vector<std::string> Mit(std::vector<std::string> zeilen, const Neu& 
     for (const auto& [n, text] : neu) zeilen[n - 1] = text;
     return zeilen;
 }
-inline std::string Datei(const std::vector<std::string>& zeilen, const Neu& neu = {}, const std::string& ende = "\r\n") {
+inline std::string Datei(const std::vector<std::string>& zeilen, const Neu& neu = {},
+                         const std::string& ende = "\r\n") {
     std::string s;
     for (const std::string& z : Mit(zeilen, neu)) s += z + ende;
     return s;
@@ -86,30 +86,20 @@ public:
         Aufzeichnung::frage(titel, text);
         return antwort_ || titel == ja_zu_;
     }
-    Titel titel() const {
-        Titel v;
-        for (const Meldung& m : meldungen) v.push_back(m.titel);
-        return v;
-    }
 
 private:
     bool antwort_;
     std::string ja_zu_;
 };
 
-struct Lauf {
-    Formular f;
-    Ladeergebnis ergebnis;
-    std::vector<Meldung> boxen;
-    Titel titel;
-};
+struct Lauf { Formular f; Ladeergebnis ergebnis; std::vector<Meldung> boxen; Titel titel; };
 // `bytes` loaded into the window `vorher` as the file "alt.Dkm"; `nein` answers later questions No.
 inline Lauf Laden(const std::string& bytes, Formular vorher = Start(), bool nein = false) {
     Lauf l{std::move(vorher), {}, {}, {}};
     Testdialoge d(&l.f, !nein);
     l.ergebnis = Projekt_laden(l.f, d, "alt.Dkm", bytes);
     l.boxen = d.meldungen;
-    l.titel = d.titel();
+    for (const Meldung& m : d.meldungen) l.titel.push_back(m.titel);
     return l;
 }
 // What saving the window writes.
@@ -127,6 +117,7 @@ protected:
                  ("dkm-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(ordner);
         std::filesystem::create_directories(ordner);
+        datei = ordner / "KandProj.Dkm";
     }
     void TearDown() override {
         std::filesystem::permissions(ordner, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
@@ -139,7 +130,7 @@ protected:
     static void Schreiben(const std::filesystem::path& p, const std::string& s) {
         std::ofstream(p, std::ios::binary) << s;
     }
-    std::filesystem::path ordner;
+    std::filesystem::path ordner, datei;
 };
 
 }  // namespace dkm::test

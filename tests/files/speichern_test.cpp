@@ -19,63 +19,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Speicherziel : public Testordner {
-protected:
-    std::vector<std::string> Namen() const {
-        std::vector<std::string> v;
-        for (const auto& e : fs::recursive_directory_iterator(ordner)) v.push_back(e.path().lexically_relative(ordner));
-        std::sort(v.begin(), v.end());
-        return v;
-    }
-    static mode_t Modus(const fs::path& p) {
-        struct stat s {};
-        stat(p.c_str(), &s);
-        return s.st_mode & 0777;
-    }
-    void SetUp() override {
-        Testordner::SetUp();
-        datei = ordner / "KandProj.Dkm";
-    }
-    fs::path datei;
-};
-
-TEST_F(Speicherziel, TheProjectIsSavedWithItsAngleFactorsAndLoadsAgain) {
-    Formular f = Start();
-    f[T::Laenge_1] = "12.5";
-    f[S::Check3] = true;
-    ASSERT_FALSE(Projekt_speichern(f, datei));
-    EXPECT_EQ(Zeilen(Inhalt(datei))[26], " .85") << "saving sets the angle factors from the boxes";
-    Formular g = Start();
-    Testdialoge d;
-    ASSERT_EQ(Projekt_laden_Datei(g, d, datei), Ladeergebnis::geladen);
-    EXPECT_TRUE(g[T::Laenge_1] == " 12.5" && g[S::Check3]);
+std::vector<std::string> Namen(const fs::path& ordner) {
+    std::vector<std::string> v;
+    for (const auto& e : fs::recursive_directory_iterator(ordner)) v.push_back(e.path().lexically_relative(ordner));
+    std::sort(v.begin(), v.end());
+    return v;
 }
 
 // Refused with a message giving the reason; the folder holds what it held, each old file its bytes.
-TEST_F(Speicherziel, RefusedTargetsKeepEverything) {
+TEST_F(Testordner, RefusedTargetsKeepEverything) {
     const fs::path pipe = ordner / "pipe.Dkm", gesperrt = ordner / "gesperrt.Dkm", nurlesen = ordner / "nurlesen",
                    voll = ordner / "voll";
-    Schreiben(datei, "alt");
-    Schreiben(gesperrt, "alt");
+    for (const fs::path& p : {datei, gesperrt}) Schreiben(p, "alt");
     chmod(gesperrt.c_str(), 0444);
     ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
     fs::create_directories(ordner / "ordner.Dkm" / "inhalt");
     fs::create_symlink(pipe, ordner / "zur_pipe.Dkm");
     fs::create_symlink(ordner / "fehlt" / "x.Dkm", ordner / "ins_leere.Dkm");
     fs::create_symlink("kreis.Dkm", ordner / "kreis.Dkm");
-    fs::create_directories(nurlesen);
-    Schreiben(nurlesen / "KandProj.Dkm", "alt");
+    for (const fs::path& p : {nurlesen, voll}) fs::create_directories(p), Schreiben(p / "KandProj.Dkm", "alt");
     chmod(nurlesen.c_str(), 0555);
-    fs::create_directories(voll);
     const bool klein = mount("dkm-test", voll.c_str(), "tmpfs", 0, "size=64k") == 0;  // not in every container
     Schreiben(voll / "KandProj.Dkm", "alt");
     Schreiben(voll / "fuellung", std::string(40 * 1024, 'f'));
     const auto ist = [](const fs::path& p) { return "\u201E" + p.string() + "\u201C ist "; };
-    const struct {
-        fs::path ziel;
-        std::string meldung, inhalt = "neu";
-        rlim_t grenze = RLIM_INFINITY;  // the file size limit while saving: a full disk
-    } faelle[] = {
+    // grenze: the file size limit while saving, a full disk
+    const struct { fs::path ziel; std::string meldung, inhalt = "neu"; rlim_t grenze = RLIM_INFINITY; } faelle[] = {
         {ordner / "ins_leere.Dkm", "weil ihr Ordner nicht existiert"},
         {ordner / "fehlt" / "y.Dkm", "weil ihr Ordner nicht existiert"},
         {ordner / "kreis.Dkm", "konnte nicht gespeichert werden"},
@@ -89,35 +58,34 @@ TEST_F(Speicherziel, RefusedTargetsKeepEverything) {
         {datei, "konnte nicht gespeichert werden", std::string(5000, 'x'), 1024},
         {klein ? voll / "KandProj.Dkm" : "", "genügend Speicherplatz", std::string(40 * 1024, 'n')},
     };
-    const auto vorher = Namen();
+    const auto vorher = Namen(ordner);
+    rlimit alt{};
+    getrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, SIG_IGN);  // beyond the limit a write fails instead
     for (const auto& c : faelle) {
         if (c.ziel.empty()) continue;
-        rlimit alt{}, grenze{};
-        getrlimit(RLIMIT_FSIZE, &alt);
-        grenze = {std::min(c.grenze, alt.rlim_max), alt.rlim_max};
-        auto* signal_vorher = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit grenze{std::min(c.grenze, alt.rlim_max), alt.rlim_max};
         setrlimit(RLIMIT_FSIZE, &grenze);
         const auto fehler = Datei_ersetzen(c.ziel, c.inhalt);
         setrlimit(RLIMIT_FSIZE, &alt);
-        std::signal(SIGXFSZ, signal_vorher);
         ASSERT_TRUE(fehler) << c.ziel;
         EXPECT_NE(fehler->find(c.meldung), std::string::npos) << *fehler;
-        EXPECT_EQ(Namen(), vorher) << c.ziel << ": nothing left behind";
+        EXPECT_EQ(Namen(ordner), vorher) << c.ziel << ": nothing left behind";
     }
     for (const fs::path& p : {datei, gesperrt, nurlesen / "KandProj.Dkm", voll / "KandProj.Dkm"})
         EXPECT_EQ(Inhalt(p), "alt") << p;
-    EXPECT_TRUE(fs::is_symlink(ordner / "ins_leere.Dkm") && fs::is_character_file("/dev/null"));
-    EXPECT_EQ(fs::status(pipe).type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_symlink(ordner / "ins_leere.Dkm") && fs::is_character_file("/dev/null") && fs::is_fifo(pipe));
     if (klein) umount(voll.c_str());
     chmod(nurlesen.c_str(), 0755);
     // the settings files alike, saying what they are for
     const auto fehler = Druckwerte_schreiben(pipe, {11, 0, 0});
     ASSERT_TRUE(fehler);
-    EXPECT_EQ(fehler->rfind("Die Druckereinstellungen konnten nicht gespeichert werden. \u201E", 0), 0u) << *fehler;
+    EXPECT_EQ(fehler->rfind("Die Druckereinstellungen konnten nicht gespeichert werden. \u201E" + pipe.string(), 0),
+              0u);
     EXPECT_TRUE(Eigene_Orte_schreiben(datei / "Regeneig.dat", {})) << "a file where the settings folder should be";
 }
 
-TEST_F(Speicherziel, ALinkIsWrittenThroughAndStaysALink) {
+TEST_F(Testordner, ALinkIsWrittenThroughAndStaysALink) {
     fs::create_directories(ordner / "ablage");
     fs::create_symlink("ablage/neu.Dkm", ordner / "verweis.Dkm");  // relative, target not there yet
     fs::create_symlink(ordner / "verweis.Dkm", ordner / "zweiter.Dkm");
@@ -128,7 +96,7 @@ TEST_F(Speicherziel, ALinkIsWrittenThroughAndStaysALink) {
     }
 }
 
-TEST_F(Speicherziel, TheReplacedFileKeepsItsPermissionsAndOwner) {
+TEST_F(Testordner, TheReplacedFileKeepsItsPermissionsAndOwner) {
     Schreiben(datei, "alt");
     chmod(datei.c_str(), 0640);
     const bool verwalter = geteuid() == 0;  // an administrator saving another user's file leaves it that user's
@@ -136,12 +104,12 @@ TEST_F(Speicherziel, TheReplacedFileKeepsItsPermissionsAndOwner) {
     ASSERT_FALSE(Datei_ersetzen(datei, "neu"));
     struct stat s {};
     stat(datei.c_str(), &s);
-    EXPECT_EQ(Modus(datei), 0640u);
+    EXPECT_EQ(fs::status(datei).permissions(), fs::perms(0640));
     EXPECT_TRUE(!verwalter || (s.st_uid == 4321 && s.st_gid == 4322));
     const mode_t maske = umask(0022);
     ASSERT_FALSE(Datei_ersetzen(ordner / "frisch.Dkm", "x"));
     umask(maske);
-    EXPECT_EQ(Modus(ordner / "frisch.Dkm"), 0644u) << "a new file as any other program makes it";
+    EXPECT_EQ(fs::status(ordner / "frisch.Dkm").permissions(), fs::perms(0644)) << "as any other program makes it";
 }
 
 // A child saving to `ziel` that dies from the file size limit while writing, leaving its temporary file.
@@ -162,20 +130,20 @@ void Abgebrochen_speichern(const fs::path& ziel) {
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
 }
 
-TEST_F(Speicherziel, ASuccessfulSaveRemovesItsOwnLeftoversOnly) {
+TEST_F(Testordner, ASuccessfulSaveRemovesItsOwnLeftoversOnly) {
     Schreiben(ordner / "A.Dkm", "A");
     for (const char* ziel : {"A.Dkm", "A.Dkm", "B.Dkm"}) Abgebrochen_speichern(ordner / ziel);
     Schreiben(ordner / ".dkm-fremd.tmp", "gehört niemandem");
-    ASSERT_EQ(Namen().size(), 5u);
+    ASSERT_EQ(Namen(ordner).size(), 5u);
     EXPECT_EQ(Inhalt(ordner / "A.Dkm"), "A");
     ASSERT_FALSE(Datei_ersetzen(ordner / "A.Dkm", "A2"));
-    EXPECT_EQ(Namen().size(), 3u) << "B's leftover and the foreign file stay";
+    EXPECT_EQ(Namen(ordner).size(), 3u) << "B's leftover and the foreign file stay";
     ASSERT_FALSE(Datei_ersetzen(ordner / "B.Dkm", "B"));
-    EXPECT_EQ(Namen(), (std::vector<std::string>{".dkm-fremd.tmp", "A.Dkm", "B.Dkm"}));
+    EXPECT_EQ(Namen(ordner), (std::vector<std::string>{".dkm-fremd.tmp", "A.Dkm", "B.Dkm"}));
 }
 
 // Killed at any moment, a save leaves the whole old or the whole new file.
-TEST_F(Speicherziel, KilledSavesLeaveAWholeFile) {
+TEST_F(Testordner, KilledSavesLeaveAWholeFile) {
     const std::string x(300000, 'x'), y(200000, 'y');
     Schreiben(datei, x);
     std::mt19937 zufall(7);
@@ -191,16 +159,14 @@ TEST_F(Speicherziel, KilledSavesLeaveAWholeFile) {
         ASSERT_TRUE(jetzt == x || jetzt == y) << "round " << runde << ": " << jetzt.size() << " bytes";
     }
     ASSERT_FALSE(Datei_ersetzen(datei, "fertig"));
-    EXPECT_EQ(Namen(), std::vector<std::string>{"KandProj.Dkm"});
+    EXPECT_EQ(Namen(ordner), std::vector<std::string>{"KandProj.Dkm"});
 }
 
-TEST_F(Speicherziel, ReadingStopsOneByteBeyondTheLimitAndRefusesWhatIsNoFile) {
+TEST_F(Testordner, ReadingStopsOneByteBeyondTheLimitAndRefusesWhatIsNoFile) {
     Schreiben(datei, std::string(100, 'a'));
     EXPECT_EQ(Datei_lesen(datei, 1000)->size(), 100u);
     EXPECT_EQ(Datei_lesen(datei, 10)->size(), 11u);
-    EXPECT_FALSE(Datei_lesen(ordner / "fehlt", 10));
-    EXPECT_FALSE(Datei_lesen(ordner, 10));
-    EXPECT_FALSE(Datei_lesen("/dev/zero", 10)) << "a device never ends";
+    for (const fs::path& p : {ordner / "fehlt", ordner, fs::path("/dev/zero")}) EXPECT_FALSE(Datei_lesen(p, 10)) << p;
 }
 
 }  // namespace
