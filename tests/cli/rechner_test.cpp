@@ -97,6 +97,12 @@ TEST_F(Rechner_Programm, WrongCallsAndUnusableTargetsChangeNothing) {
         {{"--ersetzen", kopie}, 2, "falscher Aufruf"},  // replacing belongs to --speichern
         {{"--bericht", kopie, "--datum", "01.02.2026", "--datum", "02.02.2026"}, 2, "falscher Aufruf"},
         {{"--speichern", kopie}, 2, "falscher Aufruf"},
+        {{"--bericht", kopie, "--datum", "31.02.2026"}, 2, "ist kein Datum TT.MM.JJJJ"},
+        {{"--bericht", kopie, "--datum", "29.02.1900"}, 2, "ist kein Datum"},  // 1900 was no leap year
+        {{"--bericht", kopie, "--datum"}, 2, "falscher Aufruf"},
+        {{"--datum", "01.02.2026", kopie}, 2, "falscher Aufruf"},
+        {{"--bericht", "--pdf", "a.pdf", kopie}, 2, "falscher Aufruf"},
+        {{"--pdf", "a.pdf", kopie}, 2, "PDF"},
         {{ordner / "fehlt.Dkm"}, 2, "kann nicht geöffnet werden"},
         {{ordner}, 2, "kann nicht geöffnet werden"},
         {{"--speichern", kopie, "--ersetzen", kopie}, 2, "Die Quelldatei wird nicht überschrieben"},
