@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "calc/traufe_hilfen.h"
 #include "cli/dump.h"
@@ -225,15 +226,12 @@ TEST(Bericht, PaperLayout) {
 }
 
 TEST(Bericht, ColumnsOriginsAndFontSizes) {
-    EXPECT_EQ(Tabspalte(5, 1.4, 5), 12);
-    EXPECT_EQ(Tabspalte(35, 1.4, 5), 54);
-    EXPECT_EQ(Tabspalte(80, 1.4, 5), 117);
-    EXPECT_EQ(Tabspalte(80, 1, 0), 80);
+    // K * 1.4 + 5 on paper: 12, 54, 117; the preview writes K
+    EXPECT_EQ((std::vector{Tabspalte(5, 1.4, 5), Tabspalte(35, 1.4, 5), Tabspalte(80, 1.4, 5), Tabspalte(80, 1, 0)}),
+              (std::vector{12, 54, 117, 80}));
 
     const Ursprung u = Schema_Ursprung(Papierform(10, 0, 0, {}, ""), 1);
-    EXPECT_EQ(u.x, 3000);
-    EXPECT_EQ(u.y, 11300);
-    EXPECT_EQ(u.segmentbreite, 1000);
+    EXPECT_EQ(std::tie(u.x, u.y, u.segmentbreite), std::make_tuple(3000, 11300, 1000));
     EXPECT_EQ(Schema_Ursprung(Papierform(10, 10, 0, {}, ""), 1).x, 3570);
     EXPECT_EQ(Schema_Ursprung(Papierform(12, 0, -2, {}, ""), 2).y, 7100 - 114);
     EXPECT_EQ(Querschnitt_Ursprung(Papierform(8, 1, 0, {}, "")).x, 2057);
@@ -257,9 +255,7 @@ TEST(Bericht, CrossSectionOrigin) {
     const Bericht b = Erstellen(f);
     ASSERT_EQ(b.seiten[1].zeichnungen.size(), 2u);
     const Zeichnung& q = b.seiten[1].zeichnungen[1];
-    EXPECT_EQ(q.x, 300);
-    EXPECT_EQ(q.y, 6590);
-    EXPECT_EQ(q.zeilenschritt, 192);
+    EXPECT_EQ(std::tie(q.x, q.y, q.zeilenschritt), std::make_tuple(300, 6590, 192));
     // a 70 mm downpipe (small-diameter warning) and the collecting-box line
     EXPECT_TRUE(Enthaelt(Seite(b, 2), "Mindestens ein Rohrdurchmesser ist kleiner als 75 mm."));
     EXPECT_EQ(q.zusatzzeilen, 2);
