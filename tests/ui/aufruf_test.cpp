@@ -1,13 +1,29 @@
-// The command line of the window program: arguments, --help and --version without a display.
+// The programs started from a shell: the window program's arguments, --help and --version without a display,
+// dkm-rechner --pdf; the settings folder.
 #include <sys/wait.h>
 
+#include <QCoreApplication>
+#include <QStandardPaths>
 #include <cstdio>
 
 #include "fenster_hilfen.h"
+#include "files/einstellungen.h"
+#include "files/einstellungsordner.h"
+#include "report/qt/pdf.h"
 #include "ui/programm.h"
 
 namespace dkm::ui {
-namespace {
+
+namespace fs = std::filesystem;
+
+static std::string Ausgabe(const std::string& befehl, int& status) {
+    std::string aus;
+    FILE* p = popen(befehl.c_str(), "r");
+    char buf[4096];
+    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) aus.append(buf, n);
+    status = pclose(p);
+    return aus;
+}
 
 TEST(Programmaufruf, ArgumenteWieImMenueOderAufDerKommandozeile) {
     EXPECT_TRUE(Programmaufruf_lesen({}).art == Programmaufruf::Fenster && Programmaufruf_lesen({}).datei.empty());
@@ -16,21 +32,14 @@ TEST(Programmaufruf, ArgumenteWieImMenueOderAufDerKommandozeile) {
     EXPECT_EQ(Programmaufruf_lesen({"a.Dkm", "--help"}).art, Programmaufruf::Hilfe);
     for (std::vector<std::string> falsch : {std::vector<std::string>{"a.Dkm", "b.Dkm"}, {"-x"}, {""}}) {
         const Programmaufruf a = Programmaufruf_lesen(falsch);
-        EXPECT_EQ(a.art, Programmaufruf::Fehler);
-        EXPECT_EQ(a.text.rfind("dachkandelmesser: ", 0), 0u) << a.text;
+        EXPECT_TRUE(a.art == Programmaufruf::Fehler && a.text.starts_with("dachkandelmesser: ")) << a.text;
     }
 }
 
 // Without a display the toolkit could not start: these must answer before it does.
 TEST(Programmaufruf, HilfeUndVersionOhneBildschirm) {
     auto starten = [](const std::string& argument, int& status) {
-        const std::string befehl = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " DKM_PROGRAMM " " + argument;
-        FILE* rohr = popen(befehl.c_str(), "r");
-        std::string aus;
-        char puffer[256];
-        while (size_t n = fread(puffer, 1, sizeof puffer, rohr)) aus.append(puffer, n);
-        status = pclose(rohr);
-        return aus;
+        return Ausgabe("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " DKM_PROGRAMM " " + argument, status);
     };
     int status = -1;
     const std::string hilfe = starten("--help", status);
@@ -43,5 +52,64 @@ TEST(Programmaufruf, HilfeUndVersionOhneBildschirm) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << "a usage error, not the toolkit giving up";
 }
 
-}  // namespace
+// The folder computed without Qt is the one the toolkit names for the program.
+TEST(Einstellungsordner, IstDerOrdnerDesToolkitsFuerDasProgramm) {
+    const QString name_vorher = QCoreApplication::applicationName();
+    const QByteArray xdg_vorher = qgetenv("XDG_CONFIG_HOME"), home_vorher = qgetenv("HOME");
+    QCoreApplication::setApplicationName(QString::fromUtf8(Programmname));
+    const std::pair<const char*, const char*> faelle[] = {
+        {"/tmp/konfig", "/home/a"}, {"/tmp/konfig/", "/home/a"}, {"", "/home/b"}, {"", "/home/c/"}, {"", ""}};
+    for (auto [xdg, home] : faelle) {
+        qputenv("XDG_CONFIG_HOME", xdg);
+        qputenv("HOME", home);
+        const std::filesystem::path qt =
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+        EXPECT_EQ(Einstellungsordner().lexically_normal(), qt.lexically_normal()) << xdg << " " << home;
+    }
+    qputenv("XDG_CONFIG_HOME", xdg_vorher);
+    qputenv("HOME", home_vorher);
+    if (xdg_vorher.isNull()) qunsetenv("XDG_CONFIG_HOME");
+    QCoreApplication::setApplicationName(name_vorher);
+}
+
+// dkm-rechner writes the paper report: two pages, searchable text, the settings folder's issuer.
+TEST(Pdf, CommandLineWritesBothPagesAsText) {
+    const fs::path ordner = fs::temp_directory_path() / "dkm-pdf-test";
+    fs::remove_all(ordner);
+    const fs::path konfig = ordner / "konfig" / "Dachkandelmesser";
+    // the largest font size: the page is narrowed to the sheet, the page number stays on it
+    ASSERT_FALSE(Aussteller_schreiben(konfig / "Aussteller.dat", {"Rinnenbau Probst", "", "Kassel", ""}));
+    ASSERT_FALSE(Druckwerte_schreiben(konfig / "Druckwrt.dat", {1e9f, 0, 0}));
+    const fs::path ziel = ordner / "bericht.pdf";
+    int status = -1;
+    const std::string aus = Ausgabe("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME='" +
+                                        (ordner / "konfig").string() + "' '" DKM_RECHNER "' --pdf '" + ziel.string() +
+                                        "' '" DKM_EXAMPLES_DIR "/innen_stirnseiten.Dkm' 2>&1",
+                                    status);
+    ASSERT_EQ(status, 0) << aus;
+    EXPECT_NE(Ausgabe("pdfinfo '" + ziel.string() + "' | grep '^Pages:'", status).find(" 2\n"), std::string::npos);
+    const std::string text = Ausgabe("pdftotext -layout '" + ziel.string() + "' -", status);
+    for (const char* teil : {"Dachkandelmesser nach DIN EN 12056-3 und DIN 1986-100", "- Seite 2 -",
+                             "Rinnenbau Probst, Kassel", "Notüberlauf auf beiden Stirnseiten.", "\f"})
+        EXPECT_NE(text.find(teil), std::string::npos) << teil;
+    fs::remove_all(ordner);
+}
+
+// An item whose column lies left of where the line has got to starts a new line instead of overprinting.
+TEST(Pdf, ColumnLeftOfTheWritePositionWrapsTheLine) {
+    bericht::Bericht b;
+    b.seiten[0].zeilen = {{{{std::string(120, 'x'), 5}, {"ENDE", 80}}}};
+    const fs::path ziel = fs::temp_directory_path() / "dkm-pdf-umbruch.pdf";
+    ASSERT_FALSE(Pdf_schreiben(b, ziel));
+    // word boxes: <word xMin=".." yMin="123.4" ...>ENDE</word>
+    int status = -1;
+    const std::string woerter = Ausgabe("pdftotext -bbox '" + ziel.string() + "' -", status);
+    auto oben = [&](const std::string& wort) {
+        const size_t w = woerter.rfind("yMin=\"", woerter.find(">" + wort + "<"));
+        return w == std::string::npos ? -1.0 : std::stod(woerter.substr(w + 6));
+    };
+    EXPECT_GT(oben("ENDE"), oben(std::string(120, 'x')) + 5) << woerter;
+    fs::remove(ziel);
+}
+
 }  // namespace dkm::ui

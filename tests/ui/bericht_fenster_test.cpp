@@ -1,4 +1,4 @@
-// The report in the window: preview, printing through the platform, PDF export, issuer fields.
+// The report in the window: preview, printing through the platform, PDF export; the height correction.
 #include <fstream>
 
 #include "fenster_hilfen.h"
@@ -7,23 +7,19 @@
 #include "ui/vorschauseite.h"
 
 namespace dkm::ui {
-namespace {
 
 class Bericht_Test : public Fenster {
 protected:
     void SetUp() override {
         Fenster::SetUp();
-        tippen({{"r5_5", "300"}, {"r5_100", "600"}});
-        tippen({{"Laenge_1", "10"}, {"Breite_1", "8"}, {"Laenge_2", "10"}, {"Breite_2", "8"}});
-        protokoll_leeren();
+        tippen({{"r5_5", "300"}, {"r5_100", "600"}, {"Laenge_1", "10"}, {"Breite_1", "8"}, {"Laenge_2", "10"},
+                {"Breite_2", "8"}});
     }
     Korrektur_Panel* panel() { return w<Korrektur_Panel>("Druckvorsch"); }
     Vorschauseite* seite() { return w<Vorschauseite>("Vorschauseite"); }
-    std::string knopftext(const char* name) { return w<QAbstractButton>(name)->text().toStdString(); }
     static std::string anfang(const std::filesystem::path& datei) {
-        std::ifstream ein(datei, std::ios::binary);
         std::string s(5, '\0');
-        ein.read(s.data(), 5);
+        std::ifstream(datei, std::ios::binary).read(s.data(), 5);
         return s;
     }
 };
@@ -35,23 +31,17 @@ TEST_F(Bericht_Test, PreviewTurnsPagesAndCloses) {
     klick("Command3");
     ASSERT_TRUE(panel()->isVisible());
     EXPECT_EQ(knopftext("Command28") + "|" + knopftext("Command29"), "blättern|abbrechen");
-    EXPECT_FALSE(w("Command30")->isVisible());
-    EXPECT_EQ(seite()->seite(), 1);
-    ASSERT_TRUE(seite()->isVisible() && seite()->bericht());
-    EXPECT_EQ(seite()->bericht()->schriftgroesse, 8);
+    ASSERT_TRUE(seite()->isVisible() && seite()->bericht() && !w("Command30")->isVisible());
+    EXPECT_TRUE(seite()->seite() == 1 && seite()->bericht()->schriftgroesse == 8) << "page 1 in 8 point";
     EXPECT_TRUE(seite()->parentWidget()->rect().contains(seite()->geometry())) << "the whole page is on the screen";
-    EXPECT_FALSE(seite()->geometry().intersects(
-        QRect(panel()->mapTo(seite()->parentWidget(), QPoint(0, 0)), panel()->size())))
-        << "the page leaves its buttons free";
+    EXPECT_FALSE(im_fenster(seite()).intersects(im_fenster(panel()))) << "the page leaves its buttons free";
 
     klick("Command28");
-    EXPECT_EQ(seite()->seite(), 2);
-    EXPECT_EQ(seite()->bericht()->seiten[1].zeichnungen.size(), 2u) << "schematic and cross-section";
+    EXPECT_TRUE(seite()->seite() == 2 && seite()->bericht()->seiten[1].zeichnungen.size() == 2u) << "page 2, sketches";
     // drawing a page recalculates: a value changed meanwhile shows on it
     f()[T::Laenge_2] = "20";
     klick("Command28");
-    EXPECT_EQ(seite()->seite(), 1) << "turning twice returns to page 1";
-    EXPECT_EQ(f().werte.Laenge[1], 20.0f);
+    EXPECT_TRUE(seite()->seite() == 1 && f().werte.Laenge[1] == 20.0f) << "turning twice returns to page 1";
     klick("Command29");
     EXPECT_FALSE(panel()->isVisible() || seite()->isVisible() || w("Command28")->isVisible() || !titel().empty());
 }
@@ -68,8 +58,7 @@ TEST_F(Bericht_Test, PreviewConflicts) {
     EXPECT_FALSE(panel()->isVisible());
 
     // the correction panel in the same box is not hidden by leaving "Druckansicht"
-    klick({"Option2", "Option5", "Command11", "Command3"});
-    EXPECT_EQ(titel(), Titel{"Konflikt Druckvorschau mit Korrektur Rinnenhöhe"});
+    klick({"Option2", "Option5", "Command11", "Command3"});  // refused
     feld("Laenge_3")->setFocus();
     EXPECT_TRUE(panel()->isVisible() && f().Status_Korrektur == aktiv);
 }
@@ -79,20 +68,18 @@ TEST_F(Bericht_Test, PrintingThroughThePlatform) {
     klick("Formular_Print");
     EXPECT_EQ(titel(), Titel{"Standard-Drucker ändern."});
     ASSERT_EQ(p.auftraege.size(), 1u);
-    EXPECT_TRUE(p.auftraege[0].drucker.empty() && p.auftraege[0].seiten == 2);
-    EXPECT_EQ(p.auftraege[0].schriftgroesse, 10) << "no settings file: the default size";
+    // no settings file: the default size
+    EXPECT_TRUE(p.auftraege[0].drucker.empty() && p.auftraege[0].seiten == 2 && p.auftraege[0].schriftgroesse == 10);
     EXPECT_NE(p.auftraege[0].text.find("   - Seite 2 -"), std::string::npos);
 
-    protokoll_leeren();
-    p.auftraege.clear();
+    protokoll_leeren(), p.auftraege.clear();
     p.antworten = {false};
     p.druckerwahlen = {bericht::Druckerwahl{"Buero", 2}};
     klick("Formular_Print");
     EXPECT_EQ(titel(), Titel{"Standard-Drucker ändern."}) << "no question about resetting a default printer";
     ASSERT_EQ(p.auftraege.size(), 2u);
     for (const auto& a : p.auftraege) EXPECT_EQ(a.drucker, "Buero");
-    p.auftraege.clear();
-    p.antworten = {false};
+    p.auftraege.clear(), p.antworten = {false};
     klick("Formular_Print");
     EXPECT_TRUE(p.auftraege.empty()) << "printer dialog cancelled";
 
@@ -104,8 +91,7 @@ TEST_F(Bericht_Test, PrintingThroughThePlatform) {
     EXPECT_NE(p.auftraege[0].text.find(std::string(11, ' ') + std::string(91, '_')), std::string::npos) << "paper";
 
     // a failing printer is reported, not passed over
-    p.druckfehler = "Papierstau.";
-    protokoll_leeren();
+    p.druckfehler = "Papierstau.", protokoll_leeren();
     klick("Formular_Print");
     ASSERT_EQ(titel(), (Titel{"Standard-Drucker ändern.", "Projekt drucken"}));
     EXPECT_NE(p.protokoll.back().text.find("Papierstau."), std::string::npos);
@@ -117,11 +103,9 @@ TEST_F(Bericht_Test, SaveAsPdf) {
     const std::pair<const char*, const char*> faelle[] = {
         {"Meier", "Meier.pdf"}, {"Meier\\Sohn\tGmbH/Nord", "Meier_Sohn_GmbH_Nord.pdf"}, {"", "Bericht.pdf"}};
     for (auto [bauherr, vorschlag] : faelle) {
-        setzen("Bauherr", bauherr);
-        protokoll_leeren();
+        setzen("Bauherr", bauherr), protokoll_leeren();
         klick("Als_PDF_speichern");  // the dialog cancelled
-        ASSERT_EQ(p.protokoll.size(), 1u) << bauherr;
-        EXPECT_EQ(p.protokoll[0].text, vorschlag) << bauherr;
+        EXPECT_EQ(p.protokoll.at(0).text, vorschlag) << bauherr;
     }
     // a folder in the way of the rename is reported; an old file is replaced
     const std::filesystem::path alt = ordner / "alt.pdf";
@@ -137,14 +121,47 @@ TEST_F(Bericht_Test, SaveAsPdf) {
     EXPECT_NE(w<QAction>("Als_PDF"), nullptr) << "the tool bar has the command too";
 
     // without a printer the program offers the PDF instead
-    p.drucker_da = false;
-    p.dateien = {(ordner / "bericht.pdf").string()};
-    protokoll_leeren();
+    p.drucker_da = false, p.dateien = {(ordner / "bericht.pdf").string()}, protokoll_leeren();
     klick("Formular_Print");
-    EXPECT_EQ(titel(), Titel{"Kein Drucker"});
-    EXPECT_EQ(p.protokoll.back().art, "speichern");
+    EXPECT_TRUE(titel() == Titel{"Kein Drucker"} && p.protokoll.back().art == "speichern");
     EXPECT_EQ(anfang(ordner / "bericht.pdf"), "%PDF-");
 }
 
-}  // namespace
+// The height correction panel over Druckvorsch, and what it refuses while open.
+TEST_F(Bericht_Test, KorrekturStuftDieHoeheUndUebernimmtSie) {
+    klick({"Option2", "Option5"});
+    const std::string hoehe = text("Text31");
+    ASSERT_FALSE(hoehe.empty());
+    klick("Command11");
+    ASSERT_TRUE(panel()->isVisible());
+    EXPECT_EQ(panel()->palette().color(QPalette::Base), QColor(255, 255, 128));
+    EXPECT_FALSE(w("Command30")->isEnabled()) << "nothing to set back to zero";
+    EXPECT_EQ(text("Text31"), hoehe) << "opening does not recalculate";
+
+    klick({"Command28", "Command28", "Command28", "Command30"});
+    EXPECT_TRUE(f().Hoehenkorrektur == 20.0f && w("Command30")->isEnabled());
+    EXPECT_NE(text("Text31").find("(+20)"), std::string::npos) << text("Text31");
+
+    klick("Command31");
+    EXPECT_FALSE(panel()->isVisible());
+    klick("Command11");
+    EXPECT_TRUE(w("Command30")->isEnabled()) << "the correction taken over is still there";
+    klick("Command29");
+    EXPECT_TRUE(f().Hoehenkorrektur == 0.0f && text("Text31") == hoehe && titel().empty());
+}
+
+// While the panel is open, switches that would change its gutter are refused, also those of a reset.
+TEST_F(Bericht_Test, KorrekturVerweigertUmschaltungen) {
+    klick({"Option2", "Option5", "Command11"});
+    p.antworten = {true};
+    klick({"Option1", "Option3", "Option4", "Command3", "Command27", "Command1"});
+    const char* vorgehaengt = "Konflikt Umschalten auf vorgehängte Rinne mit Korrektur Rinnenhöhe";
+    const char* beidseits = "Konflikt Umschalten von Überlauf beidseits mit Korrektur Rinnenhöhe";
+    EXPECT_EQ(titel(), (Titel{vorgehaengt, beidseits, "Konflikt Umschalten von Überlauf eine Seite mit Korrektur Rinnenhöhe",
+                              "Konflikt Druckvorschau mit Korrektur Rinnenhöhe",
+                              "Konflikt Leitfaden mit Korrektur Rinnenhöhe", "Rinnenmaße löschen", vorgehaengt, beidseits}));
+    EXPECT_TRUE(gewaehlt("Option2") && gewaehlt("Option5") && w("Rinnen_innenliegend")->isVisible() &&
+                f().Status_Korrektur == aktiv);
+}
+
 }  // namespace dkm::ui

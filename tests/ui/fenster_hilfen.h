@@ -17,13 +17,15 @@
 
 #include "skript_plattform.h"
 #include "ui/form1.h"
-#include "ui/plattform.h"
 #include "ui/start.h"
 
 namespace dkm::ui {
 
 using Titel = std::vector<std::string>;
 using Paare = std::vector<std::pair<const char*, const char*>>;
+
+// Where a control stands in its window.
+inline QRect im_fenster(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
 
 class Fenster : public ::testing::Test {
 protected:
@@ -55,12 +57,8 @@ protected:
         QTest::keyClicks(e, eingabe[0] ? QString::fromUtf8(eingabe) : QStringLiteral("\b"));
         verlassen(name);
     }
-    void tippen(const Paare& eingaben) {
-        for (auto [name, eingabe] : eingaben) tippen(name, eingabe);
-    }
-    void erwarte_texte(const Paare& erwartet) {
-        for (auto [name, t] : erwartet) EXPECT_EQ(text(name), t) << name;
-    }
+    void tippen(const Paare& eingaben) { for (auto [name, eingabe] : eingaben) tippen(name, eingabe); }
+    void erwarte_texte(const Paare& soll) { for (auto [name, t] : soll) EXPECT_EQ(text(name), t) << name; }
     void verlassen(const char* name) {
         QFocusEvent aus(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(w(name), &aus);
@@ -72,9 +70,7 @@ protected:
         const QPoint stelle = b->isCheckable() ? QPoint(6, b->height() / 2) : b->rect().center();
         QTest::mouseClick(b, Qt::LeftButton, {}, stelle);
     }
-    void klick(std::initializer_list<const char*> namen) {
-        for (const char* name : namen) klick(name);
-    }
+    void klick(std::initializer_list<const char*> namen) { for (const char* name : namen) klick(name); }
     // Texts with umlauts cannot be typed key by key in a test; the box sees an edit all the same.
     void setzen(const char* name, const char* eingabe) {
         QLineEdit* e = feld(name);
@@ -87,6 +83,7 @@ protected:
         emit w<QComboBox>(liste)->activated(index);
     }
     bool gewaehlt(const char* name) { return w<QAbstractButton>(name)->isChecked(); }
+    std::string knopftext(const char* name) { return w<QAbstractButton>(name)->text().toStdString(); }
     // How many pixels of the control, as painted, have the colour `c`.
     int pixel(const char* name, QColor c) {
         QApplication::processEvents();
@@ -100,6 +97,8 @@ protected:
     Titel titel() const { return p.titel(); }
     Formular& f() { return fenster->formular(); }
     void protokoll_leeren() { p.protokoll.clear(); }
+    // A fresh log, and the answers to the next questions.
+    void antworten(std::initializer_list<bool> ja) { p.protokoll.clear(), p.antworten.assign(ja.begin(), ja.end()); }
 
     Skript_Plattform p;
     std::unique_ptr<Form1> fenster;

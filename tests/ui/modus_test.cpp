@@ -2,7 +2,6 @@
 #include "fenster_hilfen.h"
 
 namespace dkm::ui {
-namespace {
 
 using Modus_Test = Fenster;
 
@@ -27,11 +26,7 @@ TEST_F(Modus_Test, BeidseitigeAblaeufeBrauchenZweiAbfluesse) {
 // Single values are lost on the way to totals once TS 1 or TS 2 has an area; the way back cuts
 // off every outlet beyond the fourth. No keeps the mode.
 TEST_F(Modus_Test, UmschaltenFragtNurWennEtwasVerlorenGeht) {
-    struct Fall {
-        const char* grund;
-        Paare eingaben;
-        bool frage;
-    };
+    struct Fall { const char* grund; Paare eingaben; bool frage; };
     const Fall zu_gesamt[] = {{"nothing typed", {}, false},
                               {"TS 1 has an area", {{"Laenge_1", "10"}, {"Breite_1", "5"}}, true},
                               {"only TS 2 has an area", {{"Laenge_2", "10"}, {"Breite_2", "5"}}, true}};
@@ -40,8 +35,7 @@ TEST_F(Modus_Test, UmschaltenFragtNurWennEtwasVerlorenGeht) {
         p.antworten = {true};
         klick("Command1");
         tippen(fall.eingaben);
-        protokoll_leeren();
-        p.antworten = {false};
+        antworten({false});
         klick("Option11");
         EXPECT_EQ(titel(), fall.frage ? Titel{"Auf Gesamtwerte umschalten"} : Titel{});
         EXPECT_TRUE(gewaehlt("Option10") == fall.frage && feld("Text25")->isReadOnly() == fall.frage);
@@ -50,9 +44,7 @@ TEST_F(Modus_Test, UmschaltenFragtNurWennEtwasVerlorenGeht) {
     klick("Option11");
     EXPECT_TRUE(gewaehlt("Option11") && feld("Laenge_1")->isReadOnly());
 
-    const Fall zu_einzel[] = {{"four outlets fit", {{"Text27", "4"}}, false},
-                              {"five do not", {{"Text27", "5"}}, true},
-                              {"six do not", {{"Text27", "6"}}, true}};
+    const Fall zu_einzel[] = {{"four outlets fit", {{"Text27", "4"}}, false}, {"five do not", {{"Text27", "5"}}, true}};
     tippen({{"r5_5", "300"}, {"Text25", "60"}, {"Text26", "600"}});
     for (const Fall& fall : zu_einzel) {
         SCOPED_TRACE(fall.grund);
@@ -60,12 +52,10 @@ TEST_F(Modus_Test, UmschaltenFragtNurWennEtwasVerlorenGeht) {
         if (gewaehlt("Option10")) klick("Option11");
         tippen(fall.eingaben);
         const std::string flaeche = text("Einzel_Flaeche_1");
-        protokoll_leeren();
-        p.antworten = {false};
+        antworten({false});
         klick("Option10");
         EXPECT_EQ(titel(), fall.frage ? Titel{"Auf Einzelwerte umschalten"} : Titel{});
-        EXPECT_EQ(gewaehlt("Option11"), fall.frage);
-        EXPECT_EQ(text("Einzel_Flaeche_1"), flaeche) << "nothing recalculated";
+        EXPECT_TRUE(gewaehlt("Option11") == fall.frage && text("Einzel_Flaeche_1") == flaeche);
     }
 }
 
@@ -79,13 +69,11 @@ TEST_F(Modus_Test, NotueberlaufArtZaehltMindestensEinenUndFaerbtIhrBild) {
 
     tippen({{"Laenge_3", ""}, {"r5_5", "300"}, {"r5_100", "600"}, {"Laenge_1", "10"}, {"Breite_1", "8"}});
     const QColor dunkelblau(0, 0, 64), hellgrau(192, 192, 192);
-    const std::pair<const char*, std::string_view> faelle[] = {
-        {"Option3", "Picture27"}, {"Option4", "Picture26"}, {"Option5", "Picture25"}};
-    for (auto [option, dunkel] : faelle) {
+    for (auto [option, dunkel] : Paare{{"Option3", "Picture27"}, {"Option4", "Picture26"}, {"Option5", "Picture25"}}) {
         klick(option);
         for (const char* bild : {"Picture25", "Picture26", "Picture27"}) {
-            EXPECT_EQ(pixel(bild, dunkelblau) > 0, bild == dunkel) << option << " " << bild;
-            EXPECT_EQ(pixel(bild, hellgrau) > 0, bild != dunkel) << option << " " << bild;
+            EXPECT_EQ(pixel(bild, dunkelblau) > 0, bild == std::string_view(dunkel)) << option << " " << bild;
+            EXPECT_EQ(pixel(bild, hellgrau) > 0, bild != std::string_view(dunkel)) << option << " " << bild;
         }
     }
 }
@@ -102,9 +90,7 @@ TEST_F(Modus_Test, ZuruecksetzenNachBestaetigung) {
     klick("Command1");
     innenrinne();
     const std::string hoehe = text("Text31");
-    const std::pair<const char*, const char*> befehle[] = {{"Command1", "Rinnenmaße löschen"},
-                                                           {"Command7", "Projekt neu anlegen"}};
-    for (auto [befehl, frage] : befehle) {
+    for (auto [befehl, frage] : Paare{{"Command1", "Rinnenmaße löschen"}, {"Command7", "Projekt neu anlegen"}}) {
         SCOPED_TRACE(befehl);
         innenrinne();
         tippen("Text1", "0.7");
@@ -114,16 +100,15 @@ TEST_F(Modus_Test, ZuruecksetzenNachBestaetigung) {
         klick("Option11");
         tippen({{"Text25", "60"}, {"Text26", "600"}, {"Text27", "6"}});
         ASSERT_TRUE(w("Picture37")->isVisible() && w("Text28")->isVisible());
-        protokoll_leeren();
-        p.antworten = {false, true};
+        antworten({false, true});
         klick({befehl, befehl});
         EXPECT_EQ(titel(), Titel(2, frage)) << "no question about the totals";
         erwarte_texte({{"r5_5", "400"}, {"r5_100", "800"}, {"Text2", "200"}, {"Text30", "1"}, {"Text1", ""},
                        {"Text25", ""}, {"Text27", ""}, {"Laenge_1", ""}, {"Einzel_Flaeche_2", ""},
                        {"Belast_Teilrinne_1", ""}, {"Belastung_Fallrohr_1_2", ""}});
         EXPECT_EQ(w<QComboBox>("Combo_Wahl_Regensp")->currentText().toStdString(), "Stadt auswählen");
-        EXPECT_TRUE(gewaehlt("Option1") && gewaehlt("Option3") && gewaehlt("Option10") && !gewaehlt("Check2"));
-        EXPECT_TRUE(w("Rinne_vorgeh_einzel")->isVisible());
+        EXPECT_TRUE(gewaehlt("Option1") && gewaehlt("Option3") && gewaehlt("Option10") && !gewaehlt("Check2") &&
+                    w("Rinne_vorgeh_einzel")->isVisible());
         EXPECT_FALSE(w("Picture37")->isVisible() || w("Text28")->isVisible() || w("Text29")->isVisible());
         innenrinne();
         EXPECT_EQ(text("Text31"), hoehe) << "the next gutter is not raised";
@@ -133,8 +118,6 @@ TEST_F(Modus_Test, ZuruecksetzenNachBestaetigung) {
 TEST_F(Modus_Test, RegenspendenAusDerListeOderEigenenWerten) {
     waehlen("Combo_Wahl_Regensp", 9);  // Berlin: r(5,5) 331, r(5,100) 582
     erwarte_texte({{"r5_5", " 331"}, {"r5_100", " 582"}});
-    QTest::keyClicks(w<QComboBox>("Combo_Wahl_Regensp")->lineEdit(), "Oberstdorf");
-    EXPECT_EQ(text("r5_5"), " 331") << "a typed name chooses nothing";
 
     klick("Command22");
     tippen({{"Text12", "Hof"}, {"Text13", "310"}, {"Text14", "590"}});
@@ -149,5 +132,4 @@ TEST_F(Modus_Test, RegenspendenAusDerListeOderEigenenWerten) {
     EXPECT_EQ(text("Text13"), " 310");
 }
 
-}  // namespace
 }  // namespace dkm::ui

@@ -2,9 +2,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-namespace {
 const bool offscreen = [] {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     return true;
 }();
-}  // namespace
