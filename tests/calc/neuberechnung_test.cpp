@@ -184,8 +184,8 @@ TEST(Gesamtmasse, NotesWhenSegmentsDoNotFit) {
     Formular f = Gesamt("10", "3", S::Option6);  // six segments, calculated unrounded
     Neuberechnung(f, d);
     EXPECT_EQ(f[T::Laenge_1] + f[T::Zusatz_Flaeche_1], " 1.67 16.67");
-    EXPECT_EQ(f.werte.Teilstreckentabelle[0].laenge_m, 10.0f / 6.0f);
-    EXPECT_EQ(f.werte.Teilstreckentabelle[0].flaeche_m2, 100.0f / 6.0f);
+    const Teilstrecke& ts = f.werte.Teilstreckentabelle[0];
+    EXPECT_TRUE(ts.laenge_m == 10.0f / 6 && ts.flaeche_m2 == 100.0f / 6);
     EXPECT_EQ(f[T::Text27], "3");  // not rewritten in total mode
 }
 
