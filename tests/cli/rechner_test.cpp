@@ -1,12 +1,11 @@
 // dkm-rechner as a user calls it: the dumps of the bundled examples, a damaged file, wrong calls, --speichern.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "common/befehl.h"
 #include "cli/dump.h"
 #include "files/einstellungen.h"
 
@@ -28,12 +27,7 @@ protected:
     std::pair<int, std::string> Starten(const std::string& argumente, const std::string& sprache = "LC_ALL=C") const {
         const std::string befehl = "cd '" + ordner.string() + "' && XDG_CONFIG_HOME='" + konfig.string() + "' " +
                                    sprache + " '" DKM_RECHNER "' " + argumente;
-        std::string ausgabe;
-        FILE* p = popen(befehl.c_str(), "r");
-        char buf[4096];
-        for (size_t n; p && (n = fread(buf, 1, sizeof buf, p)) > 0;) ausgabe.append(buf, n);
-        const int s = p ? pclose(p) : -1;
-        return {WIFEXITED(s) ? WEXITSTATUS(s) : -1, ausgabe};
+        return test::Ausfuehren(befehl);
     }
     const fs::path ordner = fs::temp_directory_path() /
                             ("dkm-rechner-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));

@@ -1,11 +1,10 @@
 // The programs started from a shell: the window program's arguments, --help and --version without a display,
 // dkm-rechner --pdf; the settings folder.
-#include <sys/wait.h>
 
 #include <QCoreApplication>
 #include <QStandardPaths>
-#include <cstdio>
 
+#include "common/befehl.h"
 #include "fenster_hilfen.h"
 #include "files/einstellungen.h"
 #include "files/einstellungsordner.h"
@@ -15,15 +14,6 @@
 namespace dkm::ui {
 
 namespace fs = std::filesystem;
-
-static std::string Ausgabe(const std::string& befehl, int& status) {
-    std::string aus;
-    FILE* p = popen(befehl.c_str(), "r");
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) aus.append(buf, n);
-    status = pclose(p);
-    return aus;
-}
 
 TEST(Programmaufruf, ArgumenteWieImMenueOderAufDerKommandozeile) {
     EXPECT_TRUE(Programmaufruf_lesen({}).art == Programmaufruf::Fenster && Programmaufruf_lesen({}).datei.empty());
@@ -38,18 +28,16 @@ TEST(Programmaufruf, ArgumenteWieImMenueOderAufDerKommandozeile) {
 
 // Without a display the toolkit could not start: these must answer before it does.
 TEST(Programmaufruf, HilfeUndVersionOhneBildschirm) {
-    auto starten = [](const std::string& argument, int& status) {
-        return Ausgabe("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " DKM_PROGRAMM " " + argument, status);
+    auto starten = [](const std::string& argument) {
+        return test::Ausfuehren("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " DKM_PROGRAMM " " + argument);
     };
-    int status = -1;
-    const std::string hilfe = starten("--help", status);
+    const auto [status, hilfe] = starten("--help");
     EXPECT_EQ(status, 0);
     EXPECT_EQ(hilfe.rfind("Aufruf: dachkandelmesser [PROJEKTDATEI]\n", 0), 0u) << hilfe;
     EXPECT_NE(hilfe.find("vorh. Projekt aufrufen"), std::string::npos);
-    EXPECT_EQ(starten("--version", status).rfind("Dachkandelmesser 1.0.0\n", 0), 0u);
-    EXPECT_EQ(status, 0);
-    starten("a.Dkm b.Dkm 2>/dev/null", status);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << "a usage error, not the toolkit giving up";
+    const auto [v_status, version] = starten("--version");
+    EXPECT_TRUE(v_status == 0 && version.rfind("Dachkandelmesser 1.0.0\n", 0) == 0) << version;
+    EXPECT_EQ(starten("a.Dkm b.Dkm 2>/dev/null").first, 2) << "a usage error, not the toolkit giving up";
 }
 
 // The folder computed without Qt is the one the toolkit names for the program.
@@ -81,14 +69,13 @@ TEST(Pdf, CommandLineWritesBothPagesAsText) {
     ASSERT_FALSE(Aussteller_schreiben(konfig / "Aussteller.dat", {"Rinnenbau Probst", "", "Kassel", ""}));
     ASSERT_FALSE(Druckwerte_schreiben(konfig / "Druckwrt.dat", {1e9f, 0, 0}));
     const fs::path ziel = ordner / "bericht.pdf";
-    int status = -1;
-    const std::string aus = Ausgabe("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME='" +
-                                        (ordner / "konfig").string() + "' '" DKM_RECHNER "' --pdf '" + ziel.string() +
-                                        "' '" DKM_EXAMPLES_DIR "/innen_stirnseiten.Dkm' 2>&1",
-                                    status);
+    const auto [status, aus] = test::Ausfuehren(
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME='" + (ordner / "konfig").string() +
+        "' '" DKM_RECHNER "' --pdf '" + ziel.string() + "' '" DKM_EXAMPLES_DIR "/innen_stirnseiten.Dkm' 2>&1");
     ASSERT_EQ(status, 0) << aus;
-    EXPECT_NE(Ausgabe("pdfinfo '" + ziel.string() + "' | grep '^Pages:'", status).find(" 2\n"), std::string::npos);
-    const std::string text = Ausgabe("pdftotext -layout '" + ziel.string() + "' -", status);
+    EXPECT_NE(test::Ausfuehren("pdfinfo '" + ziel.string() + "' | grep '^Pages:'").second.find(" 2\n"),
+              std::string::npos);
+    const std::string text = test::Ausfuehren("pdftotext -layout '" + ziel.string() + "' -").second;
     for (const char* teil : {"Dachkandelmesser nach DIN EN 12056-3 und DIN 1986-100", "- Seite 2 -",
                              "Rinnenbau Probst, Kassel", "Notüberlauf auf beiden Stirnseiten.", "\f"})
         EXPECT_NE(text.find(teil), std::string::npos) << teil;
@@ -102,8 +89,7 @@ TEST(Pdf, ColumnLeftOfTheWritePositionWrapsTheLine) {
     const fs::path ziel = fs::temp_directory_path() / "dkm-pdf-umbruch.pdf";
     ASSERT_FALSE(Pdf_schreiben(b, ziel));
     // word boxes: <word xMin=".." yMin="123.4" ...>ENDE</word>
-    int status = -1;
-    const std::string woerter = Ausgabe("pdftotext -bbox '" + ziel.string() + "' -", status);
+    const std::string woerter = test::Ausfuehren("pdftotext -bbox '" + ziel.string() + "' -").second;
     auto oben = [&](const std::string& wort) {
         const size_t w = woerter.rfind("yMin=\"", woerter.find(">" + wort + "<"));
         return w == std::string::npos ? -1.0 : std::stod(woerter.substr(w + 6));
