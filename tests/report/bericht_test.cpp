@@ -16,7 +16,7 @@ namespace dkm::bericht {
 namespace {
 
 namespace fs = std::filesystem;
-using Texte = std::vector<std::string>;
+using test::Texte;
 
 Bericht Erstellen(Formular& f, const Berichtsform& form = Vorschauform({}, "01.02.2026")) {
     test::Aufzeichnung d;
