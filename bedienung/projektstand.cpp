@@ -1,5 +1,7 @@
 #include "bedienung/projektstand.h"
 
+#include <cctype>
+
 #include "model/meldungen.h"
 #include "model/tabellen.h"
 #include "model/zahlen.h"
@@ -29,7 +31,14 @@ std::string Oeffnenvorschlag(const std::filesystem::path& letzter_ordner) {
 }
 
 std::string Speichervorschlag(const Formular& f, const std::filesystem::path& letzter_ordner) {
-    return Datei_in_Arbeit(f) ? f[T::Text24] : Oeffnenvorschlag(letzter_ordner);
+    if (!Datei_in_Arbeit(f)) return Oeffnenvorschlag(letzter_ordner);
+    // an older file is read, never written: saving it goes to a .Dkm beside it
+    std::filesystem::path datei(std::u8string(f[T::Text24].begin(), f[T::Text24].end()));
+    std::string endung = datei.extension().string();
+    for (char& c : endung) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (endung != ".dkm") datei.replace_extension(".Dkm");
+    const std::u8string u8 = datei.u8string();
+    return std::string(u8.begin(), u8.end());
 }
 
 std::string Fenstertitel(const Formular& f) {

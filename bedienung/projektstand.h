@@ -16,8 +16,8 @@ void Stand_merken(Formular& f);
 // After saving under `datei` (UTF-8): the window names the file, and nothing is unsaved.
 void Projekt_gespeichert(Formular& f, const std::string& datei);
 
-// The name the save dialog proposes: the file in work, else "KandProj" in the folder used last
-// (empty: none), else "KandProj" alone. The open dialog proposes the folder only.
+// The name the save dialog proposes: the file in work (an older *.Dkl as *.Dkm), else "KandProj" in the
+// folder used last (empty: none), else "KandProj" alone. The open dialog proposes the folder only.
 std::string Speichervorschlag(const Formular& f, const std::filesystem::path& letzter_ordner);
 std::string Oeffnenvorschlag(const std::filesystem::path& letzter_ordner);
 

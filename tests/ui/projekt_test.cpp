@@ -131,6 +131,8 @@ TEST_F(Projekt_Test, DateiargumentLaedtUndDerTitelNenntDieDatei) {
     EXPECT_EQ(text("Text24"), DKM_EXAMPLES_DIR "/innen_alt.Dkl");
     EXPECT_EQ(titel().size(), 4u) << "asks, and notes what it leaves out";
     EXPECT_EQ(fenster->windowTitle().toStdString(), programm + " \u2013 innen_alt.Dkl");
+    klick("Command2");
+    EXPECT_EQ(p.protokoll.back().text, DKM_EXAMPLES_DIR "/innen_alt.Dkm") << "an older file is not written over";
     p.antworten = {true};
     klick("Command7");
     EXPECT_EQ(fenster->windowTitle().toStdString(), programm);
