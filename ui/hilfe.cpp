@@ -54,8 +54,10 @@ public:
     explicit Klickwaechter(Hilfe_Bindung* h) : QObject(h), h_(h) { qApp->installEventFilter(this); }
     bool eventFilter(QObject* ziel, QEvent* e) override {
         const QEvent::Type typ = e->type();
-        if ((typ == QEvent::MouseButtonPress || typ == QEvent::MouseButtonDblClick) && h_->box_->isVisible())
-            h_->verbergen();
+        if (typ == QEvent::MouseButtonPress || typ == QEvent::MouseButtonDblClick) {
+            h_->tabulator_ = false;
+            if (h_->box_->isVisible()) h_->verbergen();
+        }
         // every move reaches the window first, also where the control missed its leaving
         if (typ == QEvent::MouseMove && ziel->isWindowType() && h_->box_->isVisible())
             h_->maus_bewegt(static_cast<QMouseEvent*>(e)->globalPosition().toPoint());
@@ -93,7 +95,7 @@ Hilfe_Bindung::Hilfe_Bindung(QWidget* fenster, QPlainTextEdit* box, Formular& f)
     for (std::string_view name : Hilfe_Panels())
         if (QWidget* w = beobachten(name)) panels_.push_back(w);
     fenster_->installEventFilter(this);
-    klicks_ = new Klickwaechter(this);
+    new Klickwaechter(this);
 }
 
 void Hilfe_Bindung::verbergen() {

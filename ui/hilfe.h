@@ -34,7 +34,6 @@ private:
     QPlainTextEdit* box_;
     Formular& f_;
     std::vector<QWidget*> panels_;
-    QObject* klicks_;             // sees every click of the program
     QPointer<QWidget> erklaert_;  // the control whose entry is shown
     bool per_tabulator_ = false;  // shown for the focus rather than the mouse
     bool tabulator_ = false;      // the TAB key moves the focus now (and not a control that went away)
