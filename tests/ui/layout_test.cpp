@@ -126,7 +126,7 @@ protected:
             EXPECT_EQ(ort, vorher.value(name, ort)) << zustand << ": " << name.toStdString() << " moved";
         EXPECT_TRUE(fenster->width() <= Breite && fenster->height() <= Hoehe) << zustand;
         const QStringList fehler = befunde(fenster.get());
-        EXPECT_TRUE(fehler.isEmpty()) << zustand << ":\n" << fehler.join(QLatin1Char('\n')).toStdString() << f().Hilfe_Text;
+        EXPECT_TRUE(fehler.isEmpty()) << zustand << ":\n" << fehler.join(QLatin1Char('\n')).toStdString();
     }
     QMap<QString, QRect> vorher;
 };
