@@ -9,5 +9,6 @@
 #include "bedienung/hilfe.h"
 #include "bedienung/leitfaden.h"
 #include "bedienung/modus.h"
+#include "bedienung/projektstand.h"
 #include "bedienung/ruecksetzen.h"
 #include "bedienung/vorschau.h"

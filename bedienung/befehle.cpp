@@ -76,7 +76,8 @@ void Command19_Click(Formular& f, const std::function<void(Druckwerte&)>& lesen)
     }
     if (lesen) lesen(f.druckwerte);
     const Druckwerte& w = f.druckwerte;
-    f[T::Text6] = Zahlentext(w.Schriftgroesse);
+    // the size in force: 0 prints in 10
+    f[T::Text6] = Zahlentext(w.Schriftgroesse == 0 ? 10.0f : w.Schriftgroesse);
     f[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
     f[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
     f[V::Frame5] = true;

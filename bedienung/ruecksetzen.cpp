@@ -6,6 +6,7 @@
 #include "bedienung/eingabeart.h"
 #include "bedienung/handler.h"
 #include "bedienung/modus.h"
+#include "bedienung/projektstand.h"
 #include "calc/engine.h"
 #include "model/tabellen.h"
 
@@ -88,11 +89,14 @@ void Command1_Click(Formular& f, Dialoge& d) {
 }
 
 void Command7_Click(Formular& f, Dialoge& d) {
-    if (!Ruecksetzen_erlaubt(f, d, meldung::Befehl::neues_Projekt, meldung::Projekt_neu)) return;
+    if (!Leitfaden_Konflikt(f, d, meldung::Befehl::neues_Projekt)) return;
+    // what was loaded or saved as it stands is not lost: no question then
+    if (Projekt_geaendert(f) && !d.frage(meldung::Projekt_neu)) return;
     f[V::Label4] = false;
     f[V::Text24] = false;
     Projektdaten_zuruecksetzen(f);
     Werte_zuruecksetzen(f, d);
+    Stand_merken(f);
 }
 
 }  // namespace dkm

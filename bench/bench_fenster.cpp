@@ -8,7 +8,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QEnterEvent>
+#include <QMouseEvent>
 #include <chrono>
 #include <fstream>
 #include <memory>
@@ -137,7 +137,7 @@ void Leitfaden_Schritt(benchmark::State& state) {
 }
 BENCHMARK(Leitfaden_Schritt)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
 
-// The mouse entering a control with help: the entry looked up, the box moved, sized, filled and repainted.
+// The mouse moving onto a control with help: the entry looked up, the box moved, sized, filled and repainted.
 void Hilfe_Hover(benchmark::State& state) {
     dkm::ui::Skript_Plattform p;
     Form1 fenster(p, dkm::ui::Startformular("Regeneig.dat"));
@@ -148,7 +148,8 @@ void Hilfe_Hover(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         QWidget* z = ziele[i++ % 2];
-        QEnterEvent e(QPointF(5, 5), QPointF(5, 5), z->mapToGlobal(QPointF(5, 5)));
+        QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), z->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
         QApplication::sendEvent(z, &e);
         QApplication::processEvents();
     }

@@ -123,6 +123,21 @@ std::optional<std::string> Druckwerte_schreiben(const std::filesystem::path& dat
     return Einstellung_schreiben(datei, Druckwerte_Dateiinhalt(werte), "Die Druckereinstellungen");
 }
 
+std::filesystem::path Projektordner_lesen(const std::filesystem::path& datei) {
+    const auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
+    if (!inhalt || inhalt->size() > Einstellungsdatei_Hoechstgroesse) return {};
+    const std::string zeile = inhalt->substr(0, inhalt->find_first_of("\r\n"));
+    const std::filesystem::path ordner(std::u8string(zeile.begin(), zeile.end()));
+    std::error_code ec;
+    if (ordner.empty() || !ordner.is_absolute() || !std::filesystem::is_directory(ordner, ec)) return {};
+    return ordner;
+}
+
+std::optional<std::string> Projektordner_schreiben(const std::filesystem::path& datei,
+                                                   const std::filesystem::path& ordner) {
+    return Einstellung_schreiben(datei, Pfadtext(ordner) + "\r\n", "Der zuletzt benutzte Ordner");
+}
+
 void Aussteller_lesen_aus(std::string_view bytes, Aussteller& a) {
     if (bytes.size() > Einstellungsdatei_Hoechstgroesse) return;
     Zeilenleser z(bytes);

@@ -38,6 +38,13 @@ bool Druckwerte_lesen(const std::filesystem::path& datei, Druckwerte& werte);
 std::string Druckwerte_Dateiinhalt(const Druckwerte& werte);
 std::optional<std::string> Druckwerte_schreiben(const std::filesystem::path& datei, const Druckwerte& werte);
 
+// The folder of the project file saved or loaded last, for the next file dialog: one
+// line of UTF-8. Empty when there is none or the folder is gone.
+inline constexpr std::string_view Projektordner_Dateiname = "Projektordner.dat";
+std::filesystem::path Projektordner_lesen(const std::filesystem::path& datei);
+std::optional<std::string> Projektordner_schreiben(const std::filesystem::path& datei,
+                                                   const std::filesystem::path& ordner);
+
 // The issuer of the report: four lines (firm, street, place, telephone) in
 // the file conventions of the other two. Reading stops at a missing line;
 // a text too long for one printed line is cut.

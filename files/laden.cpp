@@ -3,6 +3,7 @@
 #include <span>
 
 #include "bedienung/eingabeart.h"
+#include "bedienung/projektstand.h"
 #include "calc/engine.h"
 #include "files/dateizugriff.h"
 #include "model/startzustand.h"
@@ -159,7 +160,8 @@ void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
 Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname,
                            const std::function<std::optional<std::string>()>& inhalt_lesen) {
     f.Ladevorgang = ja;
-    if (f.werte.Einzel_Flaeche[0] != 0 || f.werte.Einzel_Flaeche[1] != 0) {
+    // only input not yet saved is worth a question
+    if (Projekt_geaendert(f)) {
         if (!d.frage(meldung::Daten_aufrufen)) {
             f.Ladevorgang = nein;
             return Ladeergebnis::abgelehnt;
@@ -184,6 +186,7 @@ Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname
     Projektdaten_anwenden(f, d, *daten);
     f.Ladevorgang = nein;
     Neuberechnung(f, d);
+    Stand_merken(f);
     return Ladeergebnis::geladen;
 }
 

@@ -20,9 +20,9 @@ enum class Ladeergebnis {
     Datei_Kontrolle,  // unreadable or no project file; the inputs are unchanged
 };
 
-// Asks before overwriting, shows the file name, reads with `inhalt_lesen`
+// Asks before overwriting unsaved input, shows the file name, reads with `inhalt_lesen`
 // (nullopt: the file cannot be read), applies and recalculates. The file is
-// parsed completely before anything is applied.
+// parsed completely before anything is applied; a loaded project counts as saved.
 Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname,
                            const std::function<std::optional<std::string>()>& inhalt_lesen);
 Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname, std::string_view inhalt);

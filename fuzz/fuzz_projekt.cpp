@@ -31,6 +31,8 @@ const Formular& Vorher() {
         p.Anzahl_Notueberlaeufe = 2;
         Aufzeichnung d;
         if (Projekt_laden(g, d, "vorher.Dkm", Projektdatei_schreiben(p)) != Ladeergebnis::geladen) std::abort();
+        // unsaved input, so that every load asks first
+        g[T::Bemerkungen] = "geändert";
         return g;
     }();
     return f;

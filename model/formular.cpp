@@ -1,5 +1,7 @@
 #include "model/formular.h"
 
+#include "model/zahlen.h"
+
 namespace dkm {
 
 namespace {
@@ -47,6 +49,20 @@ float Winkelfaktor_nach_Check(const Formular& f, int i) { return f[Check(i)] ? W
 
 void Winkelfaktoren_nach_Checks(Formular& f) {
     for (int i = 1; i <= 8; ++i) Winkelfaktor_setzen(f, i, Winkelfaktor_nach_Check(f, i));
+}
+
+std::string Projektstand(const Formular& f) {
+    std::string s;
+    auto dazu = [&s](std::string_view teil) { s.append(teil).push_back('\x1f'); };
+    for (T t : {T::Bauherr, T::strasse, T::PLZ_Ort, T::Telef, T::Fax, T::Bemerkungen}) dazu(f[t]);
+    std::vector<T> zahlen = {T::r5_5, T::r5_100, T::Text1, T::Text2, T::Text3, T::Text4, T::Text5,
+                             T::Text25, T::Text26, T::Text27, T::Text30};
+    for (int i = 1; i <= 8; ++i) zahlen.insert(zahlen.end(), {Laenge(i), Breite(i), Zusatz_Flaeche(i)});
+    for (T t : zahlen) dazu(Zahlentext(Einzelwert(f[t])));
+    for (const Liste& l : f.liste) dazu(l.text + '|' + std::to_string(l.index));
+    for (bool b : f.wahl) dazu(b ? "1" : "0");
+    dazu(Zahlentext(f.Hoehenkorrektur));
+    return s;
 }
 
 }  // namespace dkm

@@ -103,7 +103,7 @@ namespace dkm {
     X(Label_Text30) X(Aussteller_Name) X(Aussteller_Strasse) X(Aussteller_Ort) X(Aussteller_Telefon)  \
     X(Label_Aussteller_Name) X(Label_Aussteller_Strasse) X(Label_Aussteller_Ort)                      \
     X(Label_Aussteller_Telefon) X(Label_r5_5_eigen) X(Label_r5_100_eigen) X(Label_strasse)            \
-    X(MDIForm1) X(MDIForm1_2) X(Rinnenvorgaben) X(frame3)
+    X(MDIForm1) X(MDIForm1_2) X(Rinnenvorgaben) X(frame3) X(Label_Regenvorgabe)
 
 #define DKM_ENUM_EINTRAG(n) n,
 enum class T : int { DKM_TEXTFELDER(DKM_ENUM_EINTRAG) Anzahl };
@@ -228,6 +228,10 @@ struct Formular {
     Eigene_Orte eigene_orte{};
     Druckwerte druckwerte{};
 
+    // The project as it was last loaded, saved or begun (Projektstand); another
+    // Projektstand means unsaved input.
+    std::string Stand_gesichert;
+
     // Text shown in the help box (hover help, legacy import note), with its top and height in twips.
     std::string Hilfe_Text;
     int Hilfe_top_twips = 120;
@@ -249,5 +253,7 @@ void Winkelfaktor_setzen(Formular& f, int i, float faktor);
 // The factor the check box of TS i stands for; every factor from its check box, as saving has always done.
 float Winkelfaktor_nach_Check(const Formular& f, int i);
 void Winkelfaktoren_nach_Checks(Formular& f);
+// Everything of the project a file keeps, as one text; numbers by value, so " 12.5" equals "12.5".
+std::string Projektstand(const Formular& f);
 
 }  // namespace dkm

@@ -109,7 +109,7 @@ std::vector<Hilfe_Eintrag> tabelle() {
          "Teilstrecke reicht."},
         {{"Picture2"}, 120, 1200,
          "Maße für eine Kastenrinne, die nach den hier vorliegenden Erfordernissen angefertigt werden kann (auch "
-         "für größere Kastenrinnen). Die Höhe folgt aus der Breite und dem ´Verhältnis Höhe/Breite´."},
+         "für größere Kastenrinnen). Die Höhe folgt aus der Breite und dem Verhältnis ´Höhe/Breite´."},
         {{"Option10"}, 120, 1600,
          "Maßeingabe von Einzelmaßen: Für jede Teilstrecke (TS 1 bis 8) werden Länge, Dachbreite und ev. "
          "zusätzliche Fläche einzeln eingegeben. So lassen sich unterschiedliche Dachflächen je Fallrohr "

@@ -167,6 +167,8 @@ inline constexpr Meldungstext Programm_beenden{
 // The frame window's caption (the title bar, with " – " and the project file's name) and the main window's.
 inline constexpr std::string_view Rahmentitel = "Dachkandelmesser nach DIN EN 12056";
 inline constexpr std::string_view Formulartitel = "Ein- und Ausgabe-Formular";
+// Beside the rainfall fields while they hold values no place and no own value gave.
+inline constexpr std::string_view Regenvorgabe_Hinweis = "Vorgabewerte, kein Ort gewählt – bitte prüfen!";
 inline constexpr std::string_view Ueber_Titel = "Über Dachkandelmesser";
 // The "about" box: version ("%1"), licence, what the program computes, where the settings live ("%2").
 inline constexpr std::string_view Ueber_Text =

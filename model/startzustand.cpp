@@ -47,7 +47,9 @@ void Startzustand(Formular& f, const Eigene_Orte* orte) {
     if (orte) {
         f.eigene_orte = *orte;
         Eigene_Orte_anzeigen(f, *orte);
-        f[L::Combo_Wahl_Regensp] = {(*orte)[0].name, -1};
+        // a place without a name is no choice: the list asks for one
+        const std::string& name = (*orte)[0].name;
+        f[L::Combo_Wahl_Regensp] = {name.empty() ? std::string(Ort_Starttext) : name, -1};
         f[T::r5_5] = Zahlentext((*orte)[0].r5_5);
         f[T::r5_100] = Zahlentext((*orte)[0].r5_100);
     } else {
@@ -55,10 +57,10 @@ void Startzustand(Formular& f, const Eigene_Orte* orte) {
             f[static_cast<T>(static_cast<int>(T::Text10) + 3 * k)] = "0";
             f[static_cast<T>(static_cast<int>(T::Text11) + 3 * k)] = "0";
         }
-        f[L::Combo_Wahl_Regensp] = {"", -1};
         f[T::r5_5] = "0";
         f[T::r5_100] = "0";
     }
+    f.Stand_gesichert = Projektstand(f);
 }
 
 }  // namespace dkm

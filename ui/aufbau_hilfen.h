@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -108,9 +109,29 @@ W* spaltenbreit(W* w) {
 template <typename L>
 L* eng(L* l) {
     l->setContentsMargins(5, 2, 5, 3);
-    l->setSpacing(3);
+    l->setSpacing(2);
     return l;
 }
+
+// Keeps `l` at the right end of the title line of `g`.
+class Rechts_im_Titel : public QObject {
+public:
+    Rechts_im_Titel(QGroupBox* g, QLabel* l) : QObject(g), l_(l) {
+        l->setParent(g);
+        g->installEventFilter(this);
+    }
+    bool eventFilter(QObject* ziel, QEvent* e) override {
+        if (e->type() == QEvent::Resize) {
+            const QSize s = l_->sizeHint();
+            l_->setGeometry(static_cast<QWidget*>(ziel)->width() - s.width() - 6, 0, s.width(), s.height());
+        }
+        return false;
+    }
+
+private:
+    QLabel* l_;
+};
+inline void rechts_im_titel(QGroupBox* g, QLabel* l) { new Rechts_im_Titel(g, l); }
 
 inline QString ts(const char* basis, int i) { return QStringLiteral("%1%2").arg(QLatin1String(basis)).arg(i); }
 

@@ -6,7 +6,6 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QStatusBar>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -124,22 +123,11 @@ void Form1::verbinden() {
     korr_knopf_ = knopf("Command11");
     platz_reservieren();
     korr_knopf_->installEventFilter(this);
-    // the line about incomplete inputs has its own row, so nothing moves when it appears
-    masse_hinweis_ = new QLabel(this);
-    masse_hinweis_->setObjectName(QStringLiteral("Masse_Hinweis"));
-    statusBar()->setObjectName(QStringLiteral("Statuszeile"));
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(masse_hinweis_, 1);
-    // the main window's own caption, now that the title bar names the program and the file
-    auto* formulartitel = new QLabel(q(meldung::Formulartitel), this);
-    formulartitel->setObjectName(QStringLiteral("Formulartitel"));
-    statusBar()->addPermanentWidget(formulartitel);
-    statusBar()->setFixedHeight(masse_hinweis_->fontMetrics().height() + 6);
     vorschau_knopf_ = knopf("Command3");
     vorschau_knopf_->installEventFilter(this);
     seite_ = new Vorschauseite(centralWidget());
     leitfaden_ = std::make_unique<Leitfaden_Anzeige>(centralWidget(), korrektur_, platz_);
-    hilfe_bindung_ = new Hilfe_Bindung(this, hilfe_, rechts_, f_);
+    hilfe_bindung_ = new Hilfe_Bindung(this, hilfe_, f_);
 
     befehl("Command1", &Form1::Command1);
     befehl("Command2", &Form1::Command2);
@@ -177,8 +165,10 @@ void Form1::verbinden() {
 void Form1::handler(const std::function<void()>& fn) {
     // focus moved by the handler or by showing its result is no leaving of a box
     ++beschaeftigt_;
+    const QSize vorher = size();
     fn();
     anzeigen();
+    groesse_halten(vorher);
     --beschaeftigt_;
 }
 
@@ -255,13 +245,14 @@ void Form1::anzeigen() {
         b->setChecked(f_.wahl[i]);
         if (g) g->setExclusive(true);
     }
-    for (size_t i = 0; i < sichtbar_.size(); ++i)
-        if (QWidget* w = sichtbar_[i]; w && w->isHidden() == f_.sichtbar[i]) w->setVisible(f_.sichtbar[i]);
+    sichtbarkeit_zeigen();
     for (size_t i = 0; i < aktiv_.size(); ++i)
         if (QWidget* w = aktiv_[i]; w && w->isEnabled() != f_.aktiv[i]) w->setEnabled(f_.aktiv[i]);
     for (const Bildbox& bb : Bildboxen)
         if (BildBox* b = bild_[static_cast<size_t>(bb.nummer)]) b->setze(f_.Picture(bb.nummer));
     aktualitaet_zeigen();
+    if (const bool vorgegeben = Regenwerte_vorgegeben(f_); regenhinweis_->isHidden() == vorgegeben)
+        regenhinweis_->setVisible(vorgegeben);
     panelplatz_zeigen();
     panel_zustand_zeigen();
     korrektur_->anzeigen(f_);
@@ -273,9 +264,7 @@ void Form1::anzeigen() {
 }
 
 void Form1::titel_zeigen() {
-    QString titel = q(meldung::Rahmentitel);
-    if (f_[V::Text24] && !f_[T::Text24].empty())
-        titel += QStringLiteral(" \u2013 ") + QString::fromStdString(std::filesystem::path(f_[T::Text24]).filename().string());
+    const QString titel = QString::fromStdString(Fenstertitel(f_));
     if (windowTitle() != titel) setWindowTitle(titel);
 }
 
@@ -342,26 +331,6 @@ void Form1::panel_zustand_zeigen() {
                                                             : QStringLiteral("Hilfe ausschalten"));
     drucker_knopf_->setText(f_.Status_Druckjustage == sichtbar ? QStringLiteral("Drucker justieren ´aus´")
                                                                : QStringLiteral("Drucker justieren ´ein´"));
-}
-
-void Form1::Command10() {
-    if (beenden_frage()) return;
-    beenden_bestaetigt_ = true;
-    close();
-}
-
-void Form1::closeEvent(QCloseEvent* e) {
-    if (!beenden_bestaetigt_ && beenden_frage()) {
-        e->ignore();
-        return;
-    }
-    beenden_bestaetigt_ = true;
-    e->accept();
-}
-
-bool Form1::beenden_frage() {
-    // Yes stays in the program, so Escape and the close button stay too
-    return p_.frage(meldung::Programm_beenden, true);
 }
 
 }  // namespace dkm::ui

@@ -59,6 +59,7 @@ public:
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     Plattform& p_;
@@ -77,12 +78,11 @@ private:
     QGridLayout* platz_ = nullptr;  // the shared place of the panels
     std::unique_ptr<Leitfaden_Anzeige> leitfaden_;
     Hilfe_Bindung* hilfe_bindung_ = nullptr;
-    QWidget* rechts_ = nullptr;  // the results column
     std::vector<V> offene_panels_;  // panels of the shared place, in the order they opened
     QPlainTextEdit* hilfe_ = nullptr;
     Tastenfilter* tastenfilter_ = nullptr;
     QPushButton *hilfe_knopf_ = nullptr, *drucker_knopf_ = nullptr, *korr_knopf_ = nullptr, *vorschau_knopf_ = nullptr;
-    QLabel* masse_hinweis_ = nullptr;
+    QLabel *masse_hinweis_ = nullptr, *regenhinweis_ = nullptr;
     bool ergebnisse_grau_ = false;
     Vorschauseite* seite_ = nullptr;
 
@@ -93,6 +93,7 @@ private:
     QWidget* rechte_spalte();
     QWidget* teilstrecken();
     void befehlsleisten();
+    void statuszeile();
     void verbinden();
     void tab_reihenfolge();
 
@@ -110,6 +111,13 @@ private:
     void aktualitaet_zeigen();
     void titel_zeigen();
     void befehl(const char* name, void (Form1::*m)());
+
+    // form1_groesse.cpp: the window on the screen.
+    bool erstmals_gezeigt_ = false;
+    void sichtbarkeit_zeigen();
+    void groesse_halten(QSize vorher);
+    QRect verfuegbar() const;
+    void in_den_bildschirm();
 
     // Commands.
     void Command1();
@@ -148,10 +156,12 @@ private:
     void aussteller_zeigen(const Aussteller& a);
     Aussteller aussteller_aus_feldern() const;
 
-    // form1_projekt.cpp: save and load.
+    // form1_projekt.cpp: save, load and end; the folder of the file dialogs.
     void Command2();
     void Command6();
     bool beenden_frage();
+    std::filesystem::path letzter_ordner() const;
+    void ordner_merken(const std::filesystem::path& datei);
 };
 
 }  // namespace dkm::ui

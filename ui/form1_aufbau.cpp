@@ -10,9 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
-#include <QToolTip>
-#include <QAction>
 
 #include "model/tabellen.h"
 #include "ui/bildbox.h"
@@ -32,25 +29,24 @@ void Form1::aufbauen() {
     setWindowIcon(Programmsymbol());
     befehlsleisten();
 
-    // No scroll area: every state fits 1280 x 720, and a scroll bar would hide what does not.
+    // No scroll area: every state fits 1280 x 658 (1920 x 1080 at 150 % less a task bar and a title bar),
+    // and a scroll bar would hide what does not.
     auto* inhalt = new QWidget;
     inhalt->setObjectName(QStringLiteral("Form1_Inhalt"));
     auto* spalten = new QHBoxLayout(inhalt);
-    spalten->setContentsMargins(4, 2, 4, 2);
+    spalten->setContentsMargins(4, 1, 4, 1);
     spalten->setSpacing(6);
     spalten->addWidget(linke_spalte());
     spalten->addWidget(mittlere_spalte(), 1);
-    spalten->addWidget(rechts_ = rechte_spalte());
-    // the help box floats at the top right, over the results, like a tooltip
-    hilfe_ = new QPlainTextEdit(inhalt);
+    spalten->addWidget(rechte_spalte());
+    // the help box floats over the command rows, like a tooltip, where it covers no input and no result
+    hilfe_ = new QPlainTextEdit(this);
     hilfe_->setObjectName(QStringLiteral("Hilfe_Text"));
     hilfe_->setReadOnly(true);
     hilfe_->setFocusPolicy(Qt::NoFocus);
-    hilfe_->setBackgroundRole(QPalette::ToolTipBase);
-    hilfe_->setForegroundRole(QPalette::ToolTipText);
-    hilfe_->setPalette(QToolTip::palette());
     hilfe_->hide();
     setCentralWidget(inhalt);
+    statuszeile();
 }
 
 QWidget* Form1::linke_spalte() {
@@ -74,15 +70,24 @@ QWidget* Form1::linke_spalte() {
     g2->addWidget(feld(QStringLiteral("r5_5"), 6), 3, 0);
     g2->addWidget(feld(QStringLiteral("r5_100"), 6), 3, 1);
     g2->addWidget(schaltflaeche(QStringLiteral("Command22"), QStringLiteral("aufrufen")), 3, 2);
-    g2->addWidget(label(QStringLiteral("Label29"), QStringLiteral("Abfluss-Beiwert der Deckung (C)")), 4, 0, 1, 3);
+    // rainfall values nobody chose are named as such right below them; their row stays when they are chosen
+    regenhinweis_ = label(QStringLiteral("Label_Regenvorgabe"), n(meldung::Regenvorgabe_Hinweis));
+    QPalette warnung = regenhinweis_->palette();
+    warnung.setColor(QPalette::WindowText, QColor(176, 0, 0));
+    regenhinweis_->setPalette(warnung);
+    QSizePolicy bleibt = regenhinweis_->sizePolicy();
+    bleibt.setRetainSizeWhenHidden(true);
+    regenhinweis_->setSizePolicy(bleibt);
+    g2->addWidget(regenhinweis_, 4, 0, 1, 3);
+    g2->addWidget(label(QStringLiteral("Label29"), QStringLiteral("Abfluss-Beiwert der Deckung (C)")), 5, 0, 1, 3);
     QComboBox* c = liste(QStringLiteral("Combo_Abfl_beiwert"), false);
     for (const auto& e : Abflussbeiwerte) c->addItem(n(e.text));
-    g2->addWidget(c, 5, 0, 1, 3);
-    g2->addWidget(label(QStringLiteral("Label9"), QStringLiteral("Sicherheitsfaktor")), 6, 0);
+    g2->addWidget(c, 6, 0, 1, 3);
+    g2->addWidget(label(QStringLiteral("Label9"), QStringLiteral("Sicherheitsfaktor")), 7, 0);
     QComboBox* s = liste(QStringLiteral("Combo_Schutzfaktor"), false);
     for (const auto& e : Schutzfaktoren) s->addItem(n(e.text));
-    g2->addWidget(s, 6, 1, 1, 2);
-    g2->addWidget(schaltflaeche(QStringLiteral("Command15"), QStringLiteral("Projektdaten öffnen")), 7, 0, 1, 3);
+    g2->addWidget(s, 7, 1, 1, 2);
+    g2->addWidget(schaltflaeche(QStringLiteral("Command15"), QStringLiteral("Projektdaten öffnen")), 8, 0, 1, 3);
 
     QGroupBox* f8 = rahmen(QStringLiteral("Frame8"), QStringLiteral("Projektdaten"));
     auto* g8 = eng(new QGridLayout(f8));
@@ -166,7 +171,8 @@ QWidget* Form1::linke_spalte() {
 
     QGroupBox* zus = rahmen(QStringLiteral("Rinnenvorgaben"), QStringLiteral("Zusätzliche Angaben"));
     auto* gz = eng(new QGridLayout(zus));
-    gz->addWidget(label(QStringLiteral("Label_Text1"), QStringLiteral("Verhältnis Höhe/Breite (Kastenrinne)"), true), 0, 0);
+    // one line per caption where it can be said short
+    gz->addWidget(label(QStringLiteral("Label_Text1"), QStringLiteral("Höhe/Breite (Kastenrinne)")), 0, 0);
     gz->addWidget(feld(QStringLiteral("Text1"), 5), 0, 1, 1, 2);
     gz->addWidget(label(QStringLiteral("Label46"), QStringLiteral("Hindernis im Wasserlauf (cm²)"), true), 1, 0);
     gz->addWidget(feld(QStringLiteral("Text5"), 5), 1, 1, 1, 2);
@@ -174,7 +180,7 @@ QWidget* Form1::linke_spalte() {
     gz->addWidget(label(QStringLiteral("Label14"), QStringLiteral("Der Laubschutz wird bei Kasten- rinnen  nicht berücksichtigt!"), true), 3, 0, 1, 3);
     gz->addWidget(label(QStringLiteral("Label78"), QStringLiteral("untere Rinnen-Breite (mm)")), 4, 0);
     gz->addWidget(feld(QStringLiteral("Text2"), 5), 4, 1, 1, 2);
-    gz->addWidget(label(QStringLiteral("Label79"), QStringLiteral("Außenwinkel links / rechts (°)"), true), 5, 0);
+    gz->addWidget(label(QStringLiteral("Label79"), QStringLiteral("Außenwinkel li. / re. (°)")), 5, 0);
     gz->addWidget(feld(QStringLiteral("Text3"), 3), 5, 1);
     gz->addWidget(feld(QStringLiteral("Text4"), 3), 5, 2);
     gz->addWidget(label(QStringLiteral("Label33"), QStringLiteral("Notüberlauf über:")), 6, 0);
@@ -199,53 +205,6 @@ QWidget* Form1::linke_spalte() {
     // as wide as the widest panel that may open, so that nothing beside it moves
     w->setFixedWidth(std::max({platzbedarf.width(), art->minimumSizeHint().width(), zus->minimumSizeHint().width()}));
     return w;
-}
-
-void Form1::befehlsleisten() {
-    // The command buttons stand in two rows at the top of the window, where nothing moves
-    // them; the frame window's forwarding buttons are these same buttons.
-    struct Befehl {
-        const char* name;
-        const char* text;
-        const char* weiterleitung;  // the frame window's name for it
-    };
-    const Befehl zeilen[2][7] = {
-        {{"Command2", "Projekt speichen", "Command2"},
-         {"Command6", "vorh. Projekt aufrufen", "Command6"},
-         {"Command7", "neues Projekt anlegen", "Command7"},
-         {"Command9", "Projektdaten zurücksetzen", "Command9"},
-         {"Command1", "Werte zurücksetzen", "Command1"},
-         {"Command18", "Monitor neu", "Command18"},
-         {"Ueber_Dachkandelmesser", "Über Dachkandelmesser", nullptr}},
-        {{"Command3", "Druckansicht", "Command3"},
-         {"Formular_Print", "Projekt drucken", "Command8"},
-         {"Als_PDF_speichern", "Als PDF speichern", "Als_PDF"},
-         {"Command19", "Drucker justieren ´ein´", nullptr},
-         {"Command17", "Hilfe ausschalten", nullptr},
-         {"Command27", "Leitfaden starten", nullptr},
-         {"Command10", "beenden", "Command10"}}};
-    const int breite = fontMetrics().horizontalAdvance(QStringLiteral("Projektdaten zurücksetzen")) + 24;
-    for (int z = 0; z < 2; ++z) {
-        QToolBar* leiste = addToolBar(n(meldung::Rahmentitel));
-        leiste->setObjectName(z == 0 ? QStringLiteral("MDIForm1") : QStringLiteral("MDIForm1_2"));
-        leiste->setMovable(false);
-        leiste->setFloatable(false);
-        leiste->toggleViewAction()->setEnabled(false);
-        if (z == 0) addToolBarBreak();
-        const int anzahl = 7;
-        // one width for all, also for the captions that switch, and the whole row within 1280 pixels
-        const int je_knopf = std::min(breite, (1270 - 6 * anzahl) / anzahl);
-        for (const Befehl& b : zeilen[z]) {
-            if (!b.name) continue;
-            QPushButton* knopf = schaltflaeche(QLatin1String(b.name), QString::fromUtf8(b.text));
-            knopf->setMinimumWidth(je_knopf);
-            knopf->setMaximumWidth(je_knopf);
-            QAction* a = leiste->addWidget(knopf);
-            if (!b.weiterleitung) continue;
-            a->setObjectName(QLatin1String(b.weiterleitung));
-            connect(a, &QAction::triggered, knopf, &QPushButton::click);
-        }
-    }
 }
 
 void Form1::tab_reihenfolge() {

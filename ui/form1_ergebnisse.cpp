@@ -14,7 +14,8 @@ QWidget* Form1::rechte_spalte() {
     auto* w = new QWidget;
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
-    v->setSpacing(2);
+    // the frames' titles keep them apart
+    v->setSpacing(0);
 
     QGroupBox* traufe = rahmen(QStringLiteral("Rinne_vorgeh_einzel"), QStringLiteral("Rinne (vorgehängt)"));
     auto* gt = eng(new QGridLayout(traufe));
@@ -55,7 +56,8 @@ QWidget* Form1::rechte_spalte() {
     gi->addWidget(new BildBox(QStringLiteral("Picture26"), 7, 23), 0, 1);
     gi->addWidget(new BildBox(QStringLiteral("Picture25"), 7, 23), 1, 0);
     gi->addWidget(new BildBox(QStringLiteral("Picture28"), 7, 23), 1, 1);
-    gi->addWidget(label(QStringLiteral("Label81"), QStringLiteral("Zuschnitt: jeweils die letzte Zeile")), 2, 0, 1, 2);
+    // in the title line, where it takes no row from the results
+    rechts_im_titel(innen, label(QStringLiteral("Label81"), QStringLiteral("Zuschnitt: jeweils die letzte Zeile")));
     v->addWidget(innen);
 
     QGroupBox* f4 = rahmen(QStringLiteral("Frame4"), QStringLiteral("Abfluss-Rohr (Rinne innenliegend)"));
@@ -73,9 +75,11 @@ QWidget* Form1::rechte_spalte() {
     v->addWidget(f4);
     v->addStretch(1);
 
-    // as wide as the wider of the two gutters, so that switching moves nothing
+    // as wide and as tall as the larger of the two gutters, so that switching moves and grows nothing
     w->setFixedWidth(std::max({traufe->minimumSizeHint().width(), rohre->minimumSizeHint().width(),
                                innen->minimumSizeHint().width(), f4->minimumSizeHint().width()}));
+    w->setMinimumHeight(std::max(traufe->minimumSizeHint().height() + rohre->minimumSizeHint().height(),
+                                 innen->minimumSizeHint().height() + f4->minimumSizeHint().height()));
     return w;
 }
 

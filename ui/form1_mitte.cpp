@@ -15,15 +15,6 @@ QWidget* Form1::mittlere_spalte() {
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(4);
 
-    auto* datei = new QHBoxLayout;
-    datei->addWidget(label(QStringLiteral("Label4"), QStringLiteral("bearbeitete Datei:")));
-    QLineEdit* text24 = feld(QStringLiteral("Text24"), 24);
-    text24->setMaximumWidth(QWIDGETSIZE_MAX);
-    text24->setReadOnly(true);
-    text24->setFocusPolicy(Qt::ClickFocus);
-    datei->addWidget(text24, 1);
-    v->addLayout(datei);
-
     QGroupBox* mass = rahmen(QStringLiteral("Frame7"), QStringLiteral("Maßeingabe"));
     auto* gm = eng(new QGridLayout(mass));
     QRadioButton* o10 = option(QStringLiteral("Option10"), QStringLiteral("Eingabe von Einzelmaßen"));

@@ -1,19 +1,40 @@
-// Saving and loading the project with the file dialogs.
+// Saving and loading the project with the file dialogs, and ending the program.
+#include <QCloseEvent>
+
 #include "bedienung/bedienung.h"
+#include "files/dateizugriff.h"
+#include "files/einstellungen.h"
 #include "files/laden.h"
 #include "files/projektdatei.h"
 #include "ui/form1.h"
 
 namespace dkm::ui {
 
+namespace {
+std::filesystem::path pfad_aus(const std::string& utf8) { return std::u8string(utf8.begin(), utf8.end()); }
+}  // namespace
+
+std::filesystem::path Form1::letzter_ordner() const {
+    return Projektordner_lesen(einstellungen_ / Projektordner_Dateiname);
+}
+
+void Form1::ordner_merken(const std::filesystem::path& datei) {
+    // a convenience for the next dialog: not worth a message when it cannot be kept
+    if (datei.has_parent_path()) (void)Projektordner_schreiben(einstellungen_ / Projektordner_Dateiname, datei.parent_path());
+}
+
 void Form1::Command2() {
     handler([this] {
         if (!Leitfaden_Konflikt(f_, p_, meldung::Befehl::Projekt_speichern)) return;
-        const std::optional<std::string> pfad =
-            p_.speichern_unter({"aktuelles Projekt speichern", "KandProj", "Dkm", {{"*.Dkm", "*.Dkm"}}});
+        const std::optional<std::string> pfad = p_.speichern_unter(
+            {"aktuelles Projekt speichern", Speichervorschlag(f_, letzter_ordner()), "Dkm", {{"*.Dkm", "*.Dkm"}}});
         if (!pfad) return;
-        if (auto fehler = Projekt_speichern(f_, std::filesystem::path(*pfad)))
+        if (auto fehler = Projekt_speichern(f_, pfad_aus(*pfad))) {
             p_.meldung(std::string(meldung::Speichern_Titel), *fehler);
+            return;
+        }
+        Projekt_gespeichert(f_, *pfad);
+        ordner_merken(pfad_aus(*pfad));
     });
 }
 
@@ -22,11 +43,11 @@ void Form1::Command6() {
         if (!Leitfaden_Konflikt(f_, p_, meldung::Befehl::Projekt_aufrufen)) return;
         const std::optional<std::string> pfad = p_.oeffnen(
             {"vorhandenes Projekt aufrufen",
-             "KandProj",
+             Oeffnenvorschlag(letzter_ordner()),
              "Dkm",
              {{"*.Dkm (Version ab 2006)", "*.Dkm"}, {"*.Dkl (ältere Version)", "*.Dkl"}}});
         if (!pfad) return;
-        Projekt_laden_Datei(f_, p_, std::filesystem::path(*pfad));
+        if (Projekt_laden_Datei(f_, p_, pfad_aus(*pfad)) == Ladeergebnis::geladen) ordner_merken(pfad_aus(*pfad));
     });
 }
 
@@ -38,6 +59,28 @@ void Form1::projekt_aufrufen(const std::filesystem::path& datei) {
         const std::filesystem::path absolut = std::filesystem::absolute(datei, fehler).lexically_normal();
         Projekt_laden_Datei(f_, p_, fehler ? datei : absolut);
     });
+}
+
+void Form1::Command10() {
+    if (beenden_frage()) return;
+    beenden_bestaetigt_ = true;
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    if (!beenden_bestaetigt_ && beenden_frage()) {
+        e->ignore();
+        return;
+    }
+    beenden_bestaetigt_ = true;
+    e->accept();
+}
+
+bool Form1::beenden_frage() {
+    // nothing unsaved, nothing to ask
+    if (!Projekt_geaendert(f_)) return false;
+    // Yes stays in the program, so Escape and the close button stay too
+    return p_.frage(meldung::Programm_beenden, true);
 }
 
 }  // namespace dkm::ui

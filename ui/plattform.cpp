@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -21,12 +22,28 @@ namespace dkm::ui {
 
 namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// Beside the title, a title bar holds the window's icon and its three buttons.
+constexpr int Titelleiste_Knoepfe = 160;
+
+// A box narrower than its title would show the title cut off: it is made as wide as the title
+// in a bold font (as most title bars write it) and the buttons beside it.
+void titel_ganz(QMessageBox& box) {
+    auto* raster = qobject_cast<QGridLayout*>(box.layout());
+    if (!raster) return;
+    QFont fett = box.font();
+    fett.setBold(true);
+    const int breite = QFontMetrics(fett).horizontalAdvance(box.windowTitle()) + Titelleiste_Knoepfe;
+    raster->addItem(new QSpacerItem(breite, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), raster->rowCount(), 0, 1,
+                    raster->columnCount());
+}
 }  // namespace
 
 void Qt_Plattform::meldung(const std::string& titel, const std::string& text) {
     vorher();
     QMessageBox box(QMessageBox::Information, q(titel), q(text), QMessageBox::NoButton, eltern_);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    titel_ganz(box);
     box.exec();
 }
 
@@ -40,6 +57,7 @@ std::optional<bool> Qt_Plattform::frage_box(const std::string& titel, const std:
     QPushButton* abbruch = box.addButton(QMessageBox::Cancel);
     abbruch->hide();
     box.setEscapeButton(abbruch);
+    titel_ganz(box);
     box.exec();
     if (box.clickedButton() == ja) return true;
     if (box.clickedButton() == nein) return false;

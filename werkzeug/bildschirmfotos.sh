@@ -2,6 +2,7 @@
 # Takes the window pictures in docs/ under Xvfb, as a user would see them: German locale
 # (decimal comma), projects in ~/Projekte, a 1366 x 768 screen at 100 % and a 1920 x 1080
 # screen at 150 %. Needs a build (werkzeug/einrichten.sh) and root for the missing packages.
+# DKM_FOTO_ANZEIGE names the X display to use (default :73).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,7 +21,8 @@ if ! locale -a | grep -qi '^de_DE\.utf8$'; then
 fi
 
 programm=build/dachkandelmesser
-# a neutral home, so that the file name row shows no machine's path
+anzeige=${DKM_FOTO_ANZEIGE:-:73}
+# a neutral home, so that the file name shows no machine's path
 heim=${DKM_FOTO_HEIM:-/home/nutzer}
 projekte="$heim/Projekte"
 mkdir -p "$projekte"
@@ -30,53 +32,81 @@ cp examples/innen_laengsseite.Dkm "$projekte/Halle_innenliegend.Dkm"
 LC_ALL=C sed -e '/^gesamt\r$/{n;s/.*/ 60\r/;n;s/.*/ 600\r/;n;s/.*/ 6\r/}' examples/traufe_gesamt.Dkm \
   > "$projekte/Reihenhaus_6_Ablaeufe.Dkm"
 
-# Positions of the buttons in logical pixels (the window stands at 0,0 without a window manager).
-knopf_aufrufen=(280 14)
-knopf_korr=(263 607)
+# Places in logical pixels (the window stands at 0,0 without a window manager).
+knopf_aufrufen=(264 11)
+knopf_korr=(262 565)
+knopf_druckansicht=(88 35)
+knopf_blaettern=(71 153)
+knopf_leitfaden=(968 35)
+knopf_leitfaden_weiter=(700 460)
+option_vorgehaengt=(81 320)
+option_laengsseite=(92 565)
 
-klick() {  # x y scale
-  xdotool mousemove "$(awk "BEGIN{print int($1*$3)}")" "$(awk "BEGIN{print int($2*$3)}")" click 1
+skala=1
+punkt() {  # x y: the place on the screen
+  echo "$(awk "BEGIN{print int($1*$skala)}") $(awk "BEGIN{print int($2*$skala)}")"
+}
+klick() {  # x y
+  # shellcheck disable=SC2046
+  xdotool mousemove $(punkt "$1" "$2") click 1
+  sleep 1
+}
+schweben() {  # x y: onto a control, as a hand does, in two small moves
+  # shellcheck disable=SC2046
+  xdotool mousemove $(punkt "$(($1 - 8))" "$2")
+  sleep 0.3
+  # shellcheck disable=SC2046
+  xdotool mousemove $(punkt "$1" "$2")
+  sleep 1
 }
 
-foto() {  # project, picture, scale, correction panel (ja/nein)
-  env HOME="$heim" LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$3" \
+foto() {  # picture, project (or "-"), then the steps before the picture
+  local bild=$1 projekt=$2
+  shift 2
+  env HOME="$heim" LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$skala" \
     "$programm" >/dev/null 2>&1 &
   local pid=$!
   local fenster
   fenster=$(timeout 20 xdotool search --sync --name "^Dachkandelmesser nach DIN EN 12056" | head -1)
   sleep 1
-  klick "${knopf_aufrufen[@]}" "$3"
-  timeout 10 xdotool search --sync --name "vorhandenes Projekt aufrufen" >/dev/null
-  sleep 0.5
-  xdotool type --delay 10 "$projekte/$1"
-  xdotool key Return
-  # the question "Daten aufrufen": Yes is its default button
-  sleep 1.5
-  xdotool key Return
-  sleep 1
-  if [ "$4" = ja ]; then
-    klick "${knopf_korr[@]}" "$3"
-    sleep 1
-    # over an empty part of the dimensions frame the help box of the button just pressed closes
-    xdotool mousemove "$(awk "BEGIN{print int(370*$3)}")" "$(awk "BEGIN{print int(197*$3)}")"
+  if [ "$projekt" != - ]; then
+    klick "${knopf_aufrufen[@]}"
+    timeout 10 xdotool search --sync --name "vorhandenes Projekt aufrufen" >/dev/null
     sleep 0.5
+    xdotool type --delay 10 "$projekte/$projekt"
+    xdotool key Return
+    sleep 1.5
   fi
-  # the pointer leaves the window, so that no button shows its hover state
-  xdotool mousemove 5000 5000
-  sleep 0.5
-  import -window "$fenster" "docs/$2"
+  local schritt
+  for schritt in "$@"; do
+    # shellcheck disable=SC2086
+    $schritt
+  done
+  # the pointer leaves the window, so that no button shows its hover state; a help box stays for its picture
+  case "$bild" in hilfe*) ;; *) xdotool mousemove 5000 5000; sleep 0.5 ;; esac
+  import -window "$fenster" "docs/$bild"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
 
 bildschirm() {  # width height scale suffix
-  Xvfb :73 -screen 0 "$1x$2x24" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$anzeige" -screen 0 "$1x$2x24" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
   local xvfb=$!
   sleep 1
-  export DISPLAY=:73
-  foto Reihenhaus_Traufe.Dkm "traufe$4.png" "$3" nein
-  foto Halle_innenliegend.Dkm "innen$4.png" "$3" ja
-  foto Reihenhaus_6_Ablaeufe.Dkm "gesamt$4.png" "$3" nein
+  export DISPLAY=$anzeige
+  skala=$3
+  foto "traufe$4.png" Reihenhaus_Traufe.Dkm
+  foto "innen$4.png" Halle_innenliegend.Dkm "klick ${knopf_korr[*]}"
+  foto "gesamt$4.png" Reihenhaus_6_Ablaeufe.Dkm
+  # an internal gutter switched to an eaves gutter: the window keeps its size
+  foto "umschalten_traufe$4.png" Halle_innenliegend.Dkm "klick ${option_vorgehaengt[*]}"
+  if [ "$3" = 1 ]; then
+    foto hilfe_option5.png Halle_innenliegend.Dkm "schweben ${option_laengsseite[*]}"
+    foto leitfaden_regenspende.png - "klick ${knopf_leitfaden[*]}" "klick ${knopf_leitfaden_weiter[*]}" \
+      "klick ${knopf_leitfaden_weiter[*]}" "klick ${knopf_leitfaden_weiter[*]}" "klick ${knopf_leitfaden_weiter[*]}"
+    foto vorschau_seite1.png Halle_innenliegend.Dkm "klick ${knopf_druckansicht[*]}"
+    foto vorschau_seite2.png Halle_innenliegend.Dkm "klick ${knopf_druckansicht[*]}" "klick ${knopf_blaettern[*]}"
+  fi
   kill "$xvfb"
   wait "$xvfb" 2>/dev/null || true
 }

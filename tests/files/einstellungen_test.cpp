@@ -105,5 +105,25 @@ TEST_F(Testordner, SettingsFolderAndFirstStartTakingTheWorkingDirectorysFilesOve
     EXPECT_FALSE(fs::exists(konfig)) << "nothing to take over, nothing created";
 }
 
+// The folder of the last project is one line; a folder that is gone, a relative or garbled line reads as none.
+TEST_F(Testordner, TheLastProjectFolderReadsBackWhileItExists) {
+    const fs::path datei = ordner / "konfig" / "Projektordner.dat", projekte = ordner / "Projekte Übersicht";
+    EXPECT_EQ(Projektordner_lesen(datei), fs::path()) << "no file yet";
+    fs::create_directories(projekte);
+    ASSERT_FALSE(Projektordner_schreiben(datei, projekte));
+    EXPECT_EQ(Inhalt(datei), projekte.string() + "\r\n");
+    EXPECT_EQ(Projektordner_lesen(datei), projekte);
+    const struct { std::string inhalt; const char* grund; } keiner[] = {
+        {(ordner / "fehlt").string() + "\r\n", "a folder that is gone"},
+        {"Projekte\r\n", "a relative path"},
+        {(ordner / "Regeneig.dat").string(), "a file, not a folder"},
+        {std::string(Einstellungsdatei_Hoechstgroesse + 1, '/'), "too long for a settings file"}};
+    Schreiben(ordner / "Regeneig.dat", "x");
+    for (const auto& k : keiner) {
+        Schreiben(datei, k.inhalt);
+        EXPECT_EQ(Projektordner_lesen(datei), fs::path()) << k.grund;
+    }
+}
+
 }  // namespace
 }  // namespace dkm::test

@@ -94,16 +94,20 @@ TEST_F(Testordner, SavingRefusesWhatNoLoadWouldTakeBack) {
     EXPECT_NE(fehler->find("´Wahl des Orts für die Regenmenge´ enthält das Zeichen „ń“"), std::string::npos);
 }
 
-// The user agreed to overwrite; the file's mode wins without asking about the old values.
+// A project with unsaved input: the user agreed to overwrite it, and the file's mode wins without asking
+// about the old values.
 TEST(Projekt_laden, ModeComesFromTheFileWithoutTheSwitchQuestions) {
-    const Lauf l = Laden(Volle_Datei({{33, "gesamt"}}), Laden(Volle_Datei()).f, true);
+    Formular geaendert = Laden(Volle_Datei()).f;
+    geaendert[T::Laenge_3] = "4";
+    const Lauf l = Laden(Volle_Datei({{33, "gesamt"}}), geaendert, true);
     EXPECT_EQ(l.titel, Titel{"Daten aufrufen"});
     EXPECT_TRUE(l.f[S::Option11] && !l.f[S::Option10]);
 }
 
+// The question comes only when something changed since the last load, and No leaves everything.
 TEST(Projekt_laden, NoToTheOverwriteQuestionLeavesEverything) {
-    const Formular vorher = Laden(Volle_Datei()).f;
-    ASSERT_NE(vorher.werte.Einzel_Flaeche[0], 0.0f);
+    Formular vorher = Laden(Volle_Datei()).f;
+    vorher[T::Bauherr] = "Neu";
     Formular f = vorher;
     Testdialoge nein(nullptr, false, "");
     int gelesen = 0;
@@ -115,7 +119,9 @@ TEST(Projekt_laden, NoToTheOverwriteQuestionLeavesEverything) {
     EXPECT_EQ(nein.meldungen[0].titel + ": " + nein.meldungen[0].text, "Daten aufrufen: "
               "Eventuell im Formular eingegebene Daten werden überschrieben. In Ordnung?");
 
-    f.werte.Einzel_Flaeche = {0, 0, 5, 0, 0, 0, 0, 0};  // only segments 1 and 2 count
+    // typed back as it was loaded (" 12.5" as "12.5"): nothing unsaved
+    f[T::Bauherr] = Laden(Volle_Datei()).f[T::Bauherr];
+    f[T::Laenge_1] = f[T::Laenge_1].substr(1);
     Testdialoge still(nullptr, false);
     EXPECT_EQ(Projekt_laden(f, still, "neu.Dkm", lesen), Ladeergebnis::geladen);
     EXPECT_TRUE(still.meldungen.empty());
@@ -128,7 +134,7 @@ TEST(Altprojekt, MissingFieldsTakeTheirStartValues) {
     ASSERT_TRUE(vorher[S::Option11]);
     // six outlets: switching by hand would ask before cutting off segments; the file decides
     const Lauf l = Laden(Datei(Altzeilen()), vorher, true);
-    ASSERT_EQ(l.titel, (Titel{"Daten aufrufen", Erste}));
+    ASSERT_EQ(l.titel, (Titel{Erste})) << "nothing unsaved to ask about";
     EXPECT_TRUE(l.f[S::Option10] && !l.f[S::Option11]);
     EXPECT_EQ(l.f.Hoehenkorrektur, 0.0f) << "not the 20 mm of the project before";
     EXPECT_EQ(l.f[L::Combo_Diff_Notueberl].index, 0) << "the old files knew no overflow rain";

@@ -127,6 +127,13 @@ TEST_F(Bericht_Test, SaveAsPdf) {
     EXPECT_EQ(anfang(ordner / "bericht.pdf"), "%PDF-");
 }
 
+// Without a printer settings file the panel shows what the printout uses: font size 10, no shifts.
+TEST_F(Bericht_Test, DruckerpanelZeigtDieGeltendenWerte) {
+    ASSERT_FALSE(std::filesystem::exists(ordner / "Druckwrt.dat"));
+    klick("Command19");
+    erwarte_texte({{"Text6", " 10"}, {"Text7", " 0"}, {"Text8", " 0"}});
+}
+
 // The height correction panel over Druckvorsch, and what it refuses while open.
 TEST_F(Bericht_Test, KorrekturStuftDieHoeheUndUebernimmtSie) {
     klick({"Option2", "Option5"});
@@ -141,9 +148,11 @@ TEST_F(Bericht_Test, KorrekturStuftDieHoeheUndUebernimmtSie) {
     klick({"Command28", "Command28", "Command28", "Command30"});
     EXPECT_TRUE(f().Hoehenkorrektur == 20.0f && w("Command30")->isEnabled());
     EXPECT_NE(text("Text31").find("(+20)"), std::string::npos) << text("Text31");
+    EXPECT_FALSE(w("Command11")->isEnabled()) << "\"Korr.\" stays off while its panel is open, every step recalculating";
 
     klick("Command31");
     EXPECT_FALSE(panel()->isVisible());
+    EXPECT_TRUE(w("Command11")->isEnabled());
     klick("Command11");
     EXPECT_TRUE(w("Command30")->isEnabled()) << "the correction taken over is still there";
     klick("Command29");

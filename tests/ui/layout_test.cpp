@@ -1,4 +1,5 @@
-// The window on a 1280 x 720 screen: every state whole, nothing moving, results in full; every control listed.
+// The window in the room a 1920 x 1080 screen at 150 % leaves: every state whole, nothing moving, results in full;
+// every control listed.
 #include <QLabel>
 #include <QMap>
 #include <QPlainTextEdit>
@@ -11,8 +12,8 @@
 
 namespace dkm::ui {
 
-// The room of the window at 1280 x 720 logical pixels, less the frame's title bar.
-constexpr int Breite = 1280, Hoehe = 690;
+// 1280 x 720 logical pixels, less a task bar of 32 and a title bar of 30.
+constexpr int Breite = 1280, Hoehe = 658;
 
 static bool zeigt_text(const QWidget* w) {
     if (auto* l = qobject_cast<const QLabel*>(w)) return !l->text().isEmpty();

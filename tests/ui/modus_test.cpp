@@ -115,6 +115,27 @@ TEST_F(Modus_Test, ZuruecksetzenNachBestaetigung) {
     }
 }
 
+// Rainfall values no place and no own value gave are named as defaults right below the fields: without
+// own places (0 and 0, which the calculation replaces by 450 and 800) and in a new project (400 and 800).
+TEST_F(Modus_Test, VorgabewerteDerRegenspendeSindAlsSolcheBenannt) {
+    auto hinweis = [this] { return w("Label_Regenvorgabe")->isVisible(); };
+    EXPECT_EQ(w<QComboBox>("Combo_Wahl_Regensp")->currentText().toStdString(), "Stadt auswählen");
+    ASSERT_TRUE(hinweis());
+    const QRect feld = im_fenster(w("r5_5")), notiz = im_fenster(w("Label_Regenvorgabe"));
+    EXPECT_TRUE(notiz.top() > feld.bottom() && notiz.top() - feld.bottom() < feld.height()) << "right below";
+    tippen({{"Laenge_1", "10"}, {"Breite_1", "5"}});
+    erwarte_texte({{"r5_5", " 450"}, {"r5_100", " 800"}});
+    EXPECT_TRUE(hinweis());
+    waehlen("Combo_Wahl_Regensp", 9);
+    EXPECT_FALSE(hinweis()) << "Berlin";
+    p.antworten = {true};
+    klick("Command7");
+    erwarte_texte({{"r5_5", "400"}, {"r5_100", "800"}});
+    EXPECT_TRUE(hinweis()) << "a new project";
+    tippen("r5_5", "310");
+    EXPECT_FALSE(hinweis()) << "a value of the user's own";
+}
+
 TEST_F(Modus_Test, RegenspendenAusDerListeOderEigenenWerten) {
     waehlen("Combo_Wahl_Regensp", 9);  // Berlin: r(5,5) 331, r(5,100) 582
     erwarte_texte({{"r5_5", " 331"}, {"r5_100", " 582"}});

@@ -50,4 +50,27 @@ TEST(Qt_Plattform, DeutscheKnoepfeUndEscapeAendertNichts) {
     p.setze_eltern(nullptr);
 }
 
+// Every box is as wide as its title in a bold font with a title bar's icon and three buttons beside it
+// (about 100 pixels), so that the window frame does not cut the title off.
+TEST(Qt_Plattform, JedeBoxIstBreitGenugFuerIhrenTitel) {
+    Qt_Plattform p;
+    for (const char* titel : {"Konflikt Umschalten von Überlauf beidseits mit Korrektur Rinnenhöhe",
+                              "Konflikt Leitfaden mit ´Projektdaten zurücksetzen´", "Maße fehlen!"})
+        for (bool frage : {false, true}) {
+            int breite = 0, noetig = 1;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box) return;
+                QFont fett = box->font();
+                fett.setBold(true);
+                noetig = QFontMetrics(fett).horizontalAdvance(box->windowTitle()) + 100;
+                breite = box->width();
+                box->close();
+            });
+            if (frage) p.frage(titel, "Wollen Sie?");
+            else p.meldung(titel, "Text");
+            EXPECT_GE(breite, noetig) << titel;
+        }
+}
+
 }  // namespace dkm::ui

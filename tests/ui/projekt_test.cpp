@@ -1,4 +1,5 @@
 // Saving, loading and ending, with the file dialogs answered by script; a file named on the command line.
+#include <QPushButton>
 #include <fstream>
 
 #include "fenster_hilfen.h"
@@ -46,8 +47,9 @@ TEST_F(Projekt_Test, SpeichernUndLadenStelltJedesFeldWiederHer) {
     klick("Command2");
     EXPECT_EQ(p.protokoll.back().titel + "|" + p.protokoll.back().text, "aktuelles Projekt speichern|KandProj");
 
-    p.antworten = {true};
+    protokoll_leeren();
     klick("Command7");
+    EXPECT_EQ(titel(), Titel{}) << "all saved: a new project asks nothing";
     ASSERT_NE(bildschirm(*fenster), vorher);
     protokoll_leeren();
     p.dateien = {pfad};
@@ -57,14 +59,55 @@ TEST_F(Projekt_Test, SpeichernUndLadenStelltJedesFeldWiederHer) {
     EXPECT_EQ(bildschirm(*fenster), vorher);
     EXPECT_TRUE(text("Text24") == pfad && w("Label4")->isVisible());
 
-    // a declined question and cancelled file dialogs leave the project on screen
+    // a declined question and cancelled file dialogs leave the changed project on screen
+    tippen("Laenge_3", "4");
+    const auto geaendert = bildschirm(*fenster);
     antworten({false});
     p.dateien = {pfad};
     klick("Command6");
     EXPECT_EQ(titel(), Titel{"Daten aufrufen"});
     klick({"Command2", "Command6"});
-    EXPECT_EQ(bildschirm(*fenster), vorher);
+    EXPECT_EQ(bildschirm(*fenster), geaendert);
     EXPECT_FALSE(std::filesystem::exists(ordner / "KandProj.Dkm"));
+}
+
+// After saving, the title bar and the status line name the file, and an asterisk marks input not yet saved;
+// the next save proposes that file, a new project the folder used last, also at the next start; a question
+// about unsaved input comes only when there is some.
+TEST_F(Projekt_Test, GespeichertesProjektHeisstNachSeinerDatei) {
+    const std::string programm = "Dachkandelmesser nach DIN EN 12056", datei = "Halle Nord.Dkm";
+    const std::string pfad = (ordner / datei).string(), neu = (ordner / "KandProj").string();
+    auto titelleiste = [this] { return fenster->windowTitle().toStdString(); };
+    EXPECT_EQ(titelleiste(), programm);
+    tippen({{"r5_5", "300"}, {"r5_100", "600"}, {"Laenge_1", "10"}, {"Breite_1", "5"}});
+    EXPECT_EQ(titelleiste(), programm + "*");
+    p.dateien = {pfad};
+    klick("Command2");
+    EXPECT_EQ(titelleiste(), programm + " \u2013 " + datei);
+    EXPECT_TRUE(text("Text24") == pfad && w("Label4")->isVisible());
+
+    tippen("Breite_1", "6");
+    EXPECT_EQ(titelleiste(), programm + " \u2013 " + datei + "*");
+    tippen("Breite_1", "5.0");
+    EXPECT_EQ(titelleiste(), programm + " \u2013 " + datei) << "as saved again";
+    protokoll_leeren();
+    klick("Command2");  // cancelled
+    EXPECT_EQ(p.protokoll.back().text, pfad) << "the file in work";
+
+    protokoll_leeren();
+    klick({"Command7", "Command2", "Command6"});
+    EXPECT_EQ(titel(), Titel{}) << "all saved: a new project asks nothing";
+    EXPECT_EQ(p.protokoll.at(0).text + "|" + p.protokoll.at(1).text, neu + "|" + neu) << "the folder used last";
+    EXPECT_EQ(titelleiste(), programm);
+
+    Form1 naechster_start(p, Startformular(ordner / "Regeneig.dat"));
+    naechster_start.setze_einstellungsordner(ordner);
+    naechster_start.knopf("Command2")->click();
+    EXPECT_EQ(p.protokoll.back().text, neu) << "the folder is kept in the settings";
+
+    protokoll_leeren();
+    klick("Command10");
+    EXPECT_TRUE(titel().empty() && !fenster->isVisible()) << "nothing unsaved: no question on ending";
 }
 
 // A damaged file: the file layer's message, and the start state stays.
@@ -88,6 +131,8 @@ TEST_F(Projekt_Test, DateiargumentLaedtUndDerTitelNenntDieDatei) {
     EXPECT_EQ(text("Text24"), DKM_EXAMPLES_DIR "/innen_alt.Dkl");
     EXPECT_EQ(titel().size(), 4u) << "asks, and notes what it leaves out";
     EXPECT_EQ(fenster->windowTitle().toStdString(), programm + " \u2013 innen_alt.Dkl");
+    klick("Command2");
+    EXPECT_EQ(p.protokoll.back().text, DKM_EXAMPLES_DIR "/innen_alt.Dkm") << "an older file is not written over";
     p.antworten = {true};
     klick("Command7");
     EXPECT_EQ(fenster->windowTitle().toStdString(), programm);
