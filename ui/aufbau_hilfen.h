@@ -47,6 +47,15 @@ inline QLabel* label(const QString& name, const QString& text, bool umbruch = fa
     return l;
 }
 
+// Notes beside the inputs, a size smaller than their captions.
+inline QLabel* kleingedruckt(QLabel* l) {
+    QFont f = l->font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    l->setFont(f);
+    if (l->wordWrap()) l->setMinimumHeight(QFontMetrics(f).lineSpacing() * 2);
+    return l;
+}
+
 inline QPushButton* schaltflaeche(const QString& name, const QString& text) {
     auto* b = new QPushButton(text);
     b->setObjectName(name);
