@@ -69,6 +69,48 @@ foto() {  # project, picture, scale, correction panel (ja/nein)
   wait "$pid" 2>/dev/null || true
 }
 
+# The own-values window's tab KOSTRA-DWD-2020 over a loaded project: a table in the weather service's format
+# (the program ships none; cell 049125 with the depths 9,3 and 16,9 mm in 5 minutes, yields 310,0 and 563,3),
+# chosen through the file dialog, and the cell typed by its number.
+kostra_foto() {  # picture, scale
+  local tabelle="$heim/Downloads/StatRR_KOSTRA-DWD-2020_D00005.csv"
+  mkdir -p "$heim/Downloads"
+  {
+    printf 'INDEX_RC'
+    for g in HN RN UC; do for t in 001 002 003 005 010 020 030 050 100; do printf ';%s_%sA' "$g" "$t"; done; done
+    printf '\r\n000000'; for i in $(seq 27); do printf ';-99,9'; done
+    printf '\r\n049125;6,0;7,4;8,2;9,3;10,8;12,4;13,5;14,9;16,9;200,0;246,7;273,3;310,0;360,0;413,3;450,0;496,7;563,3'
+    printf ';16;17;18;19;20;20;21;21;22\r\n'
+  } > "$tabelle"
+  env HOME="$heim" LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$2" \
+    "$programm" "$projekte/Reihenhaus_Traufe.Dkm" >/dev/null 2>&1 &
+  local pid=$!
+  timeout 20 xdotool search --sync --name "^Dachkandelmesser nach DIN EN 12056" >/dev/null
+  sleep 1.5
+  klick 267 181 "$2"   # eigene Werte: aufrufen
+  sleep 0.7
+  klick 177 97 "$2"    # tab KOSTRA-DWD-2020
+  sleep 0.5
+  klick 247 142 "$2"   # Tabelle wählen …
+  timeout 10 xdotool search --sync --name "Tabelle KOSTRA-DWD-2020" >/dev/null
+  sleep 0.5
+  xdotool type --delay 10 "$tabelle"
+  xdotool key Return
+  sleep 1
+  klick 100 167 "$2"   # location or cell
+  xdotool type --delay 10 "049125"
+  xdotool key Return
+  sleep 0.7
+  # the background of the dimensions frame closes the help box the clicks opened
+  xdotool mousemove "$(awk "BEGIN{print int(370*$2)}")" "$(awk "BEGIN{print int(197*$2)}")"
+  sleep 0.5
+  xdotool mousemove 5000 5000
+  sleep 0.5
+  import -window "$(xdotool search --name "^Dachkandelmesser nach DIN EN 12056" | head -1)" "docs/$1"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+}
+
 bildschirm() {  # width height scale suffix
   Xvfb :73 -screen 0 "$1x$2x24" -dpi 96 -nolisten tcp >/dev/null 2>&1 &
   local xvfb=$!
@@ -77,6 +119,7 @@ bildschirm() {  # width height scale suffix
   foto Reihenhaus_Traufe.Dkm "traufe$4.png" "$3" nein
   foto Halle_innenliegend.Dkm "innen$4.png" "$3" ja
   foto Reihenhaus_6_Ablaeufe.Dkm "gesamt$4.png" "$3" nein
+  kostra_foto "kostra$4.png" "$3"
   kill "$xvfb"
   wait "$xvfb" 2>/dev/null || true
 }

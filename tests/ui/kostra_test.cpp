@@ -1,6 +1,7 @@
 // The own-values window's section "Regenspenden nach KOSTRA-DWD-2020", clicked through as a user does:
 // the table chosen once, locations typed, values found and taken over into the calculation and the report.
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -122,6 +123,11 @@ TEST_F(Kostra_Fenster, TableChosenOnceValuesFoundAndTakenOverIntoCalculationAndR
 // A wrong table is refused with its message and changes nothing: the table chosen before stays.
 TEST_F(Kostra_Fenster, WrongTableKeepsTheOneChosenBefore) {
     oeffnen();
+    // the section's own help, not that of the five places around it
+    QWidget* bereich = w("Kostra_Rahmen");
+    QTest::mouseMove(bereich, QPoint(bereich->width() - 3, 5));
+    QApplication::processEvents();
+    EXPECT_TRUE(w<QPlainTextEdit>("Hilfe_Text")->toPlainText().startsWith(QStringLiteral("Regenspenden nach KOSTRA")));
     p.dateien = {tabelle.string()};
     klick("Kostra_Tabelle_waehlen");
     const fs::path zehn = ordner / "StatRR_KOSTRA-DWD-2020_D00010.csv.zip";
