@@ -50,9 +50,9 @@ inline QLabel* label(const QString& name, const QString& text, bool umbruch = fa
 // Notes beside the inputs, a size smaller than their captions.
 inline QLabel* kleingedruckt(QLabel* l) {
     QFont f = l->font();
-    f.setPointSizeF(f.pointSizeF() * 0.85);
+    if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * 0.85);
+    else f.setPixelSize(f.pixelSize() * 85 / 100);
     l->setFont(f);
-    if (l->wordWrap()) l->setMinimumHeight(QFontMetrics(f).lineSpacing() * 2);
     return l;
 }
 

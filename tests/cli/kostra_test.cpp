@@ -44,6 +44,17 @@ TEST_F(Kostra_Rechner, CellAndPlaceGiveTheObject) {
         "\"uc5_100\": 21, \"quelle\": \"KOSTRA-DWD-2020\"}\n";
     EXPECT_EQ(Starten("--kostra '" + tabelle + "' --ort 51.44617 7.020153"), std::make_pair(0, essen));
     EXPECT_EQ(Starten("--kostra '" + tabelle + "' --ort \"51°26'46\\\" N\" \"7°01'13\\\" E\""), std::make_pair(0, essen));
+
+    // from the depths, with a word on standard error
+    std::vector<std::string> ohne_rn;
+    for (const std::string& s : Kostra_Spalten())
+        if (!s.starts_with("RN_")) ohne_rn.push_back(s);
+    fs::create_directories(ordner / "hn");
+    Datei_schreiben(ordner / "hn" / Kostra_Name, Kostra_csv(ohne_rn, Kostra_Testfelder()));
+    EXPECT_EQ(Starten("--kostra hn/" + std::string(Kostra_Name) + " --zelle 049125"), std::make_pair(0, feld_049125));
+    EXPECT_NE(Starten("--kostra hn/" + std::string(Kostra_Name) + " --zelle 049125", true)
+                  .second.find("aus den Regenhöhen HN umgerechnet"),
+              std::string::npos);
 }
 
 TEST_F(Kostra_Rechner, NoValuesGiveStatusOneWithTheMessage) {

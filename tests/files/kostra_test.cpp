@@ -39,6 +39,11 @@ TEST_F(Kostra_Datei, EveryFormOfTheTableGivesTheSameCells) {
     std::vector<std::string> anders = Kostra_Spalten();
     std::reverse(anders.begin(), anders.end());
     anders.insert(anders.begin() + 3, "ANMERKUNG");
+    // a column the program does not read may hold Windows-1252 text
+    std::vector<std::string> mit_text = Kostra_Spalten();
+    mit_text.push_back("BEMERKUNG");
+    auto felder_mit_text = Kostra_Testfelder();
+    for (Kostra_Zeile& z : felder_mit_text) z.werte["BEMERKUNG"] = "Gr\xE4nze \x84Nord\x93";
     const fs::path zip = Kostra_Zip(ordner), bar = ordner / Kostra_Name;
     Datei_schreiben(bar, csv);
     const std::pair<const char*, Kostra_Lesen> formen[] = {
@@ -47,6 +52,7 @@ TEST_F(Kostra_Datei, EveryFormOfTheTableGivesTheSameCells) {
         {"LF", Kostra_Tabelle_aus(Kostra_csv(Kostra_Spalten(), Kostra_Testfelder(), "\n"), Kostra_Name)},
         {"BOM", Kostra_Tabelle_aus("\xEF\xBB\xBF" + csv, Kostra_Name)},
         {"order", Kostra_Tabelle_aus(Kostra_csv(anders, Kostra_Testfelder()), Kostra_Name)},
+        {"1252", Kostra_Tabelle_aus(Kostra_csv(mit_text, felder_mit_text), Kostra_Name)},
     };
     for (const auto& [form, e] : formen) {
         SCOPED_TRACE(form);
@@ -141,7 +147,15 @@ TEST_F(Kostra_Datei, BrokenZipsBombsAndHugeFilesGetAClearMessageQuickly) {
         std::ifstream e(ordner / datei, std::ios::binary);
         return std::string{std::istreambuf_iterator<char>(e), {}};
     };
+    // the same bomb with a directory that claims 1000 bytes: the unpacking itself stops at the limit
+    std::string luegt = lesen("bombe.zip");
+    auto setzen = [&](size_t stelle, uint32_t wert) {
+        for (int i = 0; i < 4; ++i) luegt[stelle + static_cast<size_t>(i)] = static_cast<char>((wert >> (8 * i)) & 0xFF);
+    };
+    setzen(22, 1000);                                          // local header: size unpacked
+    setzen(luegt.find(std::string("PK\x01\x02", 4)) + 24, 1000);  // central directory: the same
     const std::pair<Kostra_Lesen, const char*> faelle[] = {
+        {Kostra_Tabelle_aus(luegt, zip_name), "Ausgepackt wäre die Tabelle in der Zip-Datei größer"},
         {Kostra_Tabelle_aus(ganz.substr(0, ganz.size() / 2), zip_name), "unvollständig oder beschädigt"},
         {Kostra_Tabelle_aus(ganz.substr(0, ganz.size() - 10), zip_name), "unvollständig oder beschädigt"},
         {Kostra_Tabelle_aus("kein zip", zip_name), "unvollständig oder beschädigt"},

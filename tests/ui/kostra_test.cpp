@@ -120,7 +120,8 @@ TEST_F(Kostra_Fenster, TableChosenOnceValuesFoundAndTakenOverIntoCalculationAndR
     EXPECT_EQ(Regen_aus_Rasterfeld(f()), nullptr);
 }
 
-// A wrong table is refused with its message and changes nothing: the table chosen before stays.
+// A wrong table is refused with its message and changes nothing: the table chosen before stays. A table
+// without yields gives them from the depths and says so.
 TEST_F(Kostra_Fenster, WrongTableKeepsTheOneChosenBefore) {
     oeffnen();
     // the section's own help, not that of the five places around it
@@ -141,6 +142,18 @@ TEST_F(Kostra_Fenster, WrongTableKeepsTheOneChosenBefore) {
     EXPECT_EQ(Kostra_Einstellungen_lesen(ordner / "Kostra.dat").tabelle, tabelle);
     suchen("49125");
     EXPECT_NE(ergebnis().find("Feld 049125"), std::string::npos);
+
+    // a table without yields: they come from the depths, and the section says so
+    std::vector<std::string> ohne_rn;
+    for (const std::string& s : test::Kostra_Spalten())
+        if (!s.starts_with("RN_")) ohne_rn.push_back(s);
+    fs::create_directories(ordner / "hn");
+    test::Datei_schreiben(ordner / "hn" / test::Kostra_Name, test::Kostra_csv(ohne_rn, test::Kostra_Testfelder()));
+    p.dateien = {(ordner / "hn" / test::Kostra_Name).string()};
+    klick("Kostra_Tabelle_waehlen");
+    suchen("49125");
+    EXPECT_EQ(ergebnis(), "Feld 049125 (aus Regenhöhen HN)\nr(5,5): 310 l/(s\u00B7ha) \u00B1 19 %\n"
+                          "r(5,100): 563.3 l/(s\u00B7ha) \u00B1 22 %");
 }
 
 // All five rows hold places: the fifth is replaced only after Yes; a place of the same name is updated
