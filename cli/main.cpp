@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "cli/dump.h"
+#include "cli/kostra_aufruf.h"
 #include "files/einstellungsordner.h"
 
 #ifdef DKM_MIT_PDF
@@ -13,6 +14,12 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> argumente(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (dkm::Ist_Kostra_Aufruf(argumente)) {
+        const dkm::Rechnerlauf k = dkm::Kostra_Rechner(argumente);
+        std::cout << k.ausgabe << std::flush;
+        std::cerr << k.fehler;
+        return k.status;
+    }
     dkm::Pdf_Ausgabe pdf;
 #ifdef DKM_MIT_PDF
     std::unique_ptr<QGuiApplication> app;

@@ -6,6 +6,7 @@
 
 #include "files/dateizugriff.h"
 #include "files/kodierung.h"
+#include "files/kostra_einstellungen.h"
 #include "files/zeilenleser.h"
 #include "model/meldungen.h"
 #include "model/zahlen.h"
@@ -79,6 +80,7 @@ Formular Startformular(const std::filesystem::path& orte_datei, std::string dezi
     Eigene_Orte orte{};
     const bool gelesen = Eigene_Orte_lesen(orte_datei, orte);
     Startzustand(f, gelesen ? &orte : nullptr);
+    f.kostra_orte = Kostra_Einstellungen_lesen(orte_datei.parent_path() / Kostra_Dateiname).orte;
     f.dezimaltrenner = std::move(dezimaltrenner);
     return f;
 }

@@ -12,6 +12,7 @@
 #include "model/bild.h"
 #include "model/druckwerte.h"
 #include "model/eigene_orte.h"
+#include "model/kostra.h"
 #include "model/rechenwerte.h"
 
 namespace dkm {
@@ -103,7 +104,10 @@ namespace dkm {
     X(Label_Text30) X(Aussteller_Name) X(Aussteller_Strasse) X(Aussteller_Ort) X(Aussteller_Telefon)  \
     X(Label_Aussteller_Name) X(Label_Aussteller_Strasse) X(Label_Aussteller_Ort)                      \
     X(Label_Aussteller_Telefon) X(Label_r5_5_eigen) X(Label_r5_100_eigen) X(Label_strasse)            \
-    X(MDIForm1) X(MDIForm1_2) X(Rinnenvorgaben) X(frame3) X(Label_Regenvorgabe)
+    X(MDIForm1) X(MDIForm1_2) X(Rinnenvorgaben) X(frame3) X(Label_Regenvorgabe)                        \
+    X(Eigenwerte_Reiter) X(Kostra_Rahmen) X(Kostra_Tabelle) X(Kostra_Tabelle_waehlen)                         \
+    X(Kostra_Ort) X(Kostra_Suchen) X(Kostra_Ergebnis) X(Kostra_Name)                                         \
+    X(Kostra_Uebernehmen) X(Kostra_Datenbasis) X(Label_Kostra_Hinweis)
 
 #define DKM_ENUM_EINTRAG(n) n,
 enum class T : int { DKM_TEXTFELDER(DKM_ENUM_EINTRAG) Anzahl };
@@ -227,6 +231,8 @@ struct Formular {
     // short settings file does not give keeps these.
     Eigene_Orte eigene_orte{};
     Druckwerte druckwerte{};
+    // Own places taken over from the KOSTRA-DWD-2020 grid, with their cells (settings file Kostra.dat).
+    std::vector<Kostra_Ort> kostra_orte;
 
     // The project as it was last loaded, saved or begun (Projektstand); another
     // Projektstand means unsaved input.

@@ -28,6 +28,13 @@ std::vector<Hilfe_Eintrag> tabelle() {
          "die Sie häufiger benötigen. Die Werte in l/(s*ha) erhalten Sie z.B. vom Wetterdienst oder von der "
          "Gemeinde. ´übernehmen´ speichert die fünf Orte und setzt die Werte der Zeile in die Felder der "
          "Regenspende ein; ´abbrechen´ schließt das Fenster ohne Speichern."},
+        {{"Kostra_Rahmen"}, 120, 2400,
+         "Regenspenden nach KOSTRA-DWD-2020, der Starkregenstatistik des Deutschen Wetterdienstes, für das "
+         "Rasterfeld von 5 km, in dem der Bau liegt. ´Tabelle wählen …´ nimmt einmal die Tabelle für 5 Minuten, "
+         "die Sie beim Wetterdienst herunterladen (StatRR_KOSTRA-DWD-2020_D00005.csv.zip). Geben Sie dann den Ort "
+         "als Breite und Länge ein (51,4462 7,0202 oder 51°26'46\" N 7°01'13\" E) oder die Nummer des "
+         "Rasterfelds (049125) und drücken Sie ´Werte suchen´. ´übernehmen´ speichert r(5,5) und r(5,100) unter "
+         "dem Namen als eigenen Ort und setzt sie in die Felder der Regenspende ein."},
         {{"Label15"}, 120, 1800,
          "Geben Sie hier die gesamte Länge der Rinne ein (nur möglich, bei ´Eingabe von Gesamtmaßen´). Die "
          "Länge in Meter wird gleichmäßig auf die Teilstrecken zwischen den Abläufen verteilt; wie, hängt von "

@@ -142,6 +142,78 @@ inline constexpr Meldungstext Innenrinne_alt{
 inline constexpr std::string_view Eigene_Werte_Titel = "Eigene Werte speichern";
 inline constexpr std::string_view Drucker_justieren_Titel = "Drucker justieren";
 
+// --- rain yields from the weather service's KOSTRA-DWD-2020 table ----------------------------------------------
+inline constexpr std::string_view Kostra_Titel = "Regenspenden nach KOSTRA-DWD-2020";
+// The credit wherever values from the table are shown or printed (licence CC BY 4.0).
+inline constexpr std::string_view Kostra_Datenbasis = "Datenbasis: Deutscher Wetterdienst, KOSTRA-DWD-2020";
+// Beneath the list of places, whose values are those of DIN 1986-100, annex A; and its tip.
+inline constexpr std::string_view Kostra_Ortshinweis = "Ältere Normtabelle \u2013 aktuelle Werte: KOSTRA-DWD-2020";
+inline constexpr std::string_view Kostra_Ortshinweis_lang =
+    "Die Werte der 94 Orte folgen der älteren Normtabelle (DIN 1986-100, Anhang A). Aktuelle Werte je Rasterfeld "
+    "von 5 km gibt KOSTRA-DWD-2020 des Deutschen Wetterdienstes: \u201Eeigene Werte aufrufen\u201C, Reiter "
+    "\u201EKOSTRA-DWD-2020\u201C.";
+inline constexpr std::string_view Kostra_aus_Hoehen =
+    "Die Tabelle hat keine Spalten RN: Die Regenspenden sind aus den Regenhöhen HN umgerechnet (r = h \u00B7 "
+    "166,667 / 5).";
+inline constexpr std::string_view Kostra_keine_Tabelle =
+    "Bitte wählen Sie zuerst die Tabelle StatRR_KOSTRA-DWD-2020_D00005.csv.zip des Deutschen Wetterdienstes.";
+inline constexpr std::string_view Kostra_Name_fehlt = "Bitte geben Sie einen Namen für den Ort ein.";
+inline constexpr std::string_view Kostra_Ersetzen_Titel = "Eigenen Ort ersetzen";
+// "%1": the name of the fifth place.
+inline constexpr std::string_view Kostra_Ersetzen_Text =
+    "Alle fünf Zeilen der eigenen Werte sind belegt. Die Regenspenden werden in Zeile 5 gespeichert; "
+    "\u201E%1\u201C wird dort ersetzt. In Ordnung?\n\n(Eine andere Zeile wird frei, wenn Sie dort den Namen "
+    "löschen.)";
+// The location typed: "%1" the text, the number or the point.
+inline constexpr std::string_view Kostra_Standort_leer =
+    "Bitte geben Sie einen Ort (geographische Breite und Länge) oder die Nummer eines Rasterfelds ein.";
+inline constexpr std::string_view Kostra_Standort_unlesbar =
+    "\u201E%1\u201C ist weder ein Ort (Breite und Länge, z. B. 51,4462 7,0202 oder 51°26'46\" N 7°01'13\" E) noch "
+    "die Nummer eines Rasterfelds (z. B. 049125).";
+inline constexpr std::string_view Kostra_Breite_ungueltig =
+    "%1° ist keine geographische Breite; sie liegt zwischen 90° S und 90° N.";
+inline constexpr std::string_view Kostra_Laenge_ungueltig =
+    "%1° ist keine geographische Länge; sie liegt zwischen 180° W und 180° O.";
+inline constexpr std::string_view Kostra_Minuten_ungueltig =
+    "In \u201E%1\u201C liegen Minuten oder Sekunden nicht zwischen 0 und 60.";
+inline constexpr std::string_view Kostra_ausserhalb =
+    "Der Ort %1 liegt außerhalb des Rasters von KOSTRA-DWD-2020 (Deutschland und seine Nachbargebiete).";
+inline constexpr std::string_view Kostra_Feld_ungueltig =
+    "Ein Rasterfeld %1 gibt es nicht: Zeile (die ersten drei Ziffern) und Spalte (die letzten drei) reichen von "
+    "000 bis 299.";
+inline constexpr std::string_view Kostra_keine_Werte =
+    "Für das Rasterfeld %1 enthält die Tabelle keine Regenspenden (-99,9): Es liegt außerhalb des Gebiets, für "
+    "das KOSTRA-DWD-2020 Werte angibt.";
+// A table refused: "%1" the file's name, "%2" the reason (one of those below, with its line where there is one).
+inline constexpr std::string_view Kostra_Datei_Text = "Die Tabelle \u201E%1\u201C wird nicht verwendet. %2 Es wurde nichts geändert.";
+inline constexpr std::string_view Kostra_Zeile = "Zeile %1: %2";
+inline constexpr std::string_view Kostra_Dauerstufe =
+    "Die Datei enthält die Dauerstufe %1 min; gebraucht wird die Tabelle für 5 min (D00005).";
+inline constexpr std::string_view Kostra_Dauerstufe_fehlt =
+    "Der Dateiname nennt keine Dauerstufe; gebraucht wird die Tabelle für 5 min so, wie der Deutsche Wetterdienst "
+    "sie anbietet (StatRR_KOSTRA-DWD-2020_D00005.csv.zip).";
+inline constexpr std::string_view Kostra_Ausgabe =
+    "Die Datei gehört zur Ausgabe %1. Deren Rasterfelder liegen anders (dieselbe Nummer meint dort einen anderen "
+    "Ort); gebraucht wird KOSTRA-DWD-2020.";
+inline constexpr std::string_view Kostra_nicht_lesbar = "Die Datei lässt sich nicht öffnen.";
+inline constexpr std::string_view Kostra_zu_gross = "Die Datei ist größer als %1 MB und damit keine KOSTRA-Tabelle.";
+inline constexpr std::string_view Kostra_Zip_kaputt = "Die Zip-Datei ist unvollständig oder beschädigt.";
+inline constexpr std::string_view Kostra_Zip_ohne_Tabelle = "Die Zip-Datei enthält keine CSV-Tabelle.";
+inline constexpr std::string_view Kostra_Zip_zu_gross =
+    "Ausgepackt wäre die Tabelle in der Zip-Datei größer als %1 MB; das ist keine KOSTRA-Tabelle.";
+inline constexpr std::string_view Kostra_ohne_Index =
+    "Die Kopfzeile hat keine Spalte INDEX_RC; das ist keine Tabelle von KOSTRA-DWD-2020.";
+inline constexpr std::string_view Kostra_ohne_Spende =
+    "Die Kopfzeile hat weder die Spalten RN_005A und RN_100A noch HN_005A und HN_100A.";
+inline constexpr std::string_view Kostra_Spalte_doppelt = "Die Spalte %1 steht zweimal in der Kopfzeile.";
+inline constexpr std::string_view Kostra_Spaltenzahl = "Die Zeile hat %1 Spalten, die Kopfzeile %2.";
+inline constexpr std::string_view Kostra_Index_ungueltig =
+    "\u201E%1\u201C ist keine Feldnummer INDEX_RC (Zeile und Spalte je 000 bis 299).";
+inline constexpr std::string_view Kostra_Feld_doppelt = "Das Rasterfeld %1 stand schon in Zeile %2.";
+inline constexpr std::string_view Kostra_keine_Zahl = "In der Spalte %1 steht \u201E%2\u201C statt einer Zahl.";
+inline constexpr std::string_view Kostra_Bereich = "Der Wert %2 der Spalte %1 ist kein möglicher Wert.";
+inline constexpr std::string_view Kostra_leer = "Die Tabelle enthält keine Rasterfelder.";
+
 // --- key filter ---------------------------------------------------------------------------------------------------
 inline constexpr std::string_view Eingabefehler_Titel = "Eingabefehler";
 inline constexpr Meldungstext Nur_Zahlen{
@@ -175,8 +247,11 @@ inline constexpr std::string_view Ueber_Text =
     "Dachkandelmesser %1\n\nBemessung der Dachentwässerung einer Dachkante nach DIN EN 12056-3 und DIN 1986-100: "
     "vorgehängte und innenliegende Rinnen (Normgrößen und Maße nach Bedarf), Notüberläufe, Rinnenabläufe und "
     "Trichter, Fallrohre.\n\nLizenz: GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later). Das "
-    "Programm wird ohne jede Gewährleistung angeboten.\n\nEinstellungen (eigene Regenspenden, Drucker, Aussteller) "
-    "liegen im Ordner \u201E%2\u201C.";
+    "Programm wird ohne jede Gewährleistung angeboten.\n\nRegenspenden nach KOSTRA-DWD-2020 (unter \u201Eeigene "
+    "Werte\u201C) liest das Programm aus der Tabelle, die Sie selbst beim Deutschen Wetterdienst herunterladen; es "
+    "enthält keine Daten des Wetterdienstes. Datenbasis: Deutscher Wetterdienst, KOSTRA-DWD-2020, Lizenz CC BY 4.0 "
+    "(creativecommons.org/licenses/by/4.0), DOI 10.5676/DWD/KOSTRA-DWD-2020.\n\nEinstellungen (eigene "
+    "Regenspenden, Drucker, Aussteller) liegen im Ordner \u201E%2\u201C.";
 
 // --- saving and reading files ---------------------------------------------------------------------------------
 // Saving and reading files. "%1" (and "%2") stand for a name, filled in with Eingesetzt.

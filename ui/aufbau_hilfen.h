@@ -48,6 +48,15 @@ inline QLabel* label(const QString& name, const QString& text, bool umbruch = fa
     return l;
 }
 
+// Notes beside the inputs, a size smaller than their captions.
+inline QLabel* kleingedruckt(QLabel* l) {
+    QFont f = l->font();
+    if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * 0.85);
+    else f.setPixelSize(f.pixelSize() * 85 / 100);
+    l->setFont(f);
+    return l;
+}
+
 inline QPushButton* schaltflaeche(const QString& name, const QString& text) {
     auto* b = new QPushButton(text);
     b->setObjectName(name);

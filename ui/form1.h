@@ -30,6 +30,7 @@ namespace dkm::ui {
 
 class BildBox;
 class Korrektur_Panel;
+class Kostra_Bereich;
 class Leitfaden_Anzeige;
 class Hilfe_Bindung;
 class Tastenfilter;
@@ -75,6 +76,7 @@ private:
     std::array<QWidget*, static_cast<size_t>(A::Anzahl)> aktiv_{};
     std::array<BildBox*, 47> bild_{};
     Korrektur_Panel* korrektur_ = nullptr;
+    Kostra_Bereich* kostra_ = nullptr;  // the own-values window's KOSTRA-DWD-2020 section
     QGridLayout* platz_ = nullptr;  // the shared place of the panels
     std::unique_ptr<Leitfaden_Anzeige> leitfaden_;
     Hilfe_Bindung* hilfe_bindung_ = nullptr;
@@ -146,6 +148,8 @@ private:
     void Als_PDF_speichern();
     void Ueber();
     void uebernehmen(int zeile);
+    // form1_kostra.cpp: a grid cell's values stored as an own place and chosen.
+    bool kostra_uebernehmen(const Kostra_Ort& ort);
     // form1_bericht.cpp: preview page, PDF file, issuer fields.
     void vorschau_zeichnen();
     void vorschau_platzieren();

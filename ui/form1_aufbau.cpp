@@ -10,11 +10,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QToolBar>
+#include <QToolTip>
+#include <QAction>
 
 #include "model/tabellen.h"
 #include "ui/bildbox.h"
 #include "ui/form1.h"
 #include "ui/korrektur.h"
+#include "ui/kostra_bereich.h"
 #include "ui/programm.h"
 #include "ui/aufbau_hilfen.h"
 
@@ -63,7 +69,13 @@ QWidget* Form1::linke_spalte() {
     g2->addWidget(label(QStringLiteral("Label10"), QStringLiteral("Wahl des Orts für die  Regenmenge")), 0, 0, 1, 3);
     QComboBox* orte = liste(QStringLiteral("Combo_Wahl_Regensp"), true);
     for (const Ort& o : Orte) orte->addItem(n(o.name));
-    g2->addWidget(orte, 1, 0, 1, 3);
+    auto* orte_mit_hinweis = new QVBoxLayout;
+    orte_mit_hinweis->setSpacing(0);
+    orte_mit_hinweis->addWidget(orte);
+    QLabel* hinweis = kleingedruckt(label(QStringLiteral("Label_Kostra_Hinweis"), n(meldung::Kostra_Ortshinweis)));
+    hinweis->setToolTip(n(meldung::Kostra_Ortshinweis_lang));
+    orte_mit_hinweis->addWidget(hinweis);
+    g2->addLayout(orte_mit_hinweis, 1, 0, 1, 3);
     g2->addWidget(label(QStringLiteral("Label7"), QStringLiteral("Regen 5 min/5 Jahre "), true), 2, 0);
     g2->addWidget(label(QStringLiteral("Label8"), QStringLiteral("Regen 5 min/100Jahre"), true), 2, 1);
     g2->addWidget(label(QStringLiteral("Label12"), QStringLiteral("eigene Werte")), 2, 2, Qt::AlignBottom);
@@ -104,7 +116,12 @@ QWidget* Form1::linke_spalte() {
     g8->addWidget(schaltflaeche(QStringLiteral("Command14"), QStringLiteral("Vorgaben öffnen")), zeile, 0, 1, 2);
 
     QGroupBox* f9 = rahmen(QStringLiteral("Frame9"), QStringLiteral("Eigene Werte für die Regenspende"));
-    auto* g9 = eng(new QGridLayout(f9));
+    // the five places and the weather service's grid take turns, so the panel stays as high as the others
+    auto* reiter = new QTabWidget;
+    reiter->setObjectName(QStringLiteral("Eigenwerte_Reiter"));
+    reiter->setDocumentMode(true);
+    auto* orte_seite = new QWidget;
+    auto* g9 = eng(new QGridLayout(orte_seite));
     g9->addWidget(label(QStringLiteral("Label13"), QStringLiteral("Ort")), 0, 0);
     g9->addWidget(label(QStringLiteral("Label_r5_5_eigen"), QStringLiteral("r(5,5)")), 0, 1);
     g9->addWidget(label(QStringLiteral("Label_r5_100_eigen"), QStringLiteral("r(5,100)")), 0, 2);
@@ -118,6 +135,12 @@ QWidget* Form1::linke_spalte() {
         g9->addWidget(schaltflaeche(QLatin1String(uebernehmen_knoepfe[k]), QStringLiteral("übernehmen")), k + 1, 3);
     }
     g9->addWidget(schaltflaeche(QStringLiteral("Command23"), QStringLiteral("abbrechen")), 6, 3);
+    kostra_ = new Kostra_Bereich(p_, f_, [this](const Kostra_Ort& o) { return kostra_uebernehmen(o); });
+    reiter->addTab(orte_seite, QStringLiteral("eigene Orte"));
+    reiter->addTab(kostra_, QStringLiteral("KOSTRA-DWD-2020"));
+    eng(new QVBoxLayout(f9))->addWidget(reiter);
+    // the tab bar's own scroll buttons, marked as the toolkit's like its other inner widgets
+    for (QWidget* w : reiter->findChildren<QToolButton*>()) w->setObjectName(QStringLiteral("qt_") + w->objectName());
     g9->setColumnStretch(0, 1);
 
     QGroupBox* f5 = rahmen(QStringLiteral("Frame5"), QStringLiteral("Druckereinstellung"));

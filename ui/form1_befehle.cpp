@@ -5,6 +5,7 @@
 #include "model/version.h"
 #include "ui/form1.h"
 #include "ui/korrektur.h"
+#include "ui/kostra_bereich.h"
 
 namespace dkm::ui {
 
@@ -53,6 +54,7 @@ void Form1::Command22() {
         Eigene_Orte orte = f_.eigene_orte;
         Eigene_Orte_lesen(einstellungen_ / Regeneig_Dateiname, orte);
         Command22_Click(f_, &orte);
+        if (f_.Status_Eigenwerte == sichtbar) kostra_->oeffnen(einstellungen_);
     });
 }
 

@@ -41,6 +41,10 @@ knopf_leitfaden=(968 35)
 knopf_leitfaden_weiter=(700 460)
 option_vorgehaengt=(81 320)
 option_laengsseite=(92 565)
+knopf_eigene_werte=(267 181)
+reiter_kostra=(177 97)
+knopf_tabelle_waehlen=(247 142)
+feld_kostra_ort=(100 167)
 
 skala=1
 punkt() {  # x y: the place on the screen
@@ -58,6 +62,34 @@ schweben() {  # x y: onto a control, as a hand does, in two small moves
   # shellcheck disable=SC2046
   xdotool mousemove $(punkt "$1" "$2")
   sleep 1
+}
+
+# A table in the weather service's format (the program ships none): cell 049125 with the depths 9,3 and
+# 16,9 mm in 5 minutes, yields 310,0 and 563,3.
+kostra_tabelle="$heim/Downloads/StatRR_KOSTRA-DWD-2020_D00005.csv"
+mkdir -p "$heim/Downloads"
+{
+  printf 'INDEX_RC'
+  for g in HN RN UC; do for t in 001 002 003 005 010 020 030 050 100; do printf ';%s_%sA' "$g" "$t"; done; done
+  printf '\r\n000000'; for i in $(seq 27); do printf ';-99,9'; done
+  printf '\r\n049125;6,0;7,4;8,2;9,3;10,8;12,4;13,5;14,9;16,9;200,0;246,7;273,3;310,0;360,0;413,3;450,0;496,7;563,3'
+  printf ';16;17;18;19;20;20;21;21;22\r\n'
+} > "$kostra_tabelle"
+tippen() {  # text, then Return
+  xdotool type --delay 10 "$1"
+  xdotool key Return
+  sleep 1
+}
+# the own-values window's tab KOSTRA-DWD-2020: the table chosen through the file dialog, the cell typed by its number
+kostra_suchen() {
+  klick "${knopf_eigene_werte[@]}"
+  klick "${reiter_kostra[@]}"
+  klick "${knopf_tabelle_waehlen[@]}"
+  timeout 10 xdotool search --sync --name "Tabelle KOSTRA-DWD-2020" >/dev/null
+  sleep 0.5
+  tippen "$kostra_tabelle"
+  klick "${feld_kostra_ort[@]}"
+  tippen 049125
 }
 
 foto() {  # picture, project (or "-"), then the steps before the picture
@@ -98,6 +130,7 @@ bildschirm() {  # width height scale suffix
   foto "traufe$4.png" Reihenhaus_Traufe.Dkm
   foto "innen$4.png" Halle_innenliegend.Dkm "klick ${knopf_korr[*]}"
   foto "gesamt$4.png" Reihenhaus_6_Ablaeufe.Dkm
+  foto "kostra$4.png" Reihenhaus_Traufe.Dkm kostra_suchen
   # an internal gutter switched to an eaves gutter: the window keeps its size
   foto "umschalten_traufe$4.png" Halle_innenliegend.Dkm "klick ${option_vorgehaengt[*]}"
   if [ "$3" = 1 ]; then

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 source werkzeug/pakete.sh
-pakete=(cmake g++ make pkg-config qt6-base-dev libgl1-mesa-dev fonts-dejavu-core fonts-liberation2 poppler-utils libgtest-dev libgmock-dev libbenchmark-dev
+pakete=(cmake g++ make pkg-config qt6-base-dev libgl1-mesa-dev fonts-dejavu-core fonts-liberation2 poppler-utils libgtest-dev libgmock-dev libbenchmark-dev libzip-dev
         desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin dpkg-dev file)
 pakete_installieren "${pakete[@]}"
 

@@ -5,8 +5,11 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
 #include <set>
 
+#include "common/kostra_tabelle.h"
 #include "fenster_hilfen.h"
 #include "ui/bildbox.h"
 
@@ -142,6 +145,13 @@ TEST_F(Layout_Test, JederZustandPasstZeigtAllesGanzUndBewegtNichts) {
     ASSERT_TRUE(w("Text24")->isVisible());
     pruefen("project data", {"Command15"});
     pruefen("own values", {"Command14", "Command22"});
+    QTabBar* reiter = w<QTabWidget>("Eigenwerte_Reiter")->tabBar();
+    QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(1).center());
+    p.dateien = {test::Kostra_Zip(ordner).string()};
+    klick("Kostra_Tabelle_waehlen");
+    feld("Kostra_Ort")->setText(QString::fromUtf8("51°26'46\" N 7°01'13\" E"));
+    pruefen("own values, a grid cell's values", {"Kostra_Suchen"});
+    ASSERT_FALSE(w<QLabel>("Kostra_Ergebnis")->text().isEmpty());
     pruefen("printer panel", {"Command23", "Command19"});
     ASSERT_TRUE(w("Frame5")->isVisible());
 
