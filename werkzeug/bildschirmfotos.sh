@@ -41,10 +41,10 @@ knopf_leitfaden=(968 35)
 knopf_leitfaden_weiter=(700 460)
 option_vorgehaengt=(81 320)
 option_laengsseite=(92 565)
-knopf_eigene_werte=(267 181)
-reiter_kostra=(177 97)
-knopf_tabelle_waehlen=(247 142)
-feld_kostra_ort=(100 167)
+knopf_eigene_werte=(267 166)
+reiter_kostra=(177 84)
+knopf_tabelle_waehlen=(247 129)
+feld_kostra_ort=(100 153)
 
 skala=1
 punkt() {  # x y: the place on the screen
