@@ -30,6 +30,18 @@ wine_dll_pfad() {
   echo "$pfad"
 }
 
+# Wine keeps the QT_* variables of the Unix side from its programs unless they
+# come with a WINE prefix: so QT_QPA_PLATFORM=offscreen reaches them. (TEMP is
+# the prefix's own, C:\users\<name>\Temp, whatever TMPDIR says; the prefix
+# belongs to one build folder, so two checkouts still keep apart.)
+wine_umgebung() {
+  local v
+  for v in $(compgen -e); do
+    [[ $v == QT_* ]] && export "WINE$v=${!v}"
+  done
+  return 0
+}
+
 # The build folder above a program: the first folder upwards with a CMakeCache.txt.
 wine_baufolder() {
   local d
@@ -78,6 +90,7 @@ wine_praefix_fuer() {
 # Console program: no display at all, so nothing waits for an X server.
 wine_konsole() {
   wine_praefix_fuer "$1"
+  wine_umgebung
   env -u DISPLAY "$wine_programm" "$@"
 }
 
@@ -86,6 +99,7 @@ wine_konsole() {
 wine_xvfb_pid=
 wine_fenster() {
   wine_praefix_fuer "$1"
+  wine_umgebung
   local anzeige=${DKM_XVFB_ANZEIGE:-:85}
   if ! xdpyinfo -display "$anzeige" >/dev/null 2>&1; then
     Xvfb "$anzeige" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -99,11 +113,11 @@ wine_fenster() {
   DISPLAY=$anzeige "$wine_programm" "$@"
 }
 
-# Waits for the prefix's wineserver to end and stops an Xvfb started above.
+# Ends the programs still running in the prefix and an Xvfb started above.
 wine_ende() {
-  [ -n "${WINEPREFIX:-}" ] && "${wine_programm%/*}/wineserver" -w 2>/dev/null
+  if [ -n "${WINEPREFIX:-}" ]; then "${wine_programm%/*}/wineserver" -k 2>/dev/null || true; fi
   if [ -n "$wine_xvfb_pid" ]; then
-    kill "$wine_xvfb_pid" 2>/dev/null
+    kill "$wine_xvfb_pid" 2>/dev/null || true
     wine_xvfb_pid=
   fi
   return 0
@@ -113,6 +127,7 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   set -euo pipefail
   [ $# -ge 1 ] || { echo "Aufruf: $0 programm.exe [Argumente]" >&2; exit 2; }
   if [ -n "${DKM_WINE_FENSTER:-}" ]; then
+    trap '[ -z "$wine_xvfb_pid" ] || kill "$wine_xvfb_pid" 2>/dev/null || true' EXIT
     wine_fenster "$@"
   else
     wine_konsole "$@"
