@@ -103,7 +103,7 @@ echo "Konfiguriere"
 
 # Stop early if a part the program needs was switched off on the way.
 for teil in 'Qt Widgets' 'Qt PrintSupport' 'Qt Testlib' ; do
-  grep -Eq "^\s*$teil[ .]+yes" config.summary \
+  grep -Eq "^\s*${teil}[ .]+yes" config.summary \
     || { echo "Qt-Konfiguration ohne $teil, siehe $arbeit/bau/config.summary" >&2; exit 1; }
 done
 

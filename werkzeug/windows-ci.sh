@@ -34,7 +34,7 @@ abweichungen=0
 for datei in examples/*.Dkm examples/*.Dkl; do
   name=$(basename "$datei")
   # the same calls as werkzeug/erwartet.sh and the report tests, byte for byte
-  (cd "$leer" && LC_ALL= LC_NUMERIC= LANG=de_DE.UTF-8 wine_konsole "$wurzel/build-win/dkm-rechner.exe" \
+  (cd "$leer" && LC_ALL='' LC_NUMERIC='' LANG=de_DE.UTF-8 wine_konsole "$wurzel/build-win/dkm-rechner.exe" \
      "$wurzel/$datei") > "$leer/$name.json" || true
   cmp -s "$leer/$name.json" "tests/cli/erwartet/$name.json" \
     || { echo "Dump von $name weicht ab"; diff <(tr -d '\r' < "$leer/$name.json") "tests/cli/erwartet/$name.json" | head -5; abweichungen=1; }

@@ -104,8 +104,7 @@ wine_fenster() {
   if ! xdpyinfo -display "$anzeige" >/dev/null 2>&1; then
     Xvfb "$anzeige" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
     wine_xvfb_pid=$!
-    local i
-    for i in $(seq 50); do
+    for _ in $(seq 50); do
       xdpyinfo -display "$anzeige" >/dev/null 2>&1 && break
       sleep 0.1
     done
