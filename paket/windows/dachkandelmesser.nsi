@@ -25,6 +25,7 @@ InstallDirRegKey HKLM "${DEINSTALL_SCHLUESSEL}" "InstallLocation"
 RequestExecutionLevel admin
 ShowInstDetails show
 ShowUninstDetails show
+BrandingText "Dachkandelmesser ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=1031 "ProductName" "${NAME}"
