@@ -23,7 +23,7 @@ Berichtsform Papierform(float schriftgroesse, float h_mm, float v_mm, const Auss
 // The font size of the printout: below 8 becomes 8, above 12 becomes 12,
 // then its integer part (a value that is no number counts as 10).
 int Schriftgroesse_klemmen(float s);
-// Shifts beyond the sheet are pulled back to it (millimetres).
+// Shifts beyond the limit of the printer panel are pulled back to it (millimetres).
 float Verschiebung_klemmen(float mm);
 
 // Tab column of report column K: K * B + A, halves to the even neighbour.
@@ -33,6 +33,12 @@ struct Ursprung {
     int x, y;
     int segmentbreite;  // the schematic's width of one segment
 };
+// The schematic's width of one segment, twips: 600 in the preview, 100 per point on paper.
+int Segmentbreite(const Berichtsform& form);
+// The width of one tab column, twips: a segment spans the 8 report columns of
+// its table column, which are 8 tab columns in the preview and 8 * 1.4 on paper
+// (75 twips in the preview, 1000 / 11.2 = 89.3 twips at size 10 on paper).
+double Tabbreite(const Berichtsform& form);
 // Segment schematic of page 1 or 2; cross-section start (y before lines and shift).
 Ursprung Schema_Ursprung(const Berichtsform& form, int seite);
 Ursprung Querschnitt_Ursprung(const Berichtsform& form);
