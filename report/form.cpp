@@ -45,8 +45,8 @@ Berichtsform Papierform(float schriftgroesse, float h_mm, float v_mm, const Auss
     Berichtsform f;
     f.papier = true;
     f.S = Schriftgroesse_klemmen(schriftgroesse);
-    f.h_mm = Verschiebung_klemmen(h_mm);
-    f.v_mm = Verschiebung_klemmen(v_mm);
+    f.h_mm = Verschiebung_begrenzen(h_mm);
+    f.v_mm = Verschiebung_begrenzen(v_mm);
     f.aussteller = a;
     f.datum = std::move(datum);
     return f;
@@ -58,8 +58,6 @@ int Schriftgroesse_klemmen(float s) {
     if (s > 12) return 12;
     return static_cast<int>(s);
 }
-
-float Verschiebung_klemmen(float mm) { return Verschiebung_begrenzen(mm); }
 
 int Tabspalte(int K, double B, double A) { return static_cast<int>(std::nearbyint(K * B + A)); }
 

@@ -18,13 +18,12 @@ struct Berichtsform {
 
 // The preview, and paper with the printer settings as read from the file.
 Berichtsform Vorschauform(const Aussteller& a, std::string datum);
+// Shifts beyond the printer panel's limit are pulled back to it.
 Berichtsform Papierform(float schriftgroesse, float h_mm, float v_mm, const Aussteller& a, std::string datum);
 
 // The font size of the printout: below 8 becomes 8, above 12 becomes 12,
 // then its integer part (a value that is no number counts as 10).
 int Schriftgroesse_klemmen(float s);
-// Shifts beyond the limit of the printer panel are pulled back to it (millimetres).
-float Verschiebung_klemmen(float mm);
 
 // Tab column of report column K: K * B + A, halves to the even neighbour.
 int Tabspalte(int K, double B, double A);

@@ -32,6 +32,7 @@ std::string ohne_blanks_rechts(std::string s) {
 // A text piece in report units, before the scale is applied.
 struct Gesetzt {
     Textstueck t;
+    size_t zeile = 0;   // of the report page
     bool frei = false;  // a user's text or what follows it on its line: no part of the fit
     bool sichtbar() const { return t.rechts > t.links; }
 };
@@ -52,7 +53,9 @@ public:
         for (const Zeile& z : s.zeilen) {
             const double punkt = b_.schriftgroesse + z.groesse;
             const double schritt = punkt * b_.zeilenschritt_je_punkt;
+            const size_t erstes = lage.texte.size();
             const int zeilen = zeile(z, y, punkt, lage.texte);
+            for (size_t i = erstes; i < lage.texte.size(); ++i) lage.texte[i].zeile = lage.mehr.size();
             lage.mehr.push_back((zeilen - 1) * schritt);
             y += zeilen * schritt;
         }
@@ -232,19 +235,18 @@ Lage_Zeichnung platziert(const Bericht& b, const Zeichnung& z, const Seitenlage&
     return {&z, static_cast<double>(z.x), y};
 }
 
-// Between the lowest text above it and the highest below it that share its width, at
-// `abstand` from both: the nearest place to where it was meant to stand (made smaller first
-// when it may be and the room is too low).
+// Between the lowest text above its line and the highest from its line on that share its
+// width, at `abstand` from both: the nearest place to where it was meant to stand (made smaller
+// first when it may be and the room is too low).
 void in_den_Raum(Lage_Zeichnung& d, const std::vector<Gesetzt>& texte, double abstand) {
     for (int durchgang = 0; durchgang < 2; ++durchgang) {
         const Umfang u = d.umfang();
         if (u.leer()) return;
-        const double mitte = (u.y1 + u.y2) / 2;
         double oben = -unbegrenzt, unten = unbegrenzt;
         for (const Gesetzt& g : texte) {
             const Textstueck& t = g.t;
             if (!g.sichtbar() || t.rechts <= u.x1 - abstand || t.links >= u.x2 + abstand) continue;
-            if ((t.oben + t.unten) / 2 < mitte) oben = std::max(oben, t.unten + abstand);
+            if (g.zeile < d.z->ueber_zeile) oben = std::max(oben, t.unten + abstand);
             else unten = std::min(unten, t.oben - abstand);
         }
         const double hoehe = u.y2 - u.y1;
@@ -304,9 +306,10 @@ Satzseite Uebertragen(const Bericht& b, const Seite& s, const Seitenlage& lage, 
         in_den_Raum(d, lage.texte, Abstand_Zeichnung / k);
         const auto px = [&](double x) { return x0 + k * (d.x + d.mass * x); };
         const auto py = [&](double y) { return y0 + k * (d.y + d.mass * y); };
+        Satzzeichnung& sz = aus.zeichnungen.emplace_back();
         for (const Strich& st : z.striche)
-            aus.striche.push_back({px(st.x1), py(st.y1), px(st.x2), py(st.y2), k * Strichstaerke * st.breite});
-        for (const Kreis& kr : z.kreise) aus.kreise.push_back({px(kr.x), py(kr.y), k * d.mass * kr.r, k * Strichstaerke});
+            sz.striche.push_back({px(st.x1), py(st.y1), px(st.x2), py(st.y2), k * Strichstaerke * st.breite});
+        for (const Kreis& kr : z.kreise) sz.kreise.push_back({px(kr.x), py(kr.y), k * d.mass * kr.r, k * Strichstaerke});
     }
     return aus;
 }
@@ -326,15 +329,16 @@ Satz Setzen(const Bericht& b, const Schriftmass& m) {
     satz.hoehe = b.papier ? A4_hoehe : Vorschau_hoehe;
     // page 1's first line stands below the letterhead; page 2 keeps the same top
     const double oben = b.papier ? kopf.oben : 0;
-    const double frei_breite = b.papier ? A4_breite - Rand - Rand_links : Vorschau_breite - Vorschau_rand;
+    const double rechter_rand = (b.papier ? A4_breite - Rand : Vorschau_breite - Vorschau_rand) - Rand_Sicherheit;
+    const double frei_breite = rechter_rand - (b.papier ? Rand_links : 0);
     const double frei_hoehe = b.papier ? A4_hoehe - Rand - Briefkopf : Vorschau_hoehe - Vorschau_rand;
     double k = std::min(1.0, frei_breite / (b.papier ? breite : std::max(a.rechts, 1.0)));
     for (int durchgang = 0; durchgang < 3; ++durchgang) {
         for (double u : unten) k = std::min(k, frei_hoehe / std::max(u - oben, 1.0));
         const double x_links =
-            b.papier ? std::clamp(A4_breite - Rand - k * breite, Rand_links, Rand_links_gern) - k * a.links : 0;
+            b.papier ? std::clamp(rechter_rand - k * breite, Rand_links, Rand_links_gern) - k * a.links : 0;
         const double y_oben = b.papier ? Briefkopf - k * oben : 0;
-        const double rechts = ((b.papier ? A4_breite - Rand : Vorschau_breite - Vorschau_rand) - x_links) / k;
+        const double rechts = (rechter_rand - x_links) / k;
         for (size_t s = 0; s < 2; ++s) lagen[s] = Setzer(b, m, rechts).seite(b.seiten[s]);
         Ausdehnung_messen(b, lagen, nullptr, unten);
         const bool passt = std::all_of(unten.begin(), unten.end(), [&](double u) { return k * (u - oben) <= frei_hoehe + 0.5; });

@@ -34,10 +34,13 @@ struct Strichstueck {
 struct Kreisstueck {
     double x, y, r, staerke;
 };
-struct Satzseite {
-    std::vector<Textstueck> texte;
+struct Satzzeichnung {
     std::vector<Strichstueck> striche;
     std::vector<Kreisstueck> kreise;
+};
+struct Satzseite {
+    std::vector<Textstueck> texte;
+    std::vector<Satzzeichnung> zeichnungen;  // as on the report page: the schematic first
 };
 
 struct Satz {
@@ -52,6 +55,8 @@ inline constexpr double A4_breite = 210 * Twips_je_mm, A4_hoehe = 297 * Twips_je
 inline constexpr double Rand_links = 20 * Twips_je_mm;       // filing
 inline constexpr double Rand_links_gern = 25 * Twips_je_mm;  // when the lines leave room for it
 inline constexpr double Rand = 10 * Twips_je_mm;             // right, top and bottom
+// What a glyph may reach beyond its advance on the device: kept off the margins.
+inline constexpr double Rand_Sicherheit = 0.3 * Twips_je_mm;
 inline constexpr double Briefkopf = 70 * Twips_je_mm;        // page 1 starts below the letterhead
 // Extent of the preview box and the room kept free at its right and bottom edge.
 inline constexpr int Vorschau_breite = 7800, Vorschau_hoehe = 10000;

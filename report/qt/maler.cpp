@@ -61,14 +61,16 @@ void Satzseite_malen(QPainter& p, const Satzseite& s) {
         p.setFont(Berichtsschrift(t.punkt, t.fett, t.unterstrichen));
         p.drawText(QPointF(t.x, t.grundlinie), QString::fromStdString(t.text));
     }
-    for (const Strichstueck& st : s.striche) {
-        p.setPen(QPen(Qt::black, st.staerke, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(st.x1, st.y1), QPointF(st.x2, st.y2));
-    }
     p.setBrush(Qt::NoBrush);
-    for (const Kreisstueck& k : s.kreise) {
-        p.setPen(QPen(Qt::black, k.staerke));
-        p.drawEllipse(QPointF(k.x, k.y), k.r, k.r);
+    for (const Satzzeichnung& z : s.zeichnungen) {
+        for (const Strichstueck& st : z.striche) {
+            p.setPen(QPen(Qt::black, st.staerke, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(st.x1, st.y1), QPointF(st.x2, st.y2));
+        }
+        for (const Kreisstueck& k : z.kreise) {
+            p.setPen(QPen(Qt::black, k.staerke));
+            p.drawEllipse(QPointF(k.x, k.y), k.r, k.r);
+        }
     }
     p.restore();
 }
