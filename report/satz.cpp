@@ -78,10 +78,11 @@ struct Ausdehnung {
 };
 
 // What the scale must fit: the report's own texts and the drawings, not the users' texts.
-Ausdehnung Ausdehnung_messen(const Bericht& b, const std::array<Seitenlage, 2>& lagen, Ausdehnung* seite1_oben,
-                             std::array<double, 2>& unten) {
+Ausdehnung Ausdehnung_messen(const Bericht& b, const std::vector<Seitenlage>& lagen, Ausdehnung* seite1_oben,
+                             std::vector<double>& unten) {
     Ausdehnung a;
-    for (size_t s = 0; s < 2; ++s) {
+    unten.assign(lagen.size(), 0);
+    for (size_t s = 0; s < lagen.size(); ++s) {
         unten[s] = lagen[s].unten;
         for (const Gesetzt& g : lagen[s].texte) {
             if (!g.sichtbar()) continue;
@@ -125,10 +126,10 @@ Satzseite Uebertragen(const Bericht& b, const Seite& s, const Seitenlage& lage, 
 }  // namespace
 
 Satz Setzen(const Bericht& b, const Schriftmass& m) {
-    std::array<Seitenlage, 2> lagen;
-    for (size_t s = 0; s < 2; ++s) lagen[s] = Zeilen_setzen(b, m, b.seiten[s], unbegrenzt);
+    std::vector<Seitenlage> lagen(b.seiten.size());
+    for (size_t s = 0; s < lagen.size(); ++s) lagen[s] = Zeilen_setzen(b, m, b.seiten[s], unbegrenzt);
     Ausdehnung kopf;
-    std::array<double, 2> unten{};
+    std::vector<double> unten;
     const Ausdehnung a = Ausdehnung_messen(b, lagen, &kopf, unten);
     const double breite = std::max(a.rechts - a.links, 1.0);
 
@@ -147,12 +148,13 @@ Satz Setzen(const Bericht& b, const Schriftmass& m) {
             b.papier ? std::clamp(rechter_rand - k * breite, Rand_links, Rand_links_gern) - k * a.links : 0;
         const double y_oben = b.papier ? Briefkopf - k * oben : 0;
         const double rechts = (rechter_rand - x_links) / k;
-        for (size_t s = 0; s < 2; ++s) lagen[s] = Zeilen_setzen(b, m, b.seiten[s], rechts);
+        for (size_t s = 0; s < lagen.size(); ++s) lagen[s] = Zeilen_setzen(b, m, b.seiten[s], rechts);
         Ausdehnung_messen(b, lagen, nullptr, unten);
         const bool passt = std::all_of(unten.begin(), unten.end(), [&](double u) { return k * (u - oben) <= frei_hoehe + 0.5; });
         if (passt || durchgang == 2) {
             satz.massstab = k;
-            for (size_t s = 0; s < 2; ++s) satz.seiten[s] = Uebertragen(b, b.seiten[s], lagen[s], k, x_links, y_oben);
+            for (size_t s = 0; s < lagen.size(); ++s)
+                satz.seiten.push_back(Uebertragen(b, b.seiten[s], lagen[s], k, x_links, y_oben));
             break;
         }
     }

@@ -3,7 +3,6 @@
 // The font's measures come from the device; everything else is decided here.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -44,7 +43,7 @@ struct Satzseite {
 };
 
 struct Satz {
-    std::array<Satzseite, 2> seiten;
+    std::vector<Satzseite> seiten;  // as many as the report has
     double breite = 0, hoehe = 0;  // the sheet or the preview box
     double massstab = 1;           // the one factor both pages are printed at
 };
@@ -68,7 +67,7 @@ inline constexpr double Strichstaerke = 15;
 // A remark wraps onto at most this many lines; the last one ends in "…" when more is left.
 inline constexpr int Bemerkung_Zeilen = 4;
 
-// Lays out both pages with one scale: 1 while the report's own lines fit the
+// Lays out all pages with one scale: 1 while the report's own lines fit the
 // sheet (or the box), else the factor that makes the widest or longest fit.
 Satz Setzen(const Bericht& b, const Schriftmass& m);
 

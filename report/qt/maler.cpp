@@ -76,7 +76,7 @@ void Satzseite_malen(QPainter& p, const Satzseite& s) {
 }
 
 void Seite_malen(QPainter& p, const Bericht& b, int seite) {
-    Satzseite_malen(p, Bericht_setzen(b).seiten[static_cast<size_t>(seite - 1)]);
+    Satzseite_malen(p, Bericht_setzen(b).seiten.at(static_cast<size_t>(seite - 1)));
 }
 
 void Seite_einrichten(QPagedPaintDevice& geraet) {
@@ -88,21 +88,16 @@ void Seite_einrichten(QPagedPaintDevice& geraet) {
 bool Bericht_malen(QPainter& p, QPagedPaintDevice& geraet, const Bericht& b) {
     const Satz satz = Bericht_setzen(b);
     // the painter's unit becomes a twip from the sheet's corner, whatever the device's own margins
-    const QPageLayout lage = geraet.pageLayout();
     const double aufloesung = geraet.logicalDpiX();
-    const double twips = aufloesung / 1440.0;
-    const QPointF ecke = -lage.paintRectPixels(static_cast<int>(aufloesung)).topLeft();
-    p.save();
-    p.translate(ecke);
-    p.scale(twips, twips);
-    Satzseite_malen(p, satz.seiten[0]);
-    p.restore();
-    if (!geraet.newPage()) return false;
-    p.save();
-    p.translate(ecke);
-    p.scale(twips, twips);
-    Satzseite_malen(p, satz.seiten[1]);
-    p.restore();
+    const QPointF ecke = -geraet.pageLayout().paintRectPixels(static_cast<int>(aufloesung)).topLeft();
+    for (size_t i = 0; i < satz.seiten.size(); ++i) {
+        if (i > 0 && !geraet.newPage()) return false;
+        p.save();
+        p.translate(ecke);
+        p.scale(aufloesung / 1440.0, aufloesung / 1440.0);
+        Satzseite_malen(p, satz.seiten[i]);
+        p.restore();
+    }
     return true;
 }
 

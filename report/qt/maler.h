@@ -36,8 +36,8 @@ void Seite_malen(QPainter& p, const Bericht& b, int seite);
 // The sheet of the printout and the PDF: A4 with the whole sheet to paint on
 // (the report keeps its own margins).
 void Seite_einrichten(QPagedPaintDevice& geraet);
-// Both pages of a paper report on a paged device set up with Seite_einrichten,
-// the painter already begun on it. False when the device refused a page.
+// All pages of a paper report on a paged device set up with Seite_einrichten,
+// the painter already begun on it. False when the device refused a new page.
 bool Bericht_malen(QPainter& p, QPagedPaintDevice& geraet, const Bericht& b);
 
 }  // namespace dkm::bericht
