@@ -92,7 +92,11 @@ Fall Drucken(const std::string& name, Formular f, float S, float h = 0, float v 
     EXPECT_TRUE(b) << name;
     Fall fall{name + " S=" + std::to_string(static_cast<int>(S)), b.value_or(Bericht{}), {}, {}};
     fall.satz = Bericht_setzen(fall.bericht);
-    const fs::path pdf = fs::temp_directory_path() / "dkm-papier-test.pdf";
+    // a file of its own: ctest runs the tests of this folder side by side
+    static int nummer = 0;
+    const fs::path pdf = fs::temp_directory_path() /
+                         ("dkm-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                          std::to_string(++nummer) + ".pdf");
     std::ofstream(pdf, std::ios::binary) << Pdf_erzeugen(fall.bericht, "Test");
     fall.woerter = Woerter(pdf);
     fs::remove(pdf);
