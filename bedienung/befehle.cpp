@@ -86,7 +86,9 @@ void Command19_Click(Formular& f, const std::function<void(Druckwerte&)>& lesen)
 
 void Command20_Click(Formular& f, const std::function<void(const Druckwerte&)>& speichern) {
     if (!f[V::Frame5]) return;
-    f.druckwerte = {Einzelwert(f[T::Text6]), Einzelwert(f[T::Text7]), Einzelwert(f[T::Text8])};
+    // the shifts as far as the panel says, so that the file holds what is printed
+    f.druckwerte = {Einzelwert(f[T::Text6]), Verschiebung_begrenzen(Einzelwert(f[T::Text7])),
+                    Verschiebung_begrenzen(Einzelwert(f[T::Text8]))};
     if (speichern) speichern(f.druckwerte);
     Command21_Click(f);
 }

@@ -79,7 +79,7 @@ std::vector<Leitfaden_Schritt_Daten> tabelle() {
         {"Hindernis_Rinne", B::immer, {"Text5"}, "Text5",
          {u("Hindernisse im Wasserlauf:"), leer, z("Angabe von Hindernissen im Wasserlauf der Rinne (in cm²)."), leer,
           z("Nach DIN EN 12056-3 nur bei innenliegenden Rinnen erforderlich. Trotzdem wird der Wert bei"),
-          z("rechteckigen vorgehängten Rinnen mit ´Maßen nach Bedarf´ eingerechnet (d.h. nicht bei Rinnen "),
+          z("vorgehängten Rinnen mit ´Maßen nach Bedarf´ eingerechnet (d.h. nicht bei Rinnen "),
           z("mit Standardabmessungen).")}},
         {"Schutzkorb", B::immer, {"Check_Schutzkorb"}, "",
          {u("Laubfangeinrichtung:"), leer,

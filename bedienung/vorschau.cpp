@@ -14,6 +14,11 @@ bool Vorschau_oeffnen(Formular& f, Dialoge& d) {
     return true;
 }
 
+void Vorschau_verweigert(Formular& f) {
+    f.Status_Vorschau = aus;
+    f[V::Druckvorsch] = false;
+}
+
 void Vorschau_blaettern(Formular& f) {
     if (f.Status_Vorschau != aktiv) return;
     f.Vorschau_Seite = f.Vorschau_Seite == "Seite eins" ? "Seite zwei" : "Seite eins";

@@ -40,6 +40,17 @@ void Eingabepruefung(Formular& f) {
 
 void Masse_fehlen_Meldung(Dialoge& d) { d.meldung(meldung::Masse_fehlen); }
 
+void Rechnung_angehalten(Formular& f, Dialoge& d, const std::string& titel, const std::string& text) {
+    // what the boxes show stays from the last complete run
+    f.Ergebnisse_aktuell = false;
+    f.Masse_Hinweis = std::string(meldung::Masse_Hinweis_Anfang) + titel;
+    d.meldung(titel, text);
+}
+
+void Rechnung_angehalten(Formular& f, Dialoge& d, const Meldungstext& m) {
+    Rechnung_angehalten(f, d, std::string(m.titel), std::string(m.text));
+}
+
 void Pruefen_und_berechnen(Formular& f, Dialoge& d) {
     Eingabepruefung(f);
     if (f.Masse_vollstaendig != nein) Neuberechnung(f, d);

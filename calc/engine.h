@@ -14,8 +14,12 @@ void Masse_fehlen_Meldung(Dialoge& d);
 // Eingabepruefung, then Neuberechnung or the message (the usual end of a handler).
 void Pruefen_und_berechnen(Formular& f, Dialoge& d);
 
-// Reads all inputs afresh and recomputes every result of the window.
+// Reads all inputs afresh and recomputes every result of the window. A run that
+// stops with a message leaves Ergebnisse_aktuell false.
 void Neuberechnung(Formular& f, Dialoge& d);
+// Shows the message that stops a run and marks the results as not current.
+void Rechnung_angehalten(Formular& f, Dialoge& d, const std::string& titel, const std::string& text);
+void Rechnung_angehalten(Formular& f, Dialoge& d, const Meldungstext& m);
 
 // Total mode: spreads total length and area evenly over the segments.
 void Gesamtmasse_aufteilen(Formular& f);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/hydraulik.h"
+#include "calc/engine.h"
 #include "calc/innen_schritte.h"
 #include "model/zahlen.h"
 
@@ -178,7 +179,7 @@ bool Anzahl_Notueberlaeufe_lesen(Formular& f, Dialoge& d, Innen_Werte& w) {
     }
     // 2N is a 16-bit count
     if (!(n <= 16383)) {
-        d.meldung(meldung::Notueberlaeufe);
+        Rechnung_angehalten(f, d, meldung::Notueberlaeufe);
         return false;
     }
     w.Anzahl_Notueberlaeufe = static_cast<int>(n);

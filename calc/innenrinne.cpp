@@ -4,6 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "calc/engine.h"
 #include "calc/innen_schritte.h"
 #include "model/meldungen.h"
 
@@ -70,7 +71,7 @@ void Folgeergebnisse_leeren(Formular& f) {
 void Innenrinne_berechnen(Formular& f, Dialoge& d) {
     Formular_einrichten(f);
     if (!Teilstrecken_durchgehend(f)) {
-        d.meldung(meldung::Luecke);
+        Rechnung_angehalten(f, d, meldung::Luecke);
         return;
     }
     Innen_Werte w;
@@ -85,7 +86,7 @@ void Innenrinne_berechnen(Formular& f, Dialoge& d) {
         w.Ablaeufe_bemessen = true;
     }
     if (!Werte_endlich(w)) {
-        d.meldung(meldung::zu_gross);
+        Rechnung_angehalten(f, d, meldung::zu_gross);
         return;
     }
     if (w.Suchgrenze_erreicht)

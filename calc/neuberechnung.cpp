@@ -1,12 +1,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/engine.h"
 #include "calc/fallrohr.h"
 #include "calc/gesamtmasse.h"
 #include "calc/innenrinne.h"
+#include "model/feldname.h"
 #include "model/meldungen.h"
 #include "calc/traufe.h"
 #include "model/tabellen.h"
@@ -60,25 +63,25 @@ bool Traufe_im_Bereich(const Formular& f, const Lasten& l) {
     return true;
 }
 
-// Every number the user or a file can give the calculation, against the input limit.
-bool Eingaben_im_Rahmen(const Formular& f) {
-    auto im_rahmen = [&](T feld) { return Im_Eingaberahmen(Zahl_lesen(f[feld])); };
-    for (int i = 1; i <= 8; ++i)
-        if (!im_rahmen(Laenge(i)) || !im_rahmen(Breite(i)) || !im_rahmen(Zusatz_Flaeche(i))) return false;
-    for (T feld : {T::r5_5, T::r5_100, T::Text1, T::Text2, T::Text3, T::Text4, T::Text5, T::Text30})
-        if (!im_rahmen(feld)) return false;
+// Every number the user or a file can give the calculation, against the input limit:
+// the name of the first one beyond it, nothing when all are inside.
+std::optional<std::string> Eingabe_ausser_Rahmen(const Formular& f) {
+    std::vector<T> felder;
+    for (int i = 1; i <= 8; ++i) felder.insert(felder.end(), {Laenge(i), Breite(i), Zusatz_Flaeche(i)});
+    felder.insert(felder.end(), {T::r5_5, T::r5_100, T::Text1, T::Text2, T::Text3, T::Text4, T::Text5, T::Text30});
     // in single mode the totals are results, written back by the last run; judging them
     // would lock the window once a sum passed the limit
-    if (Ist_gesamt(f))
-        for (T feld : {T::Text25, T::Text26, T::Text27})
-            if (!im_rahmen(feld)) return false;
-    return Im_Eingaberahmen(f.Hoehenkorrektur) &&
-           std::all_of(f.Winkelfaktor.begin(), f.Winkelfaktor.end(), [](float w) { return Im_Eingaberahmen(w); });
+    if (Ist_gesamt(f)) felder.insert(felder.end(), {T::Text25, T::Text26, T::Text27});
+    for (T feld : felder)
+        if (!Im_Eingaberahmen(Zahl_lesen(f[feld]))) return Feldname(feld);
+    if (!Im_Eingaberahmen(f.Hoehenkorrektur)) return std::string("Korrektur der Rinnenhöhe");
+    for (int i = 1; i <= 8; ++i)
+        if (!Im_Eingaberahmen(f.Winkelfaktor[static_cast<size_t>(i - 1)])) return "Rinnenwinkel TS " + std::to_string(i);
+    return std::nullopt;
 }
 
 // False when an input or a product of inputs lies beyond the input limit or the float range.
 bool Lasten_rechnen(const Formular& f, Lasten& l) {
-    if (!Eingaben_im_Rahmen(f)) return false;
     l.gesamt = Ist_gesamt(f);
     if (l.gesamt) {
         l.aufteilung = Aufteilung_rechnen(f);
@@ -220,9 +223,14 @@ std::string Muster_oder_leer(float wert, bool zeigen, std::string_view muster, c
 }  // namespace
 
 void Neuberechnung(Formular& f, Dialoge& d) {
+    if (const auto feld = Eingabe_ausser_Rahmen(f)) {
+        Rechnung_angehalten(f, d, std::string(meldung::zu_gross.titel),
+                            meldung::Eingesetzt(meldung::zu_gross_Feld_Text, *feld));
+        return;
+    }
     Lasten l;
     if (!Lasten_rechnen(f, l)) {
-        d.meldung(meldung::zu_gross);
+        Rechnung_angehalten(f, d, meldung::zu_gross);
         return;
     }
     Rechenwerte& w = f.werte;

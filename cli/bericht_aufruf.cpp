@@ -12,6 +12,12 @@ namespace {
 
 bool ist_option(const std::string& s) { return s.size() > 1 && s[0] == '-'; }
 
+// "Titel: Text" on one line; a title that ends in a mark keeps it alone.
+std::string Meldung_als_Zeile(const Meldung& m) {
+    const bool zeichen = !m.titel.empty() && (m.titel.back() == '!' || m.titel.back() == '.');
+    return m.titel + (zeichen ? " " : ": ") + m.text + "\n";
+}
+
 }  // namespace
 
 Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
@@ -64,15 +70,18 @@ Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, Formular& f, int status,
     Aussteller_lesen(einstellungsordner / Aussteller_Dateiname, aussteller);
     const std::string datum = a.datum.empty() ? bericht::Heute() : a.datum;
     Aufzeichnung d(&f);
-    if (a.art == Rechneraufruf::Bericht)
-        return {status, bericht::Als_Text(bericht::Bericht_erstellen(f, d, bericht::Vorschauform(aussteller, datum))),
-                ""};
-    if (!pdf) return {2, "", "dkm-rechner: Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.\n"};
-    Druckwerte w{10, 0, 0};
-    Druckwerte_lesen(einstellungsordner / Druckwrt_Dateiname, w);
-    const bericht::Bericht b = bericht::Bericht_erstellen(
-        f, d, bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, aussteller, datum));
-    if (const auto fehler = pdf(b, a.ausgabe)) return {2, "", "dkm-rechner: " + *fehler + "\n"};
+    bericht::Berichtsform form = bericht::Vorschauform(aussteller, datum);
+    if (a.art == Rechneraufruf::Pdf) {
+        if (!pdf) return {2, "", "dkm-rechner: Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.\n"};
+        Druckwerte w{10, 0, 0};
+        Druckwerte_lesen(einstellungsordner / Druckwrt_Dateiname, w);
+        form = bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, aussteller,
+                                   datum);
+    }
+    const std::optional<bericht::Bericht> b = bericht::Bericht_erstellen(f, d, form);
+    if (!b) return {1, "", "dkm-rechner: " + Meldung_als_Zeile(d.meldungen.back())};
+    if (a.art == Rechneraufruf::Bericht) return {status, bericht::Als_Text(*b), ""};
+    if (const auto fehler = pdf(*b, a.ausgabe)) return {2, "", "dkm-rechner: " + *fehler + "\n"};
     return {status, "", ""};
 }
 

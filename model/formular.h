@@ -101,7 +101,7 @@ namespace dkm {
     X(Label_Fax) X(Label_Flaeche) X(Label_Flaeche_Ablauf) X(Label_PLZ_Ort) X(Label_Standard)          \
     X(Label_TS1) X(Label_TS2) X(Label_TS3) X(Label_TS4) X(Label_TS5) X(Label_TS6) X(Label_TS7)        \
     X(Label_TS8) X(Label_Telef) X(Label_Text1) X(Label_Text6) X(Label_Text7) X(Label_Text8)           \
-    X(Label_Text30) X(Aussteller_Name) X(Aussteller_Strasse) X(Aussteller_Ort) X(Aussteller_Telefon)  \
+    X(Label_Text30) X(Label_Grenze_Text7) X(Label_Grenze_Text8) X(Aussteller_Name) X(Aussteller_Strasse) X(Aussteller_Ort) X(Aussteller_Telefon)  \
     X(Label_Aussteller_Name) X(Label_Aussteller_Strasse) X(Label_Aussteller_Ort)                      \
     X(Label_Aussteller_Telefon) X(Label_r5_5_eigen) X(Label_r5_100_eigen) X(Label_strasse)            \
     X(MDIForm1) X(MDIForm1_2) X(Rinnenvorgaben) X(frame3) X(Label_Regenvorgabe)                        \

@@ -197,7 +197,8 @@ std::vector<Hilfe_Eintrag> tabelle() {
         {{"Frame5"}, 120, 2500,
          "Die Schriftgröße ist auf 10 Pixel voreingestellt; Änderung ist zwischen 8 und 12 Pixel möglich. "
          "Druckt Ihr Drucker die Zeichnungen versetzt, verschieben Sie sie hier waagerecht bzw. senkrecht "
-         "(in mm). ´übernehmen´ speichert die Werte für die nächsten Ausdrucke."},
+         "(in mm, je höchstens ±5 mm; eine Zeichnung bleibt dabei immer zwischen ihren Textzeilen). "
+         "´übernehmen´ speichert die Werte für die nächsten Ausdrucke."},
     };
 }
 

@@ -24,6 +24,10 @@ inline constexpr Meldungstext zu_gross{
     "Eingabefehler",
     "Eine Eingabe ist für die Berechnung zu groß. Bitte prüfen Sie die Maße und Vorgaben; "
     "die bisherigen Ergebnisse bleiben stehen."};
+// The same, naming the box ("%1") whose number is too large.
+inline constexpr std::string_view zu_gross_Feld_Text =
+    "Die Eingabe \u00B4%1\u00B4 ist für die Berechnung zu groß. Bitte prüfen Sie den Wert; die bisherigen "
+    "Ergebnisse bleiben stehen.";
 // A search to measure that ran to its step limit: the size shown is no real result.
 inline constexpr Meldungstext Suchgrenze{
     "Berechnungsgrenze erreicht",
@@ -311,6 +315,11 @@ inline constexpr std::string_view Druckfehler_Text =
     "Der Bericht konnte nicht gedruckt werden: %1 Bitte prüfen Sie den Drucker und versuchen Sie es erneut.";
 inline constexpr std::string_view Drucker_nicht_bereit_Text = "Der Drucker nimmt den Auftrag nicht an.";
 inline constexpr std::string_view Aussteller_Fehler_Titel = "Aussteller";
+// A report of a project without a measured segment would print nothing but zeros.
+inline constexpr Meldungstext Bericht_ohne_Masse{
+    "Maße fehlen!",
+    "Für den Bericht fehlen die Maße: Keine Teilstrecke hat eine Länge (bei Gesamtmaßen: gesamte Länge, gesamte "
+    "Fläche und Anzahl der Abläufe angeben)."};
 
 }  // namespace meldung
 }  // namespace dkm

@@ -1,10 +1,12 @@
 // Page 1 and what both pages share: the head and the segment rows.
 #include "report/bericht.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "calc/engine.h"
 #include "model/aussteller.h"
+#include "model/meldungen.h"
 #include "model/zahlen.h"
 #include "report/schreiber.h"
 
@@ -52,13 +54,13 @@ void Kopf(Schreiber& w, const Lage& l, int seite) {
         w.zeile({E(5, titel)});
     }
     const std::string strich(papier ? 91 : 75, '_');
-    w.zeile({E(5, Ausstellerzeile(l.form.aussteller))});
+    w.zeile({K(5, Ausstellerzeile(l.form.aussteller))});
     w.zeile({E(5, strich)});
     w.zeile({E(l.rechts(), l.form.datum)});
     w.zeile({U(5, "Projekt:"), E(l.rechts(), seite == 1 ? "   - Seite 1 -" : "   - Seite 2 -")});
 }
 
-void TS_Nummern(Schreiber& w, const Lage& l, Eintrag label) {
+size_t TS_Nummern(Schreiber& w, const Lage& l, Eintrag label) {
     std::vector<Eintrag> z;
     if (!label.text.empty()) z.push_back(std::move(label));
     const int versatz = l.ts(1) ? 0 : 1;  // an outlet at the gutter end numbers from the second column
@@ -69,6 +71,7 @@ void TS_Nummern(Schreiber& w, const Lage& l, Eintrag label) {
         z.push_back(E(Lage::nr_spalte(i), nr));
     }
     w.zeile(std::move(z));
+    return w.zeilen() - 1;
 }
 
 void TS_Reihe(Schreiber& w, const Lage& l, const std::string& label, const std::array<float, 8>& werte) {
@@ -110,14 +113,14 @@ void Vorgaben(Schreiber& w, const Lage& l) {
     w.leer();
     std::string stadt = f[L::Combo_Wahl_Regensp].text;
     if (stadt.empty() || stadt == "Stadt auswählen") stadt = " (keine Stadt gewählt)";
-    w.zeile({E(5, "Niederschlagswerte für " + stadt + " mit:")});
-    w.zeile({E(5, "Berechnungsregen: "), E(35, f[T::r5_5] + " l/(s*ha)")});
-    w.zeile({E(5, "Jahrhundertregen: "), E(35, f[T::r5_100] + " l/(s*ha)")});
+    w.zeile({E(5, "Niederschlagswerte für "), K(0, stadt), E(0, " mit:")});
+    w.zeile({E(5, "Berechnungsregen: "), K(35, f[T::r5_5]), E(0, " l/(s*ha)")});
+    w.zeile({E(5, "Jahrhundertregen: "), K(35, f[T::r5_100]), E(0, " l/(s*ha)")});
     w.leer();
-    w.zeile({E(5, "Abflussbeiwert: "), E(35, f[L::Combo_Abfl_beiwert].text)});
+    w.zeile({E(5, "Abflussbeiwert: "), K(35, f[L::Combo_Abfl_beiwert].text)});
     const std::string& schutz = f[L::Combo_Schutzfaktor].text;
     w.zeile({E(5, "Sicherheitfaktor: "),
-             E(35, schutz == "kein bes. Schutz (f=1)" ? "kein Sicherheitsfaktor gewählt, (f = 1)" : schutz)});
+             K(35, schutz == "kein bes. Schutz (f=1)" ? "kein Sicherheitsfaktor gewählt, (f = 1)" : schutz)});
     if (!l.innen) {
         w.zeile({E(5, "Notabfluss: "), E(35, "über die Rinnenvorderkante.")});
     } else {
@@ -131,7 +134,8 @@ void Vorgaben(Schreiber& w, const Lage& l) {
     const float hindernis = Einzelwert(f[T::Text5]);
     if (hindernis != 0) {
         std::string t = Kurzzahl(hindernis, l.sep()) + " cm²";
-        if (!l.innen) t += " (wird nur bei rechteckigen Rinnen ´nach Bedarf´ eingerechnet).";
+        // both gutters to measure lose the obstacle's area, the standard sizes neither
+        if (!l.innen) t += " (wird nur bei Rinnen ´nach Bedarf´ eingerechnet).";
         w.zeile({E(5, "Hindernis im Wasserlauf: "), E(35, t)});
     } else {
         w.zeile({E(5, "Hindernis im Wasserlauf:"), E(35, "(keine Angabe)")});
@@ -143,7 +147,7 @@ void Vorgaben(Schreiber& w, const Lage& l) {
     w.leer();
 }
 
-void Masse(Schreiber& w, const Lage& l) {
+size_t Masse(Schreiber& w, const Lage& l) {
     const Formular& f = l.f;
     const Rechenwerte& r = f.werte;
     w.zeile({E(5, "Maß-Vorgaben:", true, true)});
@@ -159,7 +163,7 @@ void Masse(Schreiber& w, const Lage& l) {
     w.zeile({U(5, "Teilstrecken:")});
     w.zeile({E(5, "Schema:")});
     w.leer(l.form.papier ? 2 : 1);
-    TS_Nummern(w, l, l.form.papier ? Eintrag{} : E(5, "TS-Nummer:"));
+    const size_t nummern = TS_Nummern(w, l, l.form.papier ? Eintrag{} : E(5, "TS-Nummer:"));
     std::array<float, 8> breite{};
     for (int i = 1; i <= 8; ++i) breite[static_cast<size_t>(i - 1)] = Einzelwert(f[Breite(i)]);
     TS_Reihe(w, l, "Rinnenlänge (m):", r.Laenge);
@@ -172,45 +176,51 @@ void Masse(Schreiber& w, const Lage& l) {
     if (l.insgesamt)
         w.zeile({E(5, "Es werden nur die ersten der insgesamt " + Ganzzahltext(l.teilstrecken) +
                           " Teilstrecken wiedergegeben.")});
+    return nummern;
 }
 
 }  // namespace
 
-void Seite1(Schreiber& w, const Lage& l) {
+size_t Seite1(Schreiber& w, const Lage& l) {
     const Formular& f = l.f;
     Kopf(w, l, 1);
-    w.zeile({E(5, f[T::Bauherr])});
-    w.zeile({E(5, f[T::strasse])});
-    w.zeile({E(5, f[T::PLZ_Ort])});
-    w.zeile({E(5, "Tel: " + f[T::Telef])});
-    w.zeile({E(5, "Fax: " + f[T::Fax])});
-    w.zeile({E(5, "Bemerkungen: " + f[T::Bemerkungen])});
+    w.zeile({K(5, f[T::Bauherr])});
+    w.zeile({K(5, f[T::strasse])});
+    w.zeile({K(5, f[T::PLZ_Ort])});
+    w.zeile({E(5, "Tel: "), K(0, f[T::Telef])});
+    w.zeile({E(5, "Fax: "), K(0, f[T::Fax])});
+    w.zeile({E(5, "Bemerkungen: "), Umbruch(0, f[T::Bemerkungen])});
     w.zeile({E(5, std::string(l.form.papier ? 91 : 75, '_'))});
     w.leer();
     Vorgaben(w, l);
-    Masse(w, l);
+    return Masse(w, l);
 }
 
 Bericht Bericht_zusammenstellen(const Formular& f, const Berichtsform& form) {
     Bericht b;
+    b.papier = form.papier;
     b.schriftgroesse = form.papier ? form.S : 8;
     b.spaltenfaktor = form.papier ? 1.4 : 1;
     b.spaltenversatz = form.papier ? 5 : 0;
+    b.tabbreite = Tabbreite(form);
     b.zeilenschritt_je_punkt = Zeilenschritt(form) / b.schriftgroesse;
     const Lage l(f, form);
     Schreiber eins(b.seiten[0]);
-    Seite1(eins, l);
-    b.seiten[0].zeichnungen.push_back(Schema(l, 1));
+    const size_t nummern = Seite1(eins, l);
+    b.seiten[0].zeichnungen.push_back(Schema(l, 1, nummern));
     Schreiber zwei(b.seiten[1]);
     Seite2(zwei, l);
     return b;
 }
 
-Bericht Bericht_erstellen(Formular& f, Dialoge& d, const Berichtsform& form) {
-    // What a refused or shortened run leaves out must read as "no result", not as the previous one.
-    f.werte.innen = {};
-    f.werte.traufe = {};
-    Neuberechnung(f, d);
+std::optional<Bericht> Bericht_erstellen(Formular& f, Dialoge& d, const Berichtsform& form) {
+    Pruefen_und_berechnen(f, d);
+    if (f.Masse_vollstaendig == nein || !f.Ergebnisse_aktuell) return std::nullopt;  // its message is shown
+    const Lage l(f, form);
+    if (std::none_of(l.laenge.begin(), l.laenge.end(), [](bool b) { return b; })) {
+        d.meldung(meldung::Bericht_ohne_Masse);
+        return std::nullopt;
+    }
     return Bericht_zusammenstellen(f, form);
 }
 

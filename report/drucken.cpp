@@ -13,7 +13,8 @@ std::string s(std::string_view v) { return std::string(v); }
 }  // namespace
 
 Druckausgang Projekt_drucken(Formular& f, Dialoge& d, Drucker& p, const Berichtsform& papier) {
-    const Bericht b = Bericht_erstellen(f, d, papier);
+    const std::optional<Bericht> b = Bericht_erstellen(f, d, papier);
+    if (!b) return Druckausgang::verweigert;
     if (!p.drucker_vorhanden())
         return d.frage(s(meldung::Kein_Drucker_Titel), s(meldung::Kein_Drucker_Text)) ? Druckausgang::kein_Drucker_Pdf
                                                                                       : Druckausgang::abgebrochen;
@@ -25,7 +26,7 @@ Druckausgang Projekt_drucken(Formular& f, Dialoge& d, Drucker& p, const Berichts
     }
     // each copy its own job, so that a stack of copies comes out sorted
     for (int i = 0; i < std::max(wahl.kopien, 1); ++i) {
-        if (const auto fehler = p.drucken(b, wahl.drucker)) {
+        if (const auto fehler = p.drucken(*b, wahl.drucker)) {
             d.meldung(s(meldung::Druckfehler_Titel),
                       meldung::Eingesetzt(meldung::Druckfehler_Text, *fehler));
             return Druckausgang::fehlgeschlagen;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "model/druckwerte.h"
 #include "model/zahlen.h"
 
 namespace dkm::bericht {
@@ -12,15 +13,15 @@ namespace dkm::bericht {
 namespace {
 
 struct Papierursprung {
-    int x, y1, y2, breite, qx, qy;
+    int x, y1, y2, qx, qy;
 };
 // By font size 8..12; the cross-section x of 9 and 11 lies between its neighbours.
 constexpr std::array<Papierursprung, 5> Papier = {{
-    {2400, 9200, 4800, 800, 2000, 8960},
-    {2700, 10300, 5700, 900, 2450, 9960},
-    {3000, 11300, 5960, 1000, 2900, 10960},
-    {3300, 12400, 6500, 1050, 3350, 11860},
-    {3600, 13500, 7100, 1150, 3800, 12000},
+    {2400, 9200, 4800, 2000, 8960},
+    {2700, 10300, 5700, 2450, 9960},
+    {3000, 11300, 5960, 2900, 10960},
+    {3300, 12400, 6500, 3350, 11860},
+    {3600, 13500, 7100, 3800, 12000},
 }};
 
 constexpr int Twips_je_mm = 57;
@@ -44,8 +45,8 @@ Berichtsform Papierform(float schriftgroesse, float h_mm, float v_mm, const Auss
     Berichtsform f;
     f.papier = true;
     f.S = Schriftgroesse_klemmen(schriftgroesse);
-    f.h_mm = Verschiebung_klemmen(h_mm);
-    f.v_mm = Verschiebung_klemmen(v_mm);
+    f.h_mm = Verschiebung_begrenzen(h_mm);
+    f.v_mm = Verschiebung_begrenzen(v_mm);
     f.aussteller = a;
     f.datum = std::move(datum);
     return f;
@@ -58,24 +59,28 @@ int Schriftgroesse_klemmen(float s) {
     return static_cast<int>(s);
 }
 
-float Verschiebung_klemmen(float mm) {
-    constexpr float grenze = 200;  // more than that leaves an A4 sheet
-    if (std::isnan(mm)) return 0;
-    return std::fmax(-grenze, std::fmin(grenze, mm));
-}
-
 int Tabspalte(int K, double B, double A) { return static_cast<int>(std::nearbyint(K * B + A)); }
 
+int Segmentbreite(const Berichtsform& form) {
+    // 1000 twips at size 10, as the table columns grow with the font
+    return form.papier ? 100 * Schriftgroesse_klemmen(static_cast<float>(form.S)) : 600;
+}
+
+double Tabbreite(const Berichtsform& form) {
+    const double spalten_je_segment = 8 * (form.papier ? 1.4 : 1.0);
+    return Segmentbreite(form) / spalten_je_segment;
+}
+
 Ursprung Schema_Ursprung(const Berichtsform& form, int seite) {
-    if (!form.papier) return {1470, seite == 1 ? 7150 : 2500, 600};
+    if (!form.papier) return {1470, seite == 1 ? 7150 : 2500, Segmentbreite(form)};
     const Papierursprung& p = papier(form);
-    return {verschoben(p.x, form.h_mm), verschoben(seite == 1 ? p.y1 : p.y2, form.v_mm), p.breite};
+    return {verschoben(p.x, form.h_mm), verschoben(seite == 1 ? p.y1 : p.y2, form.v_mm), Segmentbreite(form)};
 }
 
 Ursprung Querschnitt_Ursprung(const Berichtsform& form) {
-    if (!form.papier) return {300, 6590, 600};
+    if (!form.papier) return {300, 6590, Segmentbreite(form)};
     const Papierursprung& p = papier(form);
-    return {verschoben(p.qx, form.h_mm), verschoben(p.qy, form.v_mm), p.breite};
+    return {verschoben(p.qx, form.h_mm), verschoben(p.qy, form.v_mm), Segmentbreite(form)};
 }
 
 double Zeilenschritt(const Berichtsform& form) { return form.papier ? 22.6 * form.S : 24.0 * 8; }

@@ -33,6 +33,17 @@ inline Eintrag E(int spalte, std::string text, bool fett = false, bool unterstri
     return {std::move(text), spalte, fett, unterstrichen};
 }
 inline Eintrag U(int spalte, std::string text) { return E(spalte, std::move(text), false, true); }
+// A user's text: shortened with "…" at the right margin, or a remark wrapped below its start.
+inline Eintrag K(int spalte, std::string text) {
+    Eintrag e = E(spalte, std::move(text));
+    e.lang = Ueberlang::kuerzen;
+    return e;
+}
+inline Eintrag Umbruch(int spalte, std::string text) {
+    Eintrag e = E(spalte, std::move(text));
+    e.lang = Ueberlang::umbrechen;
+    return e;
+}
 
 struct Lage {
     const Formular& f;
@@ -57,8 +68,8 @@ struct Lage {
 
 // Head of a page from the title to "Projekt:" with the page number.
 void Kopf(Schreiber& w, const Lage& l, int seite);
-// Segment numbers after `label` (label may be empty).
-void TS_Nummern(Schreiber& w, const Lage& l, Eintrag label);
+// Segment numbers after `label` (label may be empty); the index of their line.
+size_t TS_Nummern(Schreiber& w, const Lage& l, Eintrag label);
 // A row of one "0.00" value per segment that has a length.
 void TS_Reihe(Schreiber& w, const Lage& l, const std::string& label, const std::array<float, 8>& werte);
 // A row of one cell per existing downpipe.
@@ -69,7 +80,8 @@ std::string Durchmesser(int mm);
 // Shortest decimal of a float, leading zero, locale separator ("20", "0,5").
 std::string Kurzzahl(float wert, const std::string& sep);
 
-void Seite1(Schreiber& w, const Lage& l);
+// Page 1; the index of the line of segment numbers below the schematic.
+size_t Seite1(Schreiber& w, const Lage& l);
 void Seite2(Schreiber& w, const Lage& l);
 // Where the internal gutter's page leaves room for the cross-section: the
 // optional lines above it, and the lines that bound the room (0-based).
@@ -83,7 +95,7 @@ void Seite2_traufe(Schreiber& w, const Lage& l);
 // The remark on downpipes beyond the fourth ("Insgesamt n Fallrohre.").
 void Fallrohre_insgesamt(Schreiber& w, const Lage& l, bool innen, int& optionale);
 
-Zeichnung Schema(const Lage& l, int seite);
+Zeichnung Schema(const Lage& l, int seite, size_t nummernzeile);
 Zeichnung Querschnitt_Zeichnung(const Lage& l, const Querschnitt_Raum& raum);
 
 }  // namespace dkm::bericht

@@ -3,10 +3,16 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace dkm::bericht {
+
+// What a user's text does where it would pass the right margin: the report's
+// own texts are laid out to fit; a one-line field is shortened with "…"; a
+// remark wraps onto lines of its own below its start.
+enum class Ueberlang { fest, kuerzen, umbrechen };
 
 // One item of a line: at report column `spalte` (1-based), or, with 0, right
 // after the previous item.
@@ -15,6 +21,7 @@ struct Eintrag {
     int spalte = 0;
     bool fett = false;
     bool unterstrichen = false;
+    Ueberlang lang = Ueberlang::fest;
 };
 
 struct Zeile {
@@ -37,6 +44,11 @@ struct Zeichnung {
     // means the line height of the page font (paper), otherwise twips.
     int zusatzzeilen = 0;
     int zeilenschritt = 0;
+    // The drawing stands in the room above this line (0-based): lines the
+    // layout adds before it (a wrapped remark) move it down with them.
+    size_t ueber_zeile = 0;
+    // The drawing may be made smaller to fit the room between its lines.
+    bool einpassen = false;
     std::vector<Strich> striche;
     std::vector<Kreis> kreise;
 };
@@ -48,10 +60,14 @@ struct Seite {
 
 struct Bericht {
     std::array<Seite, 2> seiten;
+    bool papier = false;
     int schriftgroesse = 8;  // points
     // Report column K is written at tab column K * spaltenfaktor + spaltenversatz.
     double spaltenfaktor = 1;
     double spaltenversatz = 0;
+    // Width of one tab column at the page's font size, twips: one segment of the
+    // schematic spans the 8 report columns of its table column.
+    double tabbreite = 75;
     // Line step in twips per point of font size (see Zeilenschritt).
     double zeilenschritt_je_punkt = 24;
 };

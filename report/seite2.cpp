@@ -65,12 +65,12 @@ void Seite2(Schreiber& w, const Lage& l) {
     const Formular& f = l.f;
     const Rechenwerte& r = f.werte;
     Kopf(w, l, 2);
-    w.zeile({E(5, f[T::Bauherr] + "      " + f[T::PLZ_Ort])});
+    w.zeile({K(5, f[T::Bauherr]), K(0, "      " + f[T::PLZ_Ort])});
     w.zeile({E(5, std::string(l.form.papier ? 91 : 75, '_'))});
     w.leer();
     w.zeile({E(5, "Ergebnis:", true, true)});
     w.leer(l.form.papier ? 4 : 2);
-    TS_Nummern(w, l, U(5, "Teilstrecke:"));
+    const size_t nummern = TS_Nummern(w, l, U(5, "Teilstrecke:"));
     TS_Reihe(w, l, "Fläche (m²):", r.Einzel_Flaeche);
     TS_Reihe(w, l, "Belast. (l/s):", r.Belast_Teilrinne);
     int optionale = 0;
@@ -81,7 +81,7 @@ void Seite2(Schreiber& w, const Lage& l) {
         optionale += 2;
     }
     w.leer();
-    w.seite().zeichnungen.push_back(Schema(l, 2));
+    w.seite().zeichnungen.push_back(Schema(l, 2, nummern));
     if (l.innen) {
         Querschnitt_Raum raum = Seite2_innen(w, l);
         raum.optionale += optionale;

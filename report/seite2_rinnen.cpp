@@ -128,8 +128,12 @@ void Seite2_traufe(Schreiber& w, const Lage& l) {
     Fallrohre_insgesamt(w, l, false, optionale);
     w.leer();
     w.zeile({U(5, "Fallrohrdurchmesser:")});
-    FR_Reihe(w, l, "mit Trichter: ", Zellen([&](size_t k) { return Durchmesser(tw.Durchmesser_mit[k]); }));
-    FR_Reihe(w, l, "ohne Trichter:", Zellen([&](size_t k) { return Durchmesser(tw.Durchmesser_ohne[k]); }));
+    // a downpipe without flow has no size: an empty cell, as in the window
+    const auto durchmesser = [&](const std::array<int, 4>& mm) {
+        return Zellen([&](size_t k) { return f.werte.Belastung_Fallrohr[k] > 0 ? Durchmesser(mm[k]) : std::string(); });
+    };
+    FR_Reihe(w, l, "mit Trichter: ", durchmesser(tw.Durchmesser_mit));
+    FR_Reihe(w, l, "ohne Trichter:", durchmesser(tw.Durchmesser_ohne));
     FR_Reihe(w, l, "Einhängestutzen:", tw.Einhangstutzen);
     Warnung_75(w, tw.Fallrohr_unter_75, optionale);
     w.leer(2);

@@ -20,21 +20,19 @@ void Fallrohr(Zeichnung& z, int x) {
 
 }  // namespace
 
-Zeichnung Schema(const Lage& l, int seite) {
+Zeichnung Schema(const Lage& l, int seite, size_t nummernzeile) {
     const Ursprung u = Schema_Ursprung(l.form, seite);
     Zeichnung z;
     z.x = u.x;
     z.y = u.y;
+    z.ueber_zeile = nummernzeile;
     const int w = u.segmentbreite;
-    // Without TS 1 the gutter starts at its outlet, drawn at the origin.
-    const int erste = l.ts(1) ? 1 : 2;
-    for (int i = erste; i <= 8; ++i) {
-        if (!l.ts(i)) continue;
-        const int links = (i - erste) * w;
-        z.striche.push_back({links, 200, links + w, 200, 2});
-    }
+    // every segment over its own table column, also when TS 1 is missing and the
+    // numbers start in the second column: the gutter then starts at its outlet
+    for (int i = 1; i <= 8; ++i)
+        if (l.ts(i)) z.striche.push_back({(i - 1) * w, 200, i * w, 200, 2});
     for (int k = 1; k <= 4; ++k)
-        if (l.fallrohr(k)) Fallrohr(z, (2 * k - erste) * w);
+        if (l.fallrohr(k)) Fallrohr(z, (2 * k - 1) * w);
     return z;
 }
 
@@ -45,6 +43,8 @@ Zeichnung Querschnitt_Zeichnung(const Lage& l, const Querschnitt_Raum& raum) {
     z.y = u.y;
     z.zusatzzeilen = raum.optionale;
     z.zeilenschritt = l.form.papier ? 0 : 192;
+    z.ueber_zeile = raum.zeile_unten;
+    z.einpassen = true;
     const Innen_Werte& iw = l.f.werte.innen;
     const Querschnitt* q = l.f[S::Option3]   ? &iw.beidseits
                            : l.f[S::Option4] ? &iw.eineSeite

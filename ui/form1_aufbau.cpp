@@ -151,7 +151,16 @@ QWidget* Form1::linke_spalte() {
     zeile = 0;
     for (const auto& [name, text] : drucker) {
         g5->addWidget(label(QStringLiteral("Label_%1").arg(QLatin1String(name)), QString::fromUtf8(text), true), zeile, 0);
-        g5->addWidget(feld(QLatin1String(name), 5), zeile++, 1);
+        if (zeile == 0) {
+            g5->addWidget(feld(QLatin1String(name), 5), zeile++, 1);
+            continue;
+        }
+        // beside each shift field how far it goes
+        auto* spalte = new QHBoxLayout;
+        spalte->addWidget(feld(QLatin1String(name), 5));
+        spalte->addWidget(label(QStringLiteral("Label_Grenze_%1").arg(QLatin1String(name)),
+                                QStringLiteral("\u00B1%1 mm").arg(double(Verschiebung_Grenze_mm))));
+        g5->addLayout(spalte, zeile++, 1);
     }
     // the user's own firm for the issuer line of the report
     const std::pair<const char*, const char*> aussteller[] = {{"Aussteller_Name", "Aussteller (Ihre Firma):"},

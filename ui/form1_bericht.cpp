@@ -56,8 +56,8 @@ Aussteller Form1::aussteller_aus_feldern() const {
 }
 
 void Form1::vorschau_zeichnen() {
-    const bericht::Bericht b =
-        bericht::Bericht_erstellen(f_, p_, bericht::Vorschauform(aussteller_lesen(), bericht::Heute()));
+    const auto b = bericht::Bericht_erstellen(f_, p_, bericht::Vorschauform(aussteller_lesen(), bericht::Heute()));
+    if (!b) Vorschau_verweigert(f_);
     seite_->setze(b, Vorschau_Seitennummer(f_));
 }
 
@@ -118,11 +118,12 @@ void Form1::Als_PDF_speichern() {
 }
 
 void Form1::pdf_speichern(const bericht::Berichtsform& form) {
+    const auto b = bericht::Bericht_erstellen(f_, p_, form);
+    if (!b) return;
     const auto ziel = p_.speichern_unter({s(meldung::Pdf_Fehler_Titel), Pdf_Vorschlag(f_), "pdf",
                                           {{"PDF-Dateien", "*.pdf"}}});
     if (!ziel) return;
-    const bericht::Bericht b = bericht::Bericht_erstellen(f_, p_, form);
-    if (const auto fehler = bericht::Pdf_schreiben(b, std::filesystem::u8path(*ziel)))
+    if (const auto fehler = bericht::Pdf_schreiben(*b, std::filesystem::u8path(*ziel)))
         p_.meldung(s(meldung::Pdf_Fehler_Titel), *fehler);
 }
 

@@ -136,13 +136,8 @@ std::optional<std::string> Qt_Plattform::drucken(const bericht::Bericht& b, cons
     bericht::Seite_einrichten(drucker);
     QPainter p;
     if (!drucker.isValid() || !p.begin(&drucker)) return std::string(meldung::Drucker_nicht_bereit_Text);
-    const double twips = drucker.resolution() / 1440.0;
-    p.scale(twips, twips);
-    const double breite = drucker.pageLayout().paintRectPixels(drucker.resolution()).width() / twips;
-    bericht::Seite_malen(p, b, 1, breite);
-    const bool neu = drucker.newPage();
-    if (neu) bericht::Seite_malen(p, b, 2, breite);
-    if (!p.end() || !neu) return std::string(meldung::Drucker_nicht_bereit_Text);
+    const bool beide = bericht::Bericht_malen(p, drucker, b);
+    if (!p.end() || !beide) return std::string(meldung::Drucker_nicht_bereit_Text);
     return std::nullopt;
 }
 

@@ -137,8 +137,6 @@ bildschirm() {  # width height scale suffix
     foto hilfe_option5.png Halle_innenliegend.Dkm "schweben ${option_laengsseite[*]}"
     foto leitfaden_regenspende.png - "klick ${knopf_leitfaden[*]}" "klick ${knopf_leitfaden_weiter[*]}" \
       "klick ${knopf_leitfaden_weiter[*]}" "klick ${knopf_leitfaden_weiter[*]}" "klick ${knopf_leitfaden_weiter[*]}"
-    foto vorschau_seite1.png Halle_innenliegend.Dkm "klick ${knopf_druckansicht[*]}"
-    foto vorschau_seite2.png Halle_innenliegend.Dkm "klick ${knopf_druckansicht[*]}" "klick ${knopf_blaettern[*]}"
   fi
   kill "$xvfb"
   wait "$xvfb" 2>/dev/null || true

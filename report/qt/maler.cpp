@@ -1,22 +1,20 @@
-// Painting a report page on a QPainter in twips: text lines with tab columns, then drawings.
+// Painting report pages on a QPainter in twips, and the font the layout measures.
 #include "report/qt/maler.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
 
-#include <algorithm>
-#include <vector>
-
-#include "report/form.h"
+#include <map>
+#include <memory>
 
 namespace dkm::bericht {
 
 namespace {
 
 constexpr int Twips_je_Punkt = 20;
-// A line width of 1 is a fine hairline on every device: 15 twips (0.26 mm).
-constexpr double Strichstaerke = 15;
 
 QString Schriftfamilie() {
     static const QString familie = [] {
@@ -28,109 +26,79 @@ QString Schriftfamilie() {
     return familie;
 }
 
-// Tab columns count in average character widths; like the old printer
-// drivers we take the width of "x" for it.
-double Mittlere_Zeichenbreite(const QFontMetricsF& m) { return m.horizontalAdvance(QChar(u'x')); }
+// Measures of one size and weight; made once, since a page asks a few hundred times.
+const QFontMetricsF& Masse(double punkt, bool fett) {
+    static std::map<std::pair<int, bool>, std::unique_ptr<QFontMetricsF>> vorrat;
+    auto& m = vorrat[{static_cast<int>(punkt * Twips_je_Punkt + 0.5), fett}];
+    if (!m) m = std::make_unique<QFontMetricsF>(Berichtsschrift(punkt, fett));
+    return *m;
+}
 
-// A user's text longer than this cannot fit a line anyway and does not narrow the page.
-constexpr qsizetype Laengster_Text = 100;
+}  // namespace
 
-QFont Schrift(double punkt, bool fett, bool unterstrichen) {
-    QFont f = Berichtsschrift(punkt);
+QFont Berichtsschrift(double punkt, bool fett, bool unterstrichen) {
+    QFont f(Schriftfamilie());
+    f.setPixelSize(std::max(1, static_cast<int>(punkt * Twips_je_Punkt + 0.5)));
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(false);
     f.setBold(fett);
     f.setUnderline(unterstrichen);
     return f;
 }
 
-void Zeichnung_malen(QPainter& p, const Zeichnung& z, double zeilenhoehe) {
-    const double schritt = z.zeilenschritt ? z.zeilenschritt : zeilenhoehe;
-    const QPointF ursprung(z.x, z.y + z.zusatzzeilen * schritt);
+double Qt_Schriftmass::breite(const std::string& text, double punkt, bool fett) const {
+    return Masse(punkt, fett).horizontalAdvance(QString::fromStdString(text));
+}
+double Qt_Schriftmass::oberlaenge(double punkt) const { return Masse(punkt, false).ascent(); }
+double Qt_Schriftmass::unterlaenge(double punkt) const { return Masse(punkt, false).descent(); }
+
+Satz Bericht_setzen(const Bericht& b) { return Setzen(b, Qt_Schriftmass()); }
+
+void Satzseite_malen(QPainter& p, const Satzseite& s) {
     p.save();
-    p.translate(ursprung);
-    for (const Strich& s : z.striche) {
-        p.setPen(QPen(Qt::black, Strichstaerke * s.breite, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
-    }
-    p.setPen(QPen(Qt::black, Strichstaerke));
-    p.setBrush(Qt::NoBrush);
-    for (const Kreis& k : z.kreise) p.drawEllipse(QPointF(k.x, k.y), k.r, k.r);
-    p.restore();
-}
-
-}  // namespace
-
-QFont Berichtsschrift(double punkt) {
-    QFont f(Schriftfamilie());
-    f.setPixelSize(static_cast<int>(punkt * Twips_je_Punkt + 0.5));
-    f.setHintingPreference(QFont::PreferNoHinting);
-    f.setKerning(false);
-    return f;
-}
-
-namespace {
-
-struct Stueck {
-    QPointF ort;  // base line start
-    QFont schrift;
-    QString text;
-};
-
-// Places every item of the page; returns the right edge of the widest line.
-double Setzen(const Bericht& b, const Seite& s, std::vector<Stueck>& stuecke) {
-    double y = 0, rechts = 0;
-    for (const Zeile& z : s.zeilen) {
-        const double punkt = b.schriftgroesse + z.groesse;
-        const QFontMetricsF basis(Schrift(punkt, false, false));
-        // tab columns count in average character widths of the line's font
-        const double spalte = Mittlere_Zeichenbreite(basis);
-        // lines follow at a fixed step, whatever the installed font's own spacing,
-        // so that the drawings meet the room the lines leave for them
-        double x = 0;
-        for (const Eintrag& e : z.eintraege) {
-            const QFont f = Schrift(punkt, e.fett, e.unterstrichen);
-            if (e.spalte > 0) {
-                const double ziel = (Tabspalte(e.spalte, b.spaltenfaktor, b.spaltenversatz) - 1) * spalte;
-                if (x > ziel) y += punkt * b.zeilenschritt_je_punkt;
-                x = ziel;
-            }
-            const QString text = QString::fromStdString(e.text);
-            stuecke.push_back({QPointF(x, y + basis.ascent()), f, text});
-            const QFontMetricsF m(f);
-            // trailing blanks take no room on the sheet
-            QString sichtbar = text;
-            while (!sichtbar.isEmpty() && sichtbar.back() == u' ') sichtbar.chop(1);
-            if (!sichtbar.isEmpty() && sichtbar.size() <= Laengster_Text)
-                rechts = std::max(rechts, x + m.horizontalAdvance(sichtbar));
-            x += m.horizontalAdvance(text);
-        }
-        y += punkt * b.zeilenschritt_je_punkt;
-    }
-    return rechts;
-}
-
-}  // namespace
-
-void Seite_malen(QPainter& p, const Bericht& b, int seite, double breite) {
-    const Seite& s = b.seiten[static_cast<size_t>(seite - 1)];
-    std::vector<Stueck> stuecke;
-    double rechts = Setzen(b, s, stuecke);
-    for (const Zeichnung& z : s.zeichnungen)
-        for (const Strich& st : z.striche) rechts = std::max(rechts, z.x + std::max(st.x1, st.x2) + 0.0);
-    p.save();
-    // The largest font sizes need a little more than the sheet; an overlong user text
-    // is not allowed to shrink the whole page, it runs off the edge instead.
-    if (breite > 0 && rechts > breite) {
-        const double faktor = std::max(0.7, breite / rechts);
-        p.scale(faktor, faktor);
-    }
     p.setPen(Qt::black);
-    for (const Stueck& st : stuecke) {
-        p.setFont(st.schrift);
-        p.drawText(st.ort, st.text);
+    for (const Textstueck& t : s.texte) {
+        p.setFont(Berichtsschrift(t.punkt, t.fett, t.unterstrichen));
+        p.drawText(QPointF(t.x, t.grundlinie), QString::fromStdString(t.text));
     }
-    const double zeilenhoehe = b.schriftgroesse * b.zeilenschritt_je_punkt;
-    for (const Zeichnung& z : s.zeichnungen) Zeichnung_malen(p, z, zeilenhoehe);
+    p.setBrush(Qt::NoBrush);
+    for (const Satzzeichnung& z : s.zeichnungen) {
+        for (const Strichstueck& st : z.striche) {
+            p.setPen(QPen(Qt::black, st.staerke, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(st.x1, st.y1), QPointF(st.x2, st.y2));
+        }
+        for (const Kreisstueck& k : z.kreise) {
+            p.setPen(QPen(Qt::black, k.staerke));
+            p.drawEllipse(QPointF(k.x, k.y), k.r, k.r);
+        }
+    }
     p.restore();
+}
+
+void Seite_malen(QPainter& p, const Bericht& b, int seite) {
+    Satzseite_malen(p, Bericht_setzen(b).seiten.at(static_cast<size_t>(seite - 1)));
+}
+
+void Seite_einrichten(QPagedPaintDevice& geraet) {
+    QPageLayout lage(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    lage.setMode(QPageLayout::FullPageMode);
+    geraet.setPageLayout(lage);
+}
+
+bool Bericht_malen(QPainter& p, QPagedPaintDevice& geraet, const Bericht& b) {
+    const Satz satz = Bericht_setzen(b);
+    // the painter's unit becomes a twip from the sheet's corner, whatever the device's own margins
+    const double aufloesung = geraet.logicalDpiX();
+    const QPointF ecke = -geraet.pageLayout().paintRectPixels(static_cast<int>(aufloesung)).topLeft();
+    for (size_t i = 0; i < satz.seiten.size(); ++i) {
+        if (i > 0 && !geraet.newPage()) return false;
+        p.save();
+        p.translate(ecke);
+        p.scale(aufloesung / 1440.0, aufloesung / 1440.0);
+        Satzseite_malen(p, satz.seiten[i]);
+        p.restore();
+    }
+    return true;
 }
 
 }  // namespace dkm::bericht

@@ -2,7 +2,6 @@
 #include "report/qt/pdf.h"
 
 #include <QBuffer>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -11,11 +10,6 @@
 #include "report/qt/maler.h"
 
 namespace dkm::bericht {
-
-void Seite_einrichten(QPagedPaintDevice& geraet) {
-    geraet.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 8, 3, 8),
-                                     QPageLayout::Millimeter));
-}
 
 std::string Pdf_erzeugen(const Bericht& b, const std::string& titel) {
     QBuffer puffer;
@@ -27,10 +21,7 @@ std::string Pdf_erzeugen(const Bericht& b, const std::string& titel) {
         w.setCreator(QStringLiteral("Dachkandelmesser"));
         Seite_einrichten(w);
         QPainter p(&w);
-        const double breite = w.pageLayout().paintRectPixels(w.resolution()).width();
-        Seite_malen(p, b, 1, breite);
-        w.newPage();
-        Seite_malen(p, b, 2, breite);
+        Bericht_malen(p, w, b);
     }
     return puffer.data().toStdString();
 }

@@ -8,12 +8,7 @@
 
 #include "report/seite.h"
 
-class QPagedPaintDevice;
-
 namespace dkm::bericht {
-
-// The sheet of the printout and the PDF: A4 with these margins.
-void Seite_einrichten(QPagedPaintDevice& geraet);
 
 // The PDF bytes of a paper report.
 std::string Pdf_erzeugen(const Bericht& b, const std::string& titel);

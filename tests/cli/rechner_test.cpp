@@ -7,6 +7,7 @@
 
 #include "common/befehl.h"
 #include "cli/dump.h"
+#include "report/seite.h"
 #include "files/einstellungen.h"
 
 namespace dkm {
@@ -115,6 +116,44 @@ TEST_F(Rechner_Programm, WrongCallsAndUnusableTargetsChangeNothing) {
     EXPECT_FALSE(fs::exists(ziel)) << "nothing written from a damaged file";
     EXPECT_NE(Rechner({"--help"}, ".").ausgabe.find("Aufruf: dkm-rechner DATEI"), std::string::npos);
     EXPECT_EQ(Rechner({"--version"}, ".").ausgabe, "dkm-rechner 1.0.0\n") << "the number in CMakeLists.txt";
+}
+
+// No zeros printed as results: a project whose results are not those of its inputs gives no report,
+// as text or PDF; the recalculation's message goes to stderr, status 1, nothing is written.
+TEST_F(Rechner_Programm, ReportRefusedWithoutCurrentResults) {
+    // file, rows of lengths and widths, changed rows, the start of stderr
+    const std::tuple<std::string, std::string, std::string, std::string> faelle[] = {
+        {"traufe_einzel.Dkm", " 6 6 4.5 4.5 0 0 0 0\r\n", " 6 6 4.5 4.5 7 0 0 0\r\n",
+         "dkm-rechner: Maße fehlen! Bei einer - oder mehreren - Teilstrecken fehlen Maßangaben.\n"},
+        {"innen_stirnseiten.Dkm", " 7.5 7.5 7.5 7.5 6 6 0 0\r\n 9 9 9 9 9 9 0 0\r\n",
+         " 7.5 7.5 0 0 6 6 0 0\r\n 9 9 0 0 9 9 0 0\r\n",
+         "dkm-rechner: Maße fehlen: Bei innenliegenden Rinnen müssen die Teilstrecken von links ab TS 1 durchgehend"},
+    };
+    int pdf_geschrieben = 0;
+    const Pdf_Ausgabe pdf = [&](const bericht::Bericht&, const fs::path&) -> std::optional<std::string> {
+        ++pdf_geschrieben;
+        return std::nullopt;
+    };
+    for (const auto& [beispiel, laengen, zeile, meldung] : faelle) {
+        const fs::path datei = ordner / "projekt.Dkm";
+        std::string geaendert = Inhalt(fs::path(DKM_EXAMPLES_DIR) / beispiel);
+        ASSERT_NE(geaendert.find(laengen), std::string::npos) << beispiel;
+        geaendert.replace(geaendert.find(laengen), laengen.size(), zeile);
+        std::ofstream(datei, std::ios::binary) << geaendert;
+        for (const auto& aufruf : {std::vector<std::string>{"--bericht", datei.string()},
+                                   std::vector<std::string>{"--pdf", (ordner / "b.pdf").string(), datei.string()}}) {
+            const Rechnerlauf lauf = Rechner(aufruf, ".", konfig, {}, pdf);
+            EXPECT_EQ(lauf.status, 1) << aufruf[0];
+            EXPECT_EQ(lauf.fehler.rfind(meldung, 0), 0u) << lauf.fehler;
+            EXPECT_TRUE(lauf.ausgabe.empty()) << aufruf[0];
+        }
+    }
+    EXPECT_EQ(pdf_geschrieben, 0);
+    // the program itself: its status and nothing on disk
+    const auto [status, ausgabe] = Starten("--pdf b.pdf projekt.Dkm 2>&1");
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(ausgabe.find("Maße fehlen: Bei innenliegenden Rinnen"), std::string::npos);
+    EXPECT_FALSE(fs::exists(ordner / "b.pdf"));
 }
 
 // An older file is written in the current layout; --ersetzen replaces an existing target.

@@ -1,4 +1,5 @@
 // The report in the window: preview, printing through the platform, PDF export; the height correction.
+#include <QLabel>
 #include <fstream>
 
 #include "fenster_hilfen.h"
@@ -132,6 +133,44 @@ TEST_F(Bericht_Test, DruckerpanelZeigtDieGeltendenWerte) {
     ASSERT_FALSE(std::filesystem::exists(ordner / "Druckwrt.dat"));
     klick("Command19");
     erwarte_texte({{"Text6", " 10"}, {"Text7", " 0"}, {"Text8", " 0"}});
+}
+
+// No zeros printed as results: while the results are not those of the inputs, preview, printing and
+// PDF refuse with the recalculation's message, naming the box of a refused input.
+TEST_F(Bericht_Test, RefusedWhileResultsAreNotCurrent) {
+    tippen("Laenge_2", "99999999");
+    ASSERT_EQ(titel(), Titel{"Eingabefehler"});
+    for (const char* befehl : {"Command3", "Formular_Print", "Als_PDF_speichern"}) {
+        protokoll_leeren();
+        klick(befehl);
+        ASSERT_EQ(titel(), Titel{"Eingabefehler"}) << befehl;
+        EXPECT_NE(p.protokoll[0].text.find("´Teillänge der Rinne TS 2´ ist für die Berechnung zu groß"), std::string::npos);
+        EXPECT_EQ(p.protokoll.size(), 1u) << befehl << ": nothing asked, no file dialog";
+    }
+    EXPECT_FALSE(seite()->isVisible() || panel()->isVisible() || f().Status_Vorschau == aktiv);
+    EXPECT_TRUE(p.auftraege.empty());
+
+    tippen({{"Laenge_2", "10"}, {"Laenge_3", "5"}});  // a length without an area
+    protokoll_leeren();
+    klick("Command3");
+    EXPECT_EQ(titel(), Titel{"Maße fehlen!"});
+    EXPECT_FALSE(seite()->isVisible());
+    tippen("Laenge_3", "");
+    klick("Command3");
+    EXPECT_TRUE(seite()->isVisible()) << "complete again";
+}
+
+// The printer panel says how far the drawings move and keeps to it.
+TEST_F(Bericht_Test, ShiftsAsFarAsThePanelSays) {
+    klick("Command19");
+    for (const char* grenze : {"Label_Grenze_Text7", "Label_Grenze_Text8"})
+        EXPECT_TRUE(w(grenze)->isVisible() && w<QLabel>(grenze)->text().contains(QStringLiteral("5 mm"))) << grenze;
+    setzen("Text7", "20");
+    setzen("Text8", "-7.5");
+    klick("Command20");
+    Druckwerte gespeichert;
+    ASSERT_TRUE(Druckwerte_lesen(ordner / "Druckwrt.dat", gespeichert));
+    EXPECT_EQ(std::pair(gespeichert.Verschiebung_horizontal, gespeichert.Verschiebung_vertikal), std::pair(5.0f, -5.0f));
 }
 
 // The height correction panel over Druckvorsch, and what it refuses while open.

@@ -104,7 +104,9 @@ TEST_F(Kostra_Fenster, TableChosenOnceValuesFoundAndTakenOverIntoCalculationAndR
     EXPECT_EQ(herkunft->werte.feld, (Rasterfeld{49, 125}));
     EXPECT_EQ(herkunft->werte.uc5_5, 19);
     Aufzeichnung d;
-    const std::string bericht = bericht::Als_Text(bericht::Bericht_erstellen(f(), d, bericht::Vorschauform({}, "01.02.2026")));
+    const auto seiten = bericht::Bericht_erstellen(f(), d, bericht::Vorschauform({}, "01.02.2026"));
+    ASSERT_TRUE(seiten.has_value());
+    const std::string bericht = bericht::Als_Text(*seiten);
     EXPECT_NE(bericht.find("    Niederschlagswerte für KOSTRA 2020 Feld 049125 mit:\n"), std::string::npos) << bericht;
 
     // a new start knows the table and the cell
