@@ -60,21 +60,24 @@ bool Traufe_im_Bereich(const Formular& f, const Lasten& l) {
     return true;
 }
 
-// Every number the user or a file can give the calculation, against the input limit.
-bool Eingaben_im_Rahmen(const Formular& f) {
-    auto im_rahmen = [&](T feld) { return Im_Eingaberahmen(Zahl_lesen(f[feld])); };
+// Whether `gilt` holds for every number the user or a file can give the calculation.
+template <typename Bedingung>
+bool Alle_Eingaben(const Formular& f, Bedingung gilt) {
+    auto feld_gilt = [&](T feld) { return gilt(Zahl_lesen(f[feld])); };
     for (int i = 1; i <= 8; ++i)
-        if (!im_rahmen(Laenge(i)) || !im_rahmen(Breite(i)) || !im_rahmen(Zusatz_Flaeche(i))) return false;
+        if (!feld_gilt(Laenge(i)) || !feld_gilt(Breite(i)) || !feld_gilt(Zusatz_Flaeche(i))) return false;
     for (T feld : {T::r5_5, T::r5_100, T::Text1, T::Text2, T::Text3, T::Text4, T::Text5, T::Text30})
-        if (!im_rahmen(feld)) return false;
+        if (!feld_gilt(feld)) return false;
     // in single mode the totals are results, written back by the last run; judging them
     // would lock the window once a sum passed the limit
     if (Ist_gesamt(f))
         for (T feld : {T::Text25, T::Text26, T::Text27})
-            if (!im_rahmen(feld)) return false;
-    return Im_Eingaberahmen(f.Hoehenkorrektur) &&
-           std::all_of(f.Winkelfaktor.begin(), f.Winkelfaktor.end(), [](float w) { return Im_Eingaberahmen(w); });
+            if (!feld_gilt(feld)) return false;
+    return gilt(f.Hoehenkorrektur) &&
+           std::all_of(f.Winkelfaktor.begin(), f.Winkelfaktor.end(), [&](float w) { return gilt(w); });
 }
+
+bool Eingaben_im_Rahmen(const Formular& f) { return Alle_Eingaben(f, [](double w) { return Im_Eingaberahmen(w); }); }
 
 // False when an input or a product of inputs lies beyond the input limit or the float range.
 bool Lasten_rechnen(const Formular& f, Lasten& l) {
@@ -221,6 +224,10 @@ std::string Muster_oder_leer(float wert, bool zeigen, std::string_view muster, c
 
 void Neuberechnung(Formular& f, Dialoge& d) {
     Lasten l;
+    if (!Alle_Eingaben(f, [](double w) { return !Zu_klein(w); })) {
+        d.meldung(meldung::zu_klein);
+        return;
+    }
     if (!Lasten_rechnen(f, l)) {
         d.meldung(meldung::zu_gross);
         return;
