@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <fstream>
+#include <cstdio>
 #include <system_error>
 #include <variant>
 
@@ -80,10 +80,9 @@ std::variant<Ziel, std::string> Ziel_finden(const fs::path& name) {
 std::string Temp_Muster(const fs::path& datei) {
     uint64_t h = 14695981039346656037ull;
     for (char c : datei.filename().string()) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    static const char ziffern[] = "0123456789abcdef";
-    std::string muster = ".dkm-";
-    for (int i = 60; i >= 0; i -= 4) muster += ziffern[(h >> i) & 0xF];
-    return muster + "-";
+    char muster[32];
+    std::snprintf(muster, sizeof muster, ".dkm-%016llx-", static_cast<unsigned long long>(h));
+    return muster;
 }
 
 bool Alles_schreiben(int fd, std::string_view inhalt) {
@@ -135,23 +134,25 @@ std::string Pfadtext(const fs::path& p) {
 }
 
 std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens) {
-    std::error_code ec;
-    // Devices and pipes could block or never end.
-    if (!fs::is_regular_file(datei, ec)) return std::nullopt;
-    std::ifstream ein(datei, std::ios::binary);
-    if (!ein) return std::nullopt;
+    // Devices and pipes could block or never end: not even their opening waits, and only
+    // what was opened is judged, not what stood under the name a moment before.
+    const int fd = open(datei.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat s {};
+    std::optional<std::string> inhalt;
+    if (fstat(fd, &s) == 0 && S_ISREG(s.st_mode)) inhalt.emplace();
     // Read in blocks up to the limit (plus one byte to tell "too large"),
     // instead of clearing a limit-sized buffer for every small file.
-    std::string inhalt;
     char block[16384];
-    while (inhalt.size() <= hoechstens) {
-        const size_t rest = hoechstens + 1 - inhalt.size();
-        ein.read(block, static_cast<std::streamsize>(std::min(rest, sizeof block)));
-        if (ein.bad()) return std::nullopt;
-        const auto gelesen = ein.gcount();
-        if (gelesen <= 0) break;
-        inhalt.append(block, static_cast<size_t>(gelesen));
+    while (inhalt && inhalt->size() <= hoechstens) {
+        const size_t rest = hoechstens + 1 - inhalt->size();
+        const ssize_t n = read(fd, block, std::min(rest, sizeof block));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) inhalt.reset();
+        if (n <= 0) break;
+        inhalt->append(block, static_cast<size_t>(n));
     }
+    close(fd);
     return inhalt;
 }
 
@@ -189,7 +190,9 @@ std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view
     if (ok && z.vorhanden) {
         // the replacement keeps the old file's permissions and, where allowed, its owner
         (void)fchmod(fd, z.alt.st_mode & 0777);
-        (void)fchown(fd, z.alt.st_uid, z.alt.st_gid);
+        if (fchown(fd, z.alt.st_uid, z.alt.st_gid) != 0) {
+            // not allowed: the new file is the saver's, like any file the saver makes
+        }
     }
     ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;

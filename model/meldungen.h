@@ -27,7 +27,7 @@ inline constexpr Meldungstext zu_gross{
 // A value between 0 and 0.0001 of its unit: a typing or file error, never a measure.
 inline constexpr Meldungstext zu_klein{
     "Eingabefehler",
-    "Eine Eingabe ist für die Berechnung zu klein (weniger als 0.0001, aber nicht 0). Bitte prüfen Sie die Maße "
+    "Eine Eingabe ist für die Berechnung zu klein (weniger als 0,0001, aber nicht 0). Bitte prüfen Sie die Maße "
     "und Vorgaben; die bisherigen Ergebnisse bleiben stehen."};
 // A search to measure that ran to its step limit: the size shown is no real result.
 inline constexpr Meldungstext Suchgrenze{
