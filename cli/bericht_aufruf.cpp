@@ -43,7 +43,8 @@ Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
         if (a.fehler.empty()) a.fehler = text;
     };
     auto art = [&](A::Art neu, const std::string& name) {
-        if (a.art != A::Dump) fehler(a.art == neu ? name + " steht doppelt" : "--bericht, --pdf und --speichern schließen einander aus");
+        if (a.art != A::Dump)
+            fehler(a.art == neu ? name + " steht doppelt" : "--bericht, --pdf und --speichern schließen einander aus");
         a.art = neu;
     };
     std::vector<std::string> dateien;
@@ -65,10 +66,12 @@ Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
             if (wert_folgt) a.ausgabe = args[++i];
         } else if (s == "--datum") {
             if (!a.datum.empty()) fehler("--datum steht doppelt");
-            if (!wert_folgt) fehler("--datum braucht ein Datum TT.MM.JJJJ");
-            else a.datum = args[++i];
-            if (wert_folgt && !bericht::Datum_gueltig(a.datum))
-                fehler("Das Datum " + zitiert(a.datum) + " ist kein Datum TT.MM.JJJJ");
+            if (!wert_folgt) {
+                fehler("--datum braucht ein Datum TT.MM.JJJJ");
+                continue;
+            }
+            a.datum = args[++i];
+            if (!bericht::Datum_gueltig(a.datum)) fehler("Das Datum " + zitiert(a.datum) + " ist kein Datum TT.MM.JJJJ");
         } else if (s == "--ersetzen") {
             if (a.ersetzen) fehler("--ersetzen steht doppelt");
             a.ersetzen = true;

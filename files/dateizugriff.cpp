@@ -134,11 +134,12 @@ std::string Pfadtext(const fs::path& p) {
 }
 
 std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens) {
-    // Devices and pipes could block or never end: not even their opening waits, and only
-    // what was opened is judged, not what stood under the name a moment before.
+    // Devices and pipes could block, never end or act on being opened: only a regular file is
+    // opened, without waiting, and what was opened is judged again in case the name changed hands.
+    struct stat s {};
+    if (stat(datei.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
     const int fd = open(datei.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
-    struct stat s {};
     std::optional<std::string> inhalt;
     if (fstat(fd, &s) == 0 && S_ISREG(s.st_mode)) inhalt.emplace();
     // Read in blocks up to the limit (plus one byte to tell "too large"),

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package dachkandelmesser_VERSION_ARCH.deb into paket-build/ as a distribution would:
 # Debian's hardening flags, every file time the release date of paket/debian/changelog. Checks it with
-# hardening-check and lintian (anything lintian reports fails), then builds it once more from scratch in
-# paket-build-2/: both packages must be the same byte for byte. `--einmal` leaves the second build out.
+# hardening-check and lintian (anything lintian reports fails), then builds it once more in paket-build-2/:
+# both packages must be the same byte for byte. `--einmal` leaves the second build out.
 # DKM_BILDER_URL in the environment: where the software centre finds the screenshots (else none are listed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,15 +20,16 @@ SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l paket/debian/changelog -STimestamp)
 eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
 
 bauen() {  # build folder; prints the package's path
-  # the flags on the command line, so that a folder configured earlier takes them too; CMake reads no CPPFLAGS
+  # From scratch: generated files of an earlier build (the icons' resource file with its file times) would stay.
+  # CMake reads no CPPFLAGS. The build folder's name must not reach the debug notes, whose hash is the build ID.
+  rm -rf "$1"
   cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=None -DDKM_TESTS=OFF -DDKM_BENCH=OFF -DDKM_DEBIAN=ON \
     "-DDKM_BILDER_URL=${DKM_BILDER_URL:-}" \
-    "-DCMAKE_CXX_FLAGS=$CPPFLAGS $CXXFLAGS" "-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS" >/dev/null
+    "-DCMAKE_CXX_FLAGS=$CPPFLAGS $CXXFLAGS -ffile-prefix-map=$PWD/$1=." "-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS" >/dev/null
   if ! cmake --build "$1" -j"$(nproc)" >"$1/bauen.log" 2>&1; then
     tail -n 40 "$1/bauen.log" >&2
     exit 1
   fi
-  rm -f "$1"/dachkandelmesser_*.deb
   (cd "$1" && cpack -G DEB >/dev/null)
   ls "$1"/dachkandelmesser_*.deb
 }
@@ -55,7 +56,6 @@ lintian -EI --pedantic --fail-on error,warning,info,pedantic,experimental \
   --suppress-tags bad-distribution-in-changes-file "$deb"
 
 if [ "$zweimal" = 1 ]; then
-  rm -rf paket-build-2
   zweites=$(bauen paket-build-2)
   cmp "$deb" "$zweites" || fehler "zwei Bauten ergeben verschiedene Pakete ($deb, $zweites)"
   rm -rf paket-build-2

@@ -98,7 +98,6 @@ TEST_F(Rechner_Programm, WrongCallsAndUnusableTargetsChangeNothing) {
         {{"--bericht", kopie, "--datum", "01.02.2026", "--datum", "02.02.2026"}, 2, "--datum steht doppelt"},
         {{"--speichern", kopie}, 2, "--speichern braucht eine Zieldatei und eine Projektdatei"},
         {{"--pdf", kopie}, 2, "--pdf braucht eine Ausgabedatei und eine Projektdatei"},
-        {{"--pdf"}, 2, "--pdf braucht eine Ausgabedatei und eine Projektdatei"},
         {{"--pdf", "--ersetzen", "a.pdf", kopie}, 2, "--pdf braucht eine Ausgabedatei"},  // no file named --ersetzen
         {{"--bericht", kopie, "--datum", "31.02.2026"}, 2, "Das Datum \u201E31.02.2026\u201C ist kein Datum TT.MM.JJJJ"},
         {{"--bericht", kopie, "--datum", "29.02.1900"}, 2, "ist kein Datum"},  // 1900 was no leap year

@@ -18,12 +18,11 @@ TEST(Zahl_lesen, LeadingNumberRule) {
     EXPECT_TRUE(Zahl_gueltig(Zahl_lesen("1e38")));
 }
 
-// The input range at its edges, in the working precision: 10^7 and more, and below 0.0001 but not 0, are out.
-TEST(Zahl_lesen, InputRangeEdges) {
+// The small end of the input range, in the working precision: below 0.0001 but not 0 is out.
+TEST(Zahl_lesen, InputRangeSmallEnd) {
     const std::pair<const char*, bool> faelle[] = {
-        {"0", true},        {"-0", true},       {".0001", true},    {"-.0001", true},   {"1e-4", true},
-        {".00009", false},  {"-.00009", false}, {".0000999", false}, {"1e-45", false}, {"1e-300", false},
-        {"9999999", true},  {"-9999999", true}, {"9999999.9", false}, {"1e7", false}};
+        {"0", true},       {"-0", true},       {".0001", true},     {"-.0001", true},  {"1e-4", true},
+        {".00009", false}, {"-.00009", false}, {".0000999", false}, {"1e-45", false}, {"1e-300", false}};
     for (const auto& [text, drin] : faelle) EXPECT_EQ(Im_Eingaberahmen(Zahl_lesen(text)), drin) << text;
 }
 

@@ -13,13 +13,11 @@ TEST_F(Kleine_Zahlen, UnterEinemZehntausendstelWirdAbgelehnt) {
     // 10 m × 5 m + 7 m² = 57 m²; 57 × 300 / 10000 = 1.71 l/s
     const Paare ergebnis = {{"Einzel_Flaeche_1", "57.00 m²"}, {"Belast_Teilrinne_1", "1.71 l/s"}};
     erwarte_texte(ergebnis);
-    for (const char* klein : {"0.00009", ".0000999"}) {
-        protokoll_leeren();
-        tippen("r5_5", klein);
-        ASSERT_EQ(titel(), Titel{"Eingabefehler"}) << klein;
-        EXPECT_EQ(p.protokoll[0].text, meldung::zu_klein.text);
-        erwarte_texte(ergebnis);
-    }
+    protokoll_leeren();
+    tippen("r5_5", "0.00009");
+    ASSERT_EQ(titel(), Titel{"Eingabefehler"});
+    EXPECT_EQ(p.protokoll[0].text, meldung::zu_klein.text);
+    erwarte_texte(ergebnis);
     protokoll_leeren();
     tippen("r5_5", "0.0001");
     EXPECT_TRUE(titel().empty());
