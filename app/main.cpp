@@ -2,6 +2,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 
 #include "files/einstellungen.h"
@@ -13,6 +14,16 @@
 namespace {
 
 std::vector<std::string> argumente(int argc, char** argv) { return {argv + (argc > 0 ? 1 : 0), argv + argc}; }
+
+// While the toolkit looks for a screen: its English notes stay quiet, and finding none ends the
+// program with one German line instead of an abort.
+void Start_Meldung(QtMsgType art, const QMessageLogContext&, const QString&) {
+    if (art != QtFatalMsg) return;
+    std::cerr << "dachkandelmesser: Kein Bildschirm erreichbar; das Fenster kann nicht geöffnet werden. "
+                 "Ohne Bildschirm rechnet dkm-rechner.\n"
+              << std::flush;
+    std::_Exit(1);
+}
 
 }  // namespace
 
@@ -31,7 +42,9 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    qInstallMessageHandler(Start_Meldung);
     QApplication app(argc, argv);  // takes its own options (-platform, -style) out of argv
+    qInstallMessageHandler(nullptr);
     QApplication::setApplicationName(QStringLiteral("Dachkandelmesser"));
     QApplication::setWindowIcon(dkm::ui::Programmsymbol());
     // Wayland shells take the window's icon and menu name from the installed menu entry

@@ -63,9 +63,10 @@ bool Traufe_im_Bereich(const Formular& f, const Lasten& l) {
     return true;
 }
 
-// Every number the user or a file can give the calculation, against the input limit:
-// the name of the first one beyond it, nothing when all are inside.
-std::optional<std::string> Eingabe_ausser_Rahmen(const Formular& f) {
+// The name of the first number the user or a file can give the calculation for which `gilt`
+// does not hold; nothing when it holds for all.
+template <typename Bedingung>
+std::optional<std::string> Erste_Eingabe_ohne(const Formular& f, Bedingung gilt) {
     std::vector<T> felder;
     for (int i = 1; i <= 8; ++i) felder.insert(felder.end(), {Laenge(i), Breite(i), Zusatz_Flaeche(i)});
     felder.insert(felder.end(), {T::r5_5, T::r5_100, T::Text1, T::Text2, T::Text3, T::Text4, T::Text5, T::Text30});
@@ -73,10 +74,10 @@ std::optional<std::string> Eingabe_ausser_Rahmen(const Formular& f) {
     // would lock the window once a sum passed the limit
     if (Ist_gesamt(f)) felder.insert(felder.end(), {T::Text25, T::Text26, T::Text27});
     for (T feld : felder)
-        if (!Im_Eingaberahmen(Zahl_lesen(f[feld]))) return Feldname(feld);
-    if (!Im_Eingaberahmen(f.Hoehenkorrektur)) return std::string("Korrektur der Rinnenhöhe");
+        if (!gilt(Zahl_lesen(f[feld]))) return Feldname(feld);
+    if (!gilt(f.Hoehenkorrektur)) return std::string("Korrektur der Rinnenhöhe");
     for (int i = 1; i <= 8; ++i)
-        if (!Im_Eingaberahmen(f.Winkelfaktor[static_cast<size_t>(i - 1)])) return "Rinnenwinkel TS " + std::to_string(i);
+        if (!gilt(f.Winkelfaktor[static_cast<size_t>(i - 1)])) return "Rinnenwinkel TS " + std::to_string(i);
     return std::nullopt;
 }
 
@@ -223,7 +224,13 @@ std::string Muster_oder_leer(float wert, bool zeigen, std::string_view muster, c
 }  // namespace
 
 void Neuberechnung(Formular& f, Dialoge& d) {
-    if (const auto feld = Eingabe_ausser_Rahmen(f)) {
+    if (const auto feld = Erste_Eingabe_ohne(f, [](double w) { return !Zu_klein(w); })) {
+        Rechnung_angehalten(f, d, std::string(meldung::zu_klein.titel),
+                            meldung::Eingesetzt(meldung::zu_klein_Feld_Text, *feld));
+        return;
+    }
+    // a tiny value is out of range too, but gets its own message
+    if (const auto feld = Erste_Eingabe_ohne(f, [](double w) { return Im_Eingaberahmen(w); })) {
         Rechnung_angehalten(f, d, std::string(meldung::zu_gross.titel),
                             meldung::Eingesetzt(meldung::zu_gross_Feld_Text, *feld));
         return;

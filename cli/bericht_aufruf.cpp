@@ -1,8 +1,10 @@
 // dkm-rechner's arguments and the --bericht, --pdf and --speichern modes.
 #include "cli/bericht_aufruf.h"
 
+#include "files/dateizugriff.h"
 #include "files/einstellungen.h"
 #include "files/projektdatei.h"
+#include "model/meldungen.h"
 #include "report/bericht.h"
 #include "report/text.h"
 
@@ -10,7 +12,18 @@ namespace dkm {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 bool ist_option(const std::string& s) { return s.size() > 1 && s[0] == '-'; }
+std::string zitiert(const std::string& s) { return "\u201E" + s + "\u201C"; }
+
+Rechnerlauf Abgelehnt(int status, const std::string& text) { return {status, "", "dkm-rechner: " + text + "\n"}; }
+
+// Only a file that begins like one is taken for a PDF that a new report may replace.
+bool Ist_Pdf(const fs::path& datei) {
+    const auto anfang = Datei_lesen(datei, 4);
+    return anfang && anfang->starts_with("%PDF-");
+}
 
 // "Titel: Text" on one line; a title that ends in a mark keeps it alone.
 std::string Meldung_als_Zeile(const Meldung& m) {
@@ -21,46 +34,66 @@ std::string Meldung_als_Zeile(const Meldung& m) {
 }  // namespace
 
 Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
-    Rechneraufruf a;
+    using A = Rechneraufruf;
+    A a;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        a.art = Rechneraufruf::Hilfe;
+        a.art = A::Hilfe;
         return a;
     }
     if (args.size() == 1 && args[0] == "--version") {
-        a.art = Rechneraufruf::Version;
+        a.art = A::Version;
         return a;
     }
+    // the first fault found is the one reported
+    auto fehler = [&](const std::string& text) {
+        if (a.fehler.empty()) a.fehler = text;
+    };
+    auto art = [&](A::Art neu, const std::string& name) {
+        if (a.art != A::Dump)
+            fehler(a.art == neu ? name + " steht doppelt" : "--bericht, --pdf und --speichern schließen einander aus");
+        a.art = neu;
+    };
     std::vector<std::string> dateien;
     bool nur_dateien = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& s = args[i];
-        const bool wert_folgt = i + 1 < args.size();
+        // an option where a value belongs is a value forgotten, not a file named like an option
+        const bool wert_folgt = i + 1 < args.size() && !ist_option(args[i + 1]);
         if (nur_dateien || !ist_option(s)) {
             dateien.push_back(s);
         } else if (s == "--") {
             nur_dateien = true;
-        } else if (s == "--bericht" && a.art == Rechneraufruf::Dump) {
-            a.art = Rechneraufruf::Bericht;
-        } else if (s == "--datum" && wert_folgt && a.datum.empty()) {
+        } else if (s == "--help" || s == "-h" || s == "--version") {
+            fehler(s + " steht allein, ohne Datei und andere Optionen");
+        } else if (s == "--bericht") {
+            art(A::Bericht, s);
+        } else if (s == "--pdf" || s == "--speichern") {
+            art(s == "--pdf" ? A::Pdf : A::Speichern, s);
+            if (wert_folgt) a.ausgabe = args[++i];
+        } else if (s == "--datum") {
+            if (!a.datum.empty()) fehler("--datum steht doppelt");
+            if (!wert_folgt) {
+                fehler("--datum braucht ein Datum TT.MM.JJJJ");
+                continue;
+            }
             a.datum = args[++i];
-            if (!bericht::Datum_gueltig(a.datum)) a.fehler = "Das Datum \u201E" + a.datum + "\u201C ist kein Datum TT.MM.JJJJ.";
-        } else if (s == "--speichern" && wert_folgt && a.art == Rechneraufruf::Dump) {
-            a.art = Rechneraufruf::Speichern;
-            a.ausgabe = args[++i];
-        } else if (s == "--ersetzen" && !a.ersetzen) {
+            if (!bericht::Datum_gueltig(a.datum)) fehler("Das Datum " + zitiert(a.datum) + " ist kein Datum TT.MM.JJJJ");
+        } else if (s == "--ersetzen") {
+            if (a.ersetzen) fehler("--ersetzen steht doppelt");
             a.ersetzen = true;
-        } else if (s == "--pdf" && wert_folgt && a.art == Rechneraufruf::Dump) {
-            a.art = Rechneraufruf::Pdf;
-            a.ausgabe = args[++i];
         } else {
-            a.fehler = "falscher Aufruf.";
+            fehler("unbekannte Option " + zitiert(s));
         }
     }
-    if (dateien.size() != 1) a.fehler = "falscher Aufruf.";
+    if (a.art == A::Pdf && (a.ausgabe.empty() || dateien.empty()))
+        fehler("--pdf braucht eine Ausgabedatei und eine Projektdatei");
+    if (a.art == A::Speichern && (a.ausgabe.empty() || dateien.empty()))
+        fehler("--speichern braucht eine Zieldatei und eine Projektdatei");
+    if (dateien.size() > 1) fehler("nur eine Projektdatei je Aufruf, nicht " + std::to_string(dateien.size()));
+    if (dateien.empty()) fehler("keine Projektdatei angegeben");
     else a.datei = dateien[0];
-    if (!a.datum.empty() && a.art != Rechneraufruf::Bericht) a.fehler = "falscher Aufruf.";
-    if (a.ersetzen && a.art != Rechneraufruf::Speichern) a.fehler = "falscher Aufruf.";
-    if (a.art == Rechneraufruf::Speichern && a.ausgabe.empty()) a.fehler = "falscher Aufruf.";
+    if (!a.datum.empty() && a.art != A::Bericht) fehler("--datum gilt nur mit --bericht");
+    if (a.ersetzen && a.art != A::Speichern && a.art != A::Pdf) fehler("--ersetzen gilt nur mit --speichern oder --pdf");
     return a;
 }
 
@@ -70,9 +103,10 @@ Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, Formular& f, int status,
     Aussteller_lesen(einstellungsordner / Aussteller_Dateiname, aussteller);
     const std::string datum = a.datum.empty() ? bericht::Heute() : a.datum;
     Aufzeichnung d(&f);
+    if (a.art == Rechneraufruf::Pdf && status != 0) return Nichts_geschrieben(a);
     bericht::Berichtsform form = bericht::Vorschauform(aussteller, datum);
     if (a.art == Rechneraufruf::Pdf) {
-        if (!pdf) return {2, "", "dkm-rechner: Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.\n"};
+        if (!pdf) return Abgelehnt(2, "Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.");
         Druckwerte w{10, 0, 0};
         Druckwerte_lesen(einstellungsordner / Druckwrt_Dateiname, w);
         form = bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, aussteller,
@@ -81,28 +115,34 @@ Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, Formular& f, int status,
     const std::optional<bericht::Bericht> b = bericht::Bericht_erstellen(f, d, form);
     if (!b) return {1, "", "dkm-rechner: " + Meldung_als_Zeile(d.meldungen.back())};
     if (a.art == Rechneraufruf::Bericht) return {status, bericht::Als_Text(*b), ""};
-    if (const auto fehler = pdf(*b, a.ausgabe)) return {2, "", "dkm-rechner: " + *fehler + "\n"};
-    return {status, "", ""};
+    if (const auto fehler = pdf(*b, a.ausgabe)) return Abgelehnt(2, *fehler);
+    return {0, "", ""};
 }
 
-std::optional<Rechnerlauf> Speicherziel_pruefen(const Rechneraufruf& a) {
-    namespace fs = std::filesystem;
-    std::error_code fehler;
+std::optional<Rechnerlauf> Ziel_vorab_pruefen(const Rechneraufruf& a) {
     const fs::path ziel(a.ausgabe), quelle(a.datei);
-    if (fs::equivalent(ziel, quelle, fehler) || ziel.lexically_normal() == quelle.lexically_normal())
-        return Rechnerlauf{2, "", "dkm-rechner: Die Quelldatei wird nicht überschrieben; bitte einen anderen Namen angeben.\n"};
-    // anything but a clear "not there" counts as there
-    if (!a.ersetzen && fs::symlink_status(ziel, fehler).type() != fs::file_type::not_found)
-        return Rechnerlauf{2, "", "dkm-rechner: Die Datei \u201E" + a.ausgabe +
-                                      "\u201C gibt es schon; --ersetzen überschreibt sie.\n"};
+    if (Dieselbe_Datei(ziel, quelle) || ziel.lexically_normal() == quelle.lexically_normal())
+        return Abgelehnt(1, meldung::Eingesetzt(meldung::Projektdatei_als_Ziel_Text, a.ausgabe));
+    if (auto grund = Ziel_pruefen(ziel)) return Abgelehnt(2, *grund);
+    // after that check, whatever is not clearly missing stands there: a file, a link, a dangling link
+    std::error_code ec;
+    const bool vorhanden = fs::symlink_status(ziel, ec).type() != fs::file_type::not_found;
+    if (!vorhanden || a.ersetzen) return std::nullopt;
+    if (a.art == Rechneraufruf::Speichern)
+        return Abgelehnt(1, "Die Datei " + zitiert(a.ausgabe) + " gibt es schon; --ersetzen überschreibt sie.");
+    if (!Ist_Pdf(ziel))
+        return Abgelehnt(1, "Die Datei " + zitiert(a.ausgabe) +
+                                " gibt es schon und ist keine PDF-Datei; --ersetzen überschreibt sie.");
     return std::nullopt;
 }
 
+Rechnerlauf Nichts_geschrieben(const Rechneraufruf& a) {
+    return Abgelehnt(1, "Datei-Kontrolle: " + zitiert(a.datei) + " ist keine lesbare Projektdatei; nichts geschrieben.");
+}
+
 Rechnerlauf Umgewandelt_speichern(const Rechneraufruf& a, Formular& f, int status) {
-    if (status != 0)
-        return {1, "", "dkm-rechner: Datei-Kontrolle: \u201E" + a.datei +
-                           "\u201C ist keine lesbare Projektdatei; nichts geschrieben.\n"};
-    if (const auto fehler = Projekt_speichern(f, a.ausgabe)) return {2, "", "dkm-rechner: " + *fehler + "\n"};
+    if (status != 0) return Nichts_geschrieben(a);
+    if (const auto fehler = Projekt_speichern(f, a.ausgabe)) return Abgelehnt(2, *fehler);
     return {0, "", ""};
 }
 

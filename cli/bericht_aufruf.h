@@ -14,8 +14,8 @@ namespace dkm {
 struct Rechneraufruf {
     enum Art { Dump, Hilfe, Version, Bericht, Pdf, Speichern } art = Dump;
     std::string datei, datum, ausgabe;
-    bool ersetzen = false;  // --speichern may replace an existing target
-    std::string fehler;  // a usage error, German
+    bool ersetzen = false;  // --speichern and --pdf may replace an existing file
+    std::string fehler;  // a usage error, German, one line without the program name
 };
 
 Rechneraufruf Aufruf_lesen(const std::vector<std::string>& argumente);
@@ -24,8 +24,12 @@ Rechneraufruf Aufruf_lesen(const std::vector<std::string>& argumente);
 Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, Formular& f, int status,
                              const std::filesystem::path& einstellungsordner, const Pdf_Ausgabe& pdf);
 
-// --speichern before loading: nullopt when the target may be written, else the refusal.
-std::optional<Rechnerlauf> Speicherziel_pruefen(const Rechneraufruf& a);
+// --speichern and --pdf before loading: nullopt when the target may be written, else the refusal.
+// Never the project itself (also through a link or a hard link); an existing target only with
+// --ersetzen, except a PDF that a report replaces.
+std::optional<Rechnerlauf> Ziel_vorab_pruefen(const Rechneraufruf& a);
+// The answer of --speichern and --pdf to a project that did not load.
+Rechnerlauf Nichts_geschrieben(const Rechneraufruf& a);
 // --speichern after loading: writes the loaded project in the current format. `status` is the load's.
 Rechnerlauf Umgewandelt_speichern(const Rechneraufruf& a, Formular& f, int status);
 

@@ -186,7 +186,7 @@ namespace {
 constexpr std::string_view Hilfe =
     "Aufruf: dkm-rechner DATEI\n"
     "        dkm-rechner --bericht DATEI [--datum TT.MM.JJJJ]\n"
-    "        dkm-rechner --pdf AUSGABE.pdf DATEI\n"
+    "        dkm-rechner --pdf AUSGABE.pdf [--ersetzen] DATEI\n"
     "        dkm-rechner --speichern NEU.Dkm [--ersetzen] DATEI\n"
     "        dkm-rechner --kostra TABELLE (--zelle NUMMER | --ort BREITE LAENGE)\n"
     "        dkm-rechner --help | --version\n"
@@ -204,14 +204,17 @@ constexpr std::string_view Hilfe =
     "--bericht gibt statt dessen die beiden Berichtsseiten der Druckvorschau als Text aus (UTF-8,\n"
     "Seite 2 nach einer Zeile mit einem Seitenvorschub); --datum legt das Datum fest (sonst heute).\n"
     "--pdf schreibt den Bericht, wie er gedruckt wird, als PDF-Datei AUSGABE.pdf, mit den\n"
-    "Druckereinstellungen und dem Aussteller aus dem Einstellungsordner. Sind die Ergebnisse nicht\n"
-    "die der Eingaben (fehlende Maße, eine zu große Eingabe, eine angehaltene Berechnung, keine\n"
-    "vermaßte Teilstrecke), schreiben beide nichts: Die Meldung steht auf der Fehlerausgabe,\n"
-    "Rückgabewert 1.\n"
+    "Druckereinstellungen und dem Aussteller aus dem Einstellungsordner; es braucht keinen Bildschirm.\n"
+    "Sind die Ergebnisse nicht die der Eingaben (fehlende Maße, eine zu große oder zu kleine Eingabe,\n"
+    "eine angehaltene Berechnung, keine vermaßte Teilstrecke), schreiben --bericht und --pdf nichts:\n"
+    "Die Meldung steht auf der Fehlerausgabe, Rückgabewert 1.\n"
     "\n"
-    "--speichern schreibt das geladene Projekt (auch eine ältere *.Dkl) im heutigen Format nach NEU.Dkm,\n"
-    "nie über DATEI selbst; eine vorhandene NEU.Dkm nur mit --ersetzen. Rückgabewert: 0 gespeichert,\n"
-    "1 Datei-Kontrolle (nichts geschrieben), 2 falscher Aufruf oder Schreibfehler.\n"
+    "--speichern schreibt das geladene Projekt (auch eine ältere *.Dkl) im heutigen Format nach NEU.Dkm.\n"
+    "--speichern und --pdf schreiben nie über DATEI selbst (auch nicht über einen Verweis oder harten\n"
+    "Link darauf) und nichts, wenn DATEI kein lesbares Projekt ist. Eine vorhandene Zieldatei ersetzen\n"
+    "sie nur mit --ersetzen; --pdf ersetzt eine vorhandene PDF-Datei auch ohne.\n"
+    "Rückgabewert: 0 geschrieben, 1 nichts geschrieben (Datei-Kontrolle oder Ziel abgelehnt),\n"
+    "2 falscher Aufruf, DATEI nicht lesbar oder Schreibfehler.\n"
     "\n"
     "--kostra gibt die Regenspenden r(5,5) und r(5,100) mit ihren Unsicherheiten (%) eines Rasterfelds\n"
     "von KOSTRA-DWD-2020 als JSON-Objekt aus, aus der Tabelle StatRR_KOSTRA-DWD-2020_D00005.csv(.zip)\n"
@@ -222,8 +225,8 @@ constexpr std::string_view Hilfe =
     "Zeigt eine Meldung neben sich das Hilfefeld (Hinweis beim Einlesen älterer Projekte, *.Dkl),\n"
     "steht dessen Text bei dieser Meldung unter \"hilfe\".\n"
     "\n"
-    "Rückgabewert: 0 Projekt geladen, 1 Datei-Kontrolle (die Ausgabe folgt trotzdem),\n"
-    "              2 falscher Aufruf oder Datei nicht lesbar.\n";
+    "Rückgabewert ohne --speichern und --pdf: 0 Projekt geladen, 1 Datei-Kontrolle (die Ausgabe\n"
+    "folgt trotzdem), 2 falscher Aufruf, Datei nicht lesbar oder Ausgabe nicht schreibbar.\n";
 
 }  // namespace
 
@@ -233,11 +236,13 @@ Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string
     const Rechneraufruf a = Aufruf_lesen(argumente);
     if (a.art == Rechneraufruf::Hilfe) return {0, std::string(Hilfe), ""};
     if (a.art == Rechneraufruf::Version) return {0, "dkm-rechner " + std::string(Programmversion) + "\n", ""};
-    if (!a.fehler.empty()) return {2, "", "dkm-rechner: " + a.fehler + "\n" + std::string(Hilfe)};
+    if (!a.fehler.empty()) return {2, "", "dkm-rechner: " + a.fehler + " (dkm-rechner --help erklärt den Aufruf).\n"};
+    if (a.art == Rechneraufruf::Pdf && !pdf)
+        return {2, "", "dkm-rechner: Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.\n"};
 
     const std::string& datei = a.datei;
-    if (a.art == Rechneraufruf::Speichern)
-        if (auto nein = Speicherziel_pruefen(a)) return *nein;
+    if (a.art == Rechneraufruf::Speichern || a.art == Rechneraufruf::Pdf)
+        if (auto nein = Ziel_vorab_pruefen(a)) return *nein;
     const auto inhalt = Datei_lesen(datei, Projektdatei_Hoechstgroesse);
     if (!inhalt)
         return {2, "", "dkm-rechner: Die Datei \u201E" + datei + "\u201C kann nicht geöffnet werden.\n"};

@@ -6,10 +6,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
-#include <fstream>
+#include <cstdio>
 #include <system_error>
 #include <variant>
 
@@ -34,21 +33,33 @@ struct Ziel {
     struct stat alt {};
 };
 
+// The reason a path cannot take a file, for the errno of a call on it.
+std::string Pfadfehler(int fehler, const fs::path& name) {
+    switch (fehler) {
+        case ELOOP: return Text(meldung::Verweisschleife_Text, name);
+        case ENAMETOOLONG: return Text(meldung::Pfad_zu_lang_Text, name);
+        case ENOTDIR: return Text(meldung::Datei_als_Ordner_Text, name);
+        case ENOENT: return Text(meldung::Ordner_fehlt_Text, name);
+        default: return Text(meldung::Speicherfehler_Text, name);
+    }
+}
+
 // The end of the link chain, or the message why nothing may be written there.
 std::variant<Ziel, std::string> Ziel_finden(const fs::path& name) {
     Ziel z{name};
     for (int glied = 0;; ++glied) {
         if (lstat(z.datei.c_str(), &z.alt) != 0) {
-            if (errno != ENOENT) return Text(meldung::Speicherfehler_Text, name);
+            if (errno != ENOENT) return Pfadfehler(errno, name);
             break;
         }
         if (!S_ISLNK(z.alt.st_mode)) {
             z.vorhanden = true;
             break;
         }
+        if (glied == 40) return Pfadfehler(ELOOP, name);
         std::error_code ec;
         const fs::path verweis = fs::read_symlink(z.datei, ec);
-        if (ec || glied == 40) return Text(meldung::Speicherfehler_Text, name);
+        if (ec) return Pfadfehler(ec.value(), name);
         z.datei = verweis.is_absolute() ? verweis : Ordner_von(z.datei) / verweis;
     }
     if (z.vorhanden && !S_ISREG(z.alt.st_mode)) return Text(meldung::keine_Datei_Text, z.datei);
@@ -57,7 +68,8 @@ std::variant<Ziel, std::string> Ziel_finden(const fs::path& name) {
         return Text(meldung::schreibgeschuetzt_Text, z.datei);
     const fs::path ordner = Ordner_von(z.datei);
     struct stat o {};
-    if (stat(ordner.c_str(), &o) != 0 || !S_ISDIR(o.st_mode)) return Text(meldung::Ordner_fehlt_Text, z.datei);
+    if (stat(ordner.c_str(), &o) != 0) return Pfadfehler(errno, z.datei);
+    if (!S_ISDIR(o.st_mode)) return Pfadfehler(ENOTDIR, z.datei);
     if ((o.st_mode & 0222) == 0 || access(ordner.c_str(), W_OK) != 0)
         return Text(meldung::Ordner_schreibgeschuetzt_Text, ordner, z.datei.filename());
     return z;
@@ -68,10 +80,9 @@ std::variant<Ziel, std::string> Ziel_finden(const fs::path& name) {
 std::string Temp_Muster(const fs::path& datei) {
     uint64_t h = 14695981039346656037ull;
     for (char c : datei.filename().string()) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    static const char ziffern[] = "0123456789abcdef";
-    std::string muster = ".dkm-";
-    for (int i = 60; i >= 0; i -= 4) muster += ziffern[(h >> i) & 0xF];
-    return muster + "-";
+    char muster[32];
+    std::snprintf(muster, sizeof muster, ".dkm-%016llx-", static_cast<unsigned long long>(h));
+    return muster;
 }
 
 bool Alles_schreiben(int fd, std::string_view inhalt) {
@@ -123,24 +134,42 @@ std::string Pfadtext(const fs::path& p) {
 }
 
 std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens) {
-    std::error_code ec;
-    // Devices and pipes could block or never end.
-    if (!fs::is_regular_file(datei, ec)) return std::nullopt;
-    std::ifstream ein(datei, std::ios::binary);
-    if (!ein) return std::nullopt;
+    // Devices and pipes could block, never end or act on being opened: only a regular file is
+    // opened, without waiting, and what was opened is judged again in case the name changed hands.
+    struct stat s {};
+    if (stat(datei.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
+    const int fd = open(datei.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::optional<std::string> inhalt;
+    if (fstat(fd, &s) == 0 && S_ISREG(s.st_mode)) inhalt.emplace();
     // Read in blocks up to the limit (plus one byte to tell "too large"),
     // instead of clearing a limit-sized buffer for every small file.
-    std::string inhalt;
     char block[16384];
-    while (inhalt.size() <= hoechstens) {
-        const size_t rest = hoechstens + 1 - inhalt.size();
-        ein.read(block, static_cast<std::streamsize>(std::min(rest, sizeof block)));
-        if (ein.bad()) return std::nullopt;
-        const auto gelesen = ein.gcount();
-        if (gelesen <= 0) break;
-        inhalt.append(block, static_cast<size_t>(gelesen));
+    while (inhalt && inhalt->size() <= hoechstens) {
+        const size_t rest = hoechstens + 1 - inhalt->size();
+        const ssize_t n = read(fd, block, std::min(rest, sizeof block));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) inhalt.reset();
+        if (n <= 0) break;
+        inhalt->append(block, static_cast<size_t>(n));
     }
+    close(fd);
     return inhalt;
+}
+
+std::optional<std::string> Ziel_pruefen(const fs::path& datei) {
+    auto gefunden = Ziel_finden(datei);
+    if (auto* fehler = std::get_if<std::string>(&gefunden)) return std::move(*fehler);
+    return std::nullopt;
+}
+
+bool Dieselbe_Datei(const fs::path& a, const fs::path& b) {
+    struct stat sa {}, sb {};
+    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+fs::path Temp_Name(const fs::path& datei, long pid, unsigned zaehler) {
+    return Ordner_von(datei) / (Temp_Muster(datei) + std::to_string(pid) + "-" + std::to_string(zaehler) + ".tmp");
 }
 
 std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view inhalt) {
@@ -148,18 +177,23 @@ std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view
     if (auto* fehler = std::get_if<std::string>(&gefunden)) return std::move(*fehler);
     const Ziel& z = std::get<Ziel>(gefunden);
     const fs::path ordner = Ordner_von(z.datei);
-    const std::string muster = Temp_Muster(z.datei);
-    static std::atomic<unsigned> zaehler{0};
-    const fs::path temp =
-        ordner / (muster + std::to_string(getpid()) + "-" + std::to_string(zaehler++) + ".tmp");
-
-    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return Text(meldung::Speicherfehler_Text, z.datei);
+    // before writing, so that a dead process's file under this process's id cannot stand in the way
+    Reste_entfernen(ordner, Temp_Muster(z.datei));
+    fs::path temp;
+    int fd = -1;
+    // a name that is taken all the same (a folder, another user's file) gives way to the next counter
+    for (unsigned zaehler = 0; fd < 0; ++zaehler) {
+        temp = Temp_Name(z.datei, getpid(), zaehler);
+        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && (errno != EEXIST || zaehler == 1000)) return Pfadfehler(errno, z.datei);
+    }
     bool ok = Alles_schreiben(fd, inhalt);
     if (ok && z.vorhanden) {
         // the replacement keeps the old file's permissions and, where allowed, its owner
         (void)fchmod(fd, z.alt.st_mode & 0777);
-        (void)fchown(fd, z.alt.st_uid, z.alt.st_gid);
+        if (fchown(fd, z.alt.st_uid, z.alt.st_gid) != 0) {
+            // not allowed: the new file is the saver's, like any file the saver makes
+        }
     }
     ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
@@ -168,7 +202,6 @@ std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view
         return Text(meldung::Speicherfehler_Text, z.datei);
     }
     Ordner_sichern(ordner);
-    Reste_entfernen(ordner, muster);
     return std::nullopt;
 }
 

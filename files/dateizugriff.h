@@ -20,7 +20,17 @@ std::optional<std::string> Datei_lesen(const std::filesystem::path& datei, size_
 // renames it over `datei`; a link is followed and stays. A target that is no
 // regular file, is write-protected or has no folder is refused untouched. On
 // failure `datei` is as it was and a German sentence naming it is returned.
-// A success removes what earlier saves of the same target left behind.
+// What earlier saves of the same target left behind when their process died is removed first.
 std::optional<std::string> Datei_ersetzen(const std::filesystem::path& datei, std::string_view inhalt);
+
+// The refusal Datei_ersetzen would give `datei` as things stand, without writing; nullopt when it may be written.
+std::optional<std::string> Ziel_pruefen(const std::filesystem::path& datei);
+
+// One file on the disk under both names (device and inode), through links and hard links alike;
+// false when either cannot be reached.
+bool Dieselbe_Datei(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// The temporary file a save of `datei` by process `pid` writes first, the `zaehler`-th it tries.
+std::filesystem::path Temp_Name(const std::filesystem::path& datei, long pid, unsigned zaehler);
 
 }  // namespace dkm

@@ -1,7 +1,5 @@
 #include "files/einstellungen.h"
 
-#include <cmath>
-
 #include "model/startzustand.h"
 
 #include "files/dateizugriff.h"
@@ -15,14 +13,12 @@ namespace dkm {
 
 namespace {
 
-// A text where a number belongs stops the reading. A number beyond the input limit,
-// or too small for a working value, counts as not given (0) and the reading goes on.
+// A text where a number belongs stops the reading. A number outside the input range
+// (10^7 or more, or below 0.0001 but not 0) counts as not given (0) and the reading goes on.
 bool zahl_lesen(Zeilenleser& z, float& ziel) {
     const auto feld = z.feld();
     if (!feld || (!feld->empty() && !Ist_Dezimalzahl(*feld))) return false;
-    const auto w = Feldzahl(*feld);
-    const float wert = w ? static_cast<float>(*w) : 0.0f;
-    ziel = std::fpclassify(wert) == FP_SUBNORMAL ? 0.0f : wert;
+    ziel = static_cast<float>(Feldzahl(*feld).value_or(0.0));
     return true;
 }
 

@@ -107,10 +107,14 @@ Gelesenes_Projekt Projekt_lesen(std::string_view bytes, const Projektdaten& vorg
 
 std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten& p) {
     std::string fehler;
+    std::string_view fehlertext = meldung::Speichern_zu_gross_Text;
     auto zahl = [&](T feld, std::string_view bezeichnung) {
         const double w = Zahl_lesen(f[feld]);
         // what no file may hold is not written either
-        if (!Im_Eingaberahmen(w) && fehler.empty()) fehler = bezeichnung;
+        if (!Im_Eingaberahmen(w) && fehler.empty()) {
+            fehler = bezeichnung;
+            if (Zu_klein(w)) fehlertext = meldung::Speichern_zu_klein_Text;
+        }
         return Im_Eingaberahmen(w) ? w : 0.0;
     };
     auto einzel = [&](T feld, std::string_view bezeichnung) {
@@ -168,7 +172,7 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
     p.Hoehenkorrektur = f.Hoehenkorrektur;
     if (zeichen_fehler) return zeichen_fehler;
     if (fehler.empty()) return std::nullopt;
-    return meldung::Eingesetzt(meldung::Speichern_zu_gross_Text, fehler);
+    return meldung::Eingesetzt(fehlertext, fehler);
 }
 
 std::string Projektdatei_schreiben(const Projektdaten& p) {

@@ -28,6 +28,15 @@ inline constexpr Meldungstext zu_gross{
 inline constexpr std::string_view zu_gross_Feld_Text =
     "Die Eingabe \u00B4%1\u00B4 ist für die Berechnung zu groß. Bitte prüfen Sie den Wert; die bisherigen "
     "Ergebnisse bleiben stehen.";
+// A value between 0 and 0.0001 of its unit: a typing or file error, never a measure.
+inline constexpr Meldungstext zu_klein{
+    "Eingabefehler",
+    "Eine Eingabe ist für die Berechnung zu klein (weniger als 0,0001, aber nicht 0). Bitte prüfen Sie die Maße "
+    "und Vorgaben; die bisherigen Ergebnisse bleiben stehen."};
+// The same, naming the box ("%1") whose number is too small.
+inline constexpr std::string_view zu_klein_Feld_Text =
+    "Die Eingabe \u00B4%1\u00B4 ist für die Berechnung zu klein (weniger als 0,0001, aber nicht 0). Bitte prüfen "
+    "Sie den Wert; die bisherigen Ergebnisse bleiben stehen.";
 // A search to measure that ran to its step limit: the size shown is no real result.
 inline constexpr Meldungstext Suchgrenze{
     "Berechnungsgrenze erreicht",
@@ -118,6 +127,9 @@ inline constexpr std::string_view Speichern_Titel = "Projekt speichern";
 // A box holds a number no file could give back; "%1" names it.
 inline constexpr std::string_view Speichern_zu_gross_Text =
     "Das Projekt wurde nicht gespeichert: Die Eingabe \u00B4%1\u00B4 ist für die Berechnung zu groß. Bitte "
+    "korrigieren Sie den Wert.";
+inline constexpr std::string_view Speichern_zu_klein_Text =
+    "Das Projekt wurde nicht gespeichert: Die Eingabe \u00B4%1\u00B4 ist für die Berechnung zu klein. Bitte "
     "korrigieren Sie den Wert.";
 // The overwrite question of the save dialog; "%1": the file name.
 inline constexpr std::string_view Ueberschreiben_Text = "%1 ist bereits vorhanden.\nMöchten Sie die Datei ersetzen?";
@@ -272,6 +284,16 @@ inline constexpr std::string_view schreibgeschuetzt_Text =
     "Namen oder heben Sie den Schreibschutz auf.";
 inline constexpr std::string_view Ordner_schreibgeschuetzt_Text =
     "Der Ordner \u201E%1\u201C ist schreibgeschützt; die Datei \u201E%2\u201C kann dort nicht gespeichert werden.";
+inline constexpr std::string_view Verweisschleife_Text =
+    "Die Datei \u201E%1\u201C konnte nicht gespeichert werden: Ihre Verweise (Symlinks) führen im Kreis.";
+inline constexpr std::string_view Pfad_zu_lang_Text =
+    "Die Datei \u201E%1\u201C konnte nicht gespeichert werden: Der Pfad ist länger, als das System erlaubt. Bitte "
+    "wählen Sie einen kürzeren Namen oder Ordner.";
+inline constexpr std::string_view Datei_als_Ordner_Text =
+    "Die Datei \u201E%1\u201C konnte nicht gespeichert werden: Ein Teil ihres Pfades ist eine Datei, kein Ordner.";
+// A report would replace the project it was made from.
+inline constexpr std::string_view Projektdatei_als_Ziel_Text =
+    "\u201E%1\u201C ist die Projektdatei selbst und wird nicht überschrieben; bitte wählen Sie einen anderen Namen.";
 // follow one of the texts above
 inline constexpr std::string_view Projekt_unveraendert_Text =
     " Eine bereits vorhandene Datei dieses Namens ist unverändert geblieben.";
@@ -296,11 +318,6 @@ inline std::string Eingesetzt(std::string_view text, std::string_view eins, std:
 
 // --- report: printing, PDF export and the issuer settings ------------------------------------------------------
 inline constexpr std::string_view Pdf_Fehler_Titel = "Als PDF speichern";
-// "%1": the PDF file.
-inline constexpr std::string_view Pdf_Fehler_Text =
-    "Der Bericht konnte nicht als PDF gespeichert werden: Die Datei \u201E%1\u201C lässt sich nicht schreiben. Bitte "
-    "prüfen Sie, ob der Ordner vorhanden und beschreibbar ist und genügend Speicherplatz frei ist. Eine vorhandene "
-    "Datei dieses Namens ist unverändert geblieben.";
 
 inline constexpr std::string_view Standarddrucker_Titel = "Standard-Drucker ändern.";
 inline constexpr std::string_view Standarddrucker_Text =

@@ -203,9 +203,12 @@ bool Zahl_gueltig(double w) {
     return std::isfinite(w) && std::fabs(w) <= std::numeric_limits<float>::max();
 }
 
+bool Zu_klein(double w) { return w != 0 && std::fabs(w) < 1 && std::fabs(static_cast<float>(w)) < Kleinstwert; }
+
 bool Im_Eingaberahmen(double w) {
     // 9999999.9 would become 10^7 as a float
-    return std::fabs(w) < Eingabegrenze && std::fabs(static_cast<float>(w)) < static_cast<float>(Eingabegrenze);
+    return std::fabs(w) < Eingabegrenze && std::fabs(static_cast<float>(w)) < static_cast<float>(Eingabegrenze) &&
+           !Zu_klein(w);
 }
 
 float Einzelwert(std::string_view text) {

@@ -23,7 +23,11 @@ bool Zahl_gueltig(double wert);  // finite and within float range
 // No input comes near 10^7 in its own unit (m, m², mm, l/(s·ha), degrees, count);
 // a larger magnitude is a typing or file error and is refused like an overflow.
 inline constexpr double Eingabegrenze = 1e7;
-// Finite and below Eingabegrenze, also once narrowed to a working value.
+// Nor is a measure smaller than this but not 0: its text would run to dozens of digits.
+inline constexpr float Kleinstwert = 1e-4f;
+// Not 0, yet below Kleinstwert once narrowed to a working value (so 0.0001 itself is taken).
+bool Zu_klein(double wert);
+// Finite, below Eingabegrenze and not Zu_klein, also once narrowed to a working value.
 bool Im_Eingaberahmen(double wert);
 
 // Number text of files and input fields: shortest decimal form, "." as point,

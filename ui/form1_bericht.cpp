@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "bedienung/bedienung.h"
+#include "files/dateizugriff.h"
 #include "files/einstellungen.h"
 #include "model/meldungen.h"
 #include "report/bericht.h"
@@ -123,8 +124,11 @@ void Form1::pdf_speichern(const bericht::Berichtsform& form) {
     const auto ziel = p_.speichern_unter({s(meldung::Pdf_Fehler_Titel), Pdf_Vorschlag(f_), "pdf",
                                           {{"PDF-Dateien", "*.pdf"}}});
     if (!ziel) return;
-    if (const auto fehler = bericht::Pdf_schreiben(*b, std::filesystem::u8path(*ziel)))
-        p_.meldung(s(meldung::Pdf_Fehler_Titel), *fehler);
+    // the dialog's overwrite question does not tell the open project from any other file
+    const std::filesystem::path pdf = std::filesystem::u8path(*ziel);
+    if (!f_[T::Text24].empty() && Dieselbe_Datei(pdf, std::filesystem::u8path(f_[T::Text24])))
+        return p_.meldung(s(meldung::Pdf_Fehler_Titel), meldung::Eingesetzt(meldung::Projektdatei_als_Ziel_Text, *ziel));
+    if (const auto fehler = bericht::Pdf_schreiben(*b, pdf)) p_.meldung(s(meldung::Pdf_Fehler_Titel), *fehler);
 }
 
 }  // namespace dkm::ui

@@ -28,8 +28,9 @@ std::string Pdf_erzeugen(const Bericht& b, const std::string& titel) {
 
 std::optional<std::string> Pdf_schreiben(const Bericht& b, const std::filesystem::path& ziel) {
     const std::string bytes = Pdf_erzeugen(b, ziel.stem().string());
-    if (!Datei_ersetzen(ziel, bytes)) return std::nullopt;
-    return meldung::Eingesetzt(meldung::Pdf_Fehler_Text, Pfadtext(ziel));
+    auto fehler = Datei_ersetzen(ziel, bytes);
+    if (fehler) *fehler += meldung::Projekt_unveraendert_Text;
+    return fehler;
 }
 
 }  // namespace dkm::bericht

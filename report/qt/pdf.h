@@ -13,7 +13,7 @@ namespace dkm::bericht {
 // The PDF bytes of a paper report.
 std::string Pdf_erzeugen(const Bericht& b, const std::string& titel);
 
-// Writes the file atomically; on failure a German message, the old file intact.
+// Writes the file atomically; on failure the German message of a project save, the old file intact.
 std::optional<std::string> Pdf_schreiben(const Bericht& b, const std::filesystem::path& ziel);
 
 }  // namespace dkm::bericht

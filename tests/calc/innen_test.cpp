@@ -244,7 +244,8 @@ TEST(Innen_Eingaben, OutOfRangeGivesAClearResultOrMessage) {
         {{{T::Text3, "0"}}, {}, {T::Text3, "90"}},
         {{{T::Text3, "-5"}}, {}, {T::Text3, "90"}},
         {{{T::Text3, ""}}, {}, {T::Text3, "90"}},
-        {{{T::Text3, "1e-30"}}, {}, {T::Text3, "1e-30"}},  // almost flat: huge but finite
+        {{{T::Text3, ".0001"}}, {}, {T::Text3, ".0001"}},  // almost flat: huge but finite
+        {{{T::Text3, "1e-30"}}, {zu_gross}, {T::Text3, "1e-30"}},  // below 0.0001: refused like 10^7
         {{{T::Text3, "1e-40"}}, {zu_gross}, {T::Text3, "1e-40"}},
         {{{T::Text2, ""}, {T::Text3, "45"}, {T::Text4, "45"}}, {}, {T::Text2, "300"}},
         {{{T::Text2, "9999999"}}, {}, {T::Text2, "9999999"}, "1 + "},  // so wide that 1 mm carries it

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -79,37 +80,47 @@ TEST(Dump, TextsAreEscaped) {
     EXPECT_NE(json.find("{\"titel\": \"Titel \\\"1\\\"\", \"text\": \"Zeile\\u000azwei\"}"), std::string::npos);
 }
 
+// A wrong call says in one line what is wrong (status 2); --speichern writes nothing over its source, also through a
+// hard link, nor over an existing file without --ersetzen, nor from a damaged project (status 1).
 TEST_F(Rechner_Programm, WrongCallsAndUnusableTargetsChangeNothing) {
-    const std::string kopie = ordner / "Kopie.Dkm", ziel = ordner / "Ziel.Dkm", kaputt = ordner / "Kaputt.Dkm";
+    const std::string kopie = ordner / "Kopie.Dkm", ziel = ordner / "Ziel.Dkm", kaputt = ordner / "Kaputt.Dkm",
+                      hart = ordner / "Hart.Dkm";
     fs::copy_file(beispiel, kopie);
+    fs::create_hard_link(kopie, hart);
     std::ofstream(kaputt, std::ios::binary) << "Wertedatei f\xfcr Dachkandelmesser Version 07 08\r\nnur eine Zeile\r\n";
+    const std::string aufruf = " (dkm-rechner --help erklärt den Aufruf).\n";
     // meldung: a part of stderr
     const struct { std::vector<std::string> argumente; int status; std::string meldung; } faelle[] = {
-        {{}, 2, "falscher Aufruf"},
-        {{kopie, kopie}, 2, "falscher Aufruf"},
-        {{"-x", kopie}, 2, "falscher Aufruf"},
-        {{"--version", kopie}, 2, "falscher Aufruf"},
-        {{"--ersetzen", kopie}, 2, "falscher Aufruf"},  // replacing belongs to --speichern
-        {{"--bericht", kopie, "--datum", "01.02.2026", "--datum", "02.02.2026"}, 2, "falscher Aufruf"},
-        {{"--speichern", kopie}, 2, "falscher Aufruf"},
-        {{"--bericht", kopie, "--datum", "31.02.2026"}, 2, "ist kein Datum TT.MM.JJJJ"},
+        {{}, 2, "dkm-rechner: keine Projektdatei angegeben" + aufruf},
+        {{kopie, kopie}, 2, "nur eine Projektdatei je Aufruf, nicht 2"},
+        {{"--bogus", kopie}, 2, "dkm-rechner: unbekannte Option \u201E--bogus\u201C" + aufruf},
+        {{"--version", kopie}, 2, "--version steht allein"},
+        {{"--ersetzen", kopie}, 2, "--ersetzen gilt nur mit --speichern oder --pdf"},
+        {{"--bericht", kopie, "--datum", "01.02.2026", "--datum", "02.02.2026"}, 2, "--datum steht doppelt"},
+        {{"--speichern", kopie}, 2, "--speichern braucht eine Zieldatei und eine Projektdatei"},
+        {{"--pdf", kopie}, 2, "--pdf braucht eine Ausgabedatei und eine Projektdatei"},
+        {{"--pdf", "--ersetzen", "a.pdf", kopie}, 2, "--pdf braucht eine Ausgabedatei"},  // no file named --ersetzen
+        {{"--bericht", kopie, "--datum", "31.02.2026"}, 2, "Das Datum \u201E31.02.2026\u201C ist kein Datum TT.MM.JJJJ"},
         {{"--bericht", kopie, "--datum", "29.02.1900"}, 2, "ist kein Datum"},  // 1900 was no leap year
-        {{"--bericht", kopie, "--datum"}, 2, "falscher Aufruf"},
-        {{"--datum", "01.02.2026", kopie}, 2, "falscher Aufruf"},
-        {{"--bericht", "--pdf", "a.pdf", kopie}, 2, "falscher Aufruf"},
-        {{"--pdf", "a.pdf", kopie}, 2, "PDF"},
+        {{"--bericht", kopie, "--datum"}, 2, "--datum braucht ein Datum TT.MM.JJJJ"},
+        {{"--datum", "01.02.2026", kopie}, 2, "--datum gilt nur mit --bericht"},
+        {{"--bericht", "--pdf", "a.pdf", kopie}, 2, "--bericht, --pdf und --speichern schließen einander aus"},
+        {{"--pdf", "a.pdf", kopie}, 2, "kann keine PDF-Dateien schreiben"},  // no PDF writer given here
         {{ordner / "fehlt.Dkm"}, 2, "kann nicht geöffnet werden"},
         {{ordner}, 2, "kann nicht geöffnet werden"},
-        {{"--speichern", kopie, "--ersetzen", kopie}, 2, "Die Quelldatei wird nicht überschrieben"},
-        {{"--speichern", ordner / "." / "Kopie.Dkm", "--ersetzen", kopie}, 2, "Quelldatei"},
-        {{"--speichern", kopie, beispiel}, 2, "gibt es schon; --ersetzen überschreibt sie"},
+        {{"--speichern", kopie, "--ersetzen", kopie}, 1, "ist die Projektdatei selbst"},
+        {{"--speichern", ordner / "." / "Kopie.Dkm", "--ersetzen", kopie}, 1, "ist die Projektdatei selbst"},
+        {{"--speichern", hart, "--ersetzen", kopie}, 1, "ist die Projektdatei selbst"},
+        {{"--speichern", kopie, beispiel}, 1, "gibt es schon; --ersetzen überschreibt sie"},
         {{"--speichern", ordner / "fehlt" / "x.Dkm", beispiel}, 2, "nicht existiert"},
+        {{"--speichern", ordner / std::string(300, 'x'), beispiel}, 2, "Der Pfad ist länger, als das System erlaubt"},
         {{"--speichern", ziel, kaputt}, 1, "Datei-Kontrolle"},
     };
     for (const auto& c : faelle) {
         const Rechnerlauf lauf = Rechner(c.argumente, ".", konfig);
         EXPECT_EQ(lauf.status, c.status) << lauf.fehler;
         EXPECT_NE(lauf.fehler.find(c.meldung), std::string::npos) << lauf.fehler;
+        EXPECT_EQ(std::count(lauf.fehler.begin(), lauf.fehler.end(), '\n'), 1) << "one line: " << lauf.fehler;
         EXPECT_TRUE(lauf.ausgabe.empty());
     }
     EXPECT_EQ(Inhalt(kopie), Inhalt(beispiel)) << "never over the source or an existing file";
@@ -154,6 +165,16 @@ TEST_F(Rechner_Programm, ReportRefusedWithoutCurrentResults) {
     EXPECT_EQ(status, 1);
     EXPECT_NE(ausgabe.find("Maße fehlen: Bei innenliegenden Rinnen"), std::string::npos);
     EXPECT_FALSE(fs::exists(ordner / "b.pdf"));
+}
+
+// A full or closed output is no result: status 2 and a German line on stderr.
+TEST_F(Rechner_Programm, AFullOrClosedOutputEndsWithStatusTwo) {
+    for (const char* umleitung : {" 2>&1 >/dev/full", " 2>&1 >&-"}) {
+        const auto [status, fehler] = Starten("'" + beispiel + "'" + umleitung);
+        EXPECT_EQ(status, 2) << umleitung;
+        EXPECT_EQ(fehler, "dkm-rechner: Die Ausgabe ließ sich nicht schreiben (Datenträger voll oder Ausgabe "
+                          "geschlossen).\n");
+    }
 }
 
 // An older file is written in the current layout; --ersetzen replaces an existing target.

@@ -20,7 +20,7 @@ std::string Text(const Eigene_Orte& orte) {
 }
 
 // Reading stops quietly at the first error; what was read stays, the rest keeps its value.
-// A number at or beyond 10^7, or below the working range, counts as not given (0).
+// A number at or beyond 10^7, or not 0 but below 0.0001, counts as not given (0).
 TEST(Einstellungen, ReadingStopsAtTheFirstErrorKeepingWhatWasRead) {
     const std::string rest = "/d 7 8/e 9 10/";
     const struct { std::string bytes, erwartet; } faelle[] = {
@@ -45,6 +45,12 @@ TEST(Einstellungen, ReadingStopsAtTheFirstErrorKeepingWhatWasRead) {
     Druckwerte_lesen_aus(" 3.4e38\r\n 1e-45\r\n-2e7\r\n", w);
     EXPECT_TRUE(w.Schriftgroesse == 10 && w.Verschiebung_horizontal == 0 && w.Verschiebung_vertikal == 0)
         << "not given: the default size, no shift";
+    // the edge of the small numbers: 0.0001 is taken, 0.00009 is not given, an empty line stays not given
+    Eigene_Orte klein{};
+    Eigene_Orte_lesen_aus("Klein\r\n .0001\r\n-.00009\r\nLeer\r\n\r\n-.0001\r\n", klein);
+    EXPECT_TRUE(klein[0].r5_5 == 0.0001f && klein[0].r5_100 == 0 && klein[1].r5_5 == 0 && klein[1].r5_100 == -0.0001f);
+    Druckwerte_lesen_aus(" 9\r\n .00009\r\n .0001\r\n", w);
+    EXPECT_TRUE(w.Schriftgroesse == 9 && w.Verschiebung_horizontal == 0 && w.Verschiebung_vertikal == 0.0001f);
 }
 
 // Writing creates the folder; names keep commas and lose leading blanks and line breaks; missing files read as nothing.

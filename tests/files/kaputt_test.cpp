@@ -22,7 +22,11 @@ TEST(Kaputt, DamagedFilesEndInDateiKontrolleAndTheWindowKeepsItsProject) {
         {"-1e38", v(9, " -1e38")}, {"10^7", v(10, " 10000000")}, {"-10^7 in a segment", v(12, " 1 2 3 4 5 6 7 -1e7")},
         {"1e38", v(19, " 1e38")}, {"9999999.9 is 10^7 as a float", v(20, " 9999999.9")},
         {"3e7 as a switch", v(23, " 3e7 ")}, {"1e7 as an index", v(39, " 1e7 ")}, {"1e300", v(41, " 1e300")},
-        {"1e38 as height", v(42, " 1e38 ")}, {"a 600000-digit number", v(15, std::string(600000, '1'))},
+        {"1e38 as height", v(42, " 1e38 ")},
+        // not 0 but below 0.0001 in its unit: no measure either, and its text would run on for dozens of digits
+        {"1e-45", v(15, " 1e-45")}, {".00009 in a segment", v(13, " 1 2 3 4 5 6 7 .00009")},
+        {"-.00009 as r(5,5)", v(9, "-.00009")}, {"1e-300 as an index", v(40, " 1e-300 ")},
+        {"a 600000-digit number", v(15, std::string(600000, '1'))},
         {"a 10 MB remark", v(7, std::string(10u << 20, 'x'))}, {"a million LF", std::string(1000000, '\n')},
         {"beyond the size limit", std::string(Projektdatei_Hoechstgroesse + 1, 'x')},
         {"a program", std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10), {Erste}},
@@ -55,8 +59,8 @@ TEST(Kaputt, DamagedFilesEndInDateiKontrolleAndTheWindowKeepsItsProject) {
         EXPECT_TRUE(l.f.text == vorher.text && l.f.Sicherheitsfaktor == vorher.Sicherheitsfaktor &&
                     l.f.Winkelfaktor == vorher.Winkelfaktor && l.f.Ladevorgang == nein && !l.f[V::Hilfe_Text]);
     }
-    const Formular knapp = Laden(Volle_Datei({{20, "-9999999"}, {21, " 9999999"}})).f;  // just inside
-    EXPECT_EQ(knapp[T::Text3] + knapp[T::Text4], "-9999999 9999999");
+    const Formular knapp = Laden(Volle_Datei({{19, "-1e-4"}, {20, "-9999999"}, {21, " 9999999"}})).f;  // just inside
+    EXPECT_EQ(knapp[T::Text2] + knapp[T::Text3] + knapp[T::Text4], "-.0001-9999999 9999999");
 }
 
 // What a box holds but no file could give back is refused, naming the field; the file on disk stays.
@@ -64,6 +68,7 @@ TEST_F(Testordner, SavingRefusesWhatNoLoadWouldTakeBack) {
     const struct { T feld; std::string text, meldung; } faelle[] = {
         {T::Laenge_3, "1" + std::string(40, '0'), "Länge der Teilstrecke 3"}, {T::r5_100, "10000000", "r(5,100)"},
         {T::Text27, "70000", "Anzahl der Abläufe"},
+        {T::Breite_2, ".00009", "Die Eingabe ´Dachbreite der Teilstrecke 2´ ist für die Berechnung zu klein"},
         {T::PLZ_Ort, "00-950 Łódź",  // "€" has a Windows-1252 byte, "Ł" none
          "Das Projekt wurde nicht gespeichert: Das Feld ´PLZ / Ort´ enthält das Zeichen „Ł“, das eine "
          "Projektdatei nicht aufnehmen kann. Bitte ersetzen Sie es."},

@@ -66,10 +66,10 @@ TEST(Rundlauf, WhatLoadsSavesAndLoadsAgainToTheSameFileAndWindow) {
         {"a header and a million blank lines", Datei({std::string(Projektkopf)}) + std::string(1000000, '\n'), {},
          {{T::Laenge_1, ""}}},
         // each line of the start project reaches its control
-        {"texts whole, numbers by field; ',,' is an empty field, 1e-50 is 0, D an exponent as E",
-         Leer({{2, "  Bauherr, mit Komma "}, {12, " 10-5 -2.5e1,,1E2\t7 .5 +.3d1"}, {15, " 1e-50"}}), {},
+        {"texts whole, numbers by field; ',,' is an empty field, 1e-4 the smallest measure, D an exponent as E",
+         Leer({{2, "  Bauherr, mit Komma "}, {12, " 10-5 -2.5e1,,1E2\t7 .5 +.3d1"}, {15, " 1e-4"}}), {},
          {{T::Bauherr, "  Bauherr, mit Komma "}, {T::Laenge_2, "-5"}, {T::Laenge_4, ""}, {T::Laenge_7, " .5"}}, {},
-         {{12, " 10-5-25 0 100 7 .5 3"}, {15, " 0"}}},  // number texts side by side, a blank before positive ones
+         {{12, " 10-5-25 0 100 7 .5 3"}, {15, " .0001"}}},  // number texts side by side, a blank before positive ones
         {"a short number line continues", Datei(fortgesetzt), {}, {{T::Laenge_8, " 8"}, {T::Breite_1, ""}}},
         // no obstacle is an empty box; the left wall angle, not the right; at least one overflow
         {"obstacle, walls, overflows", Leer({{18, " 0"}, {19, " 0"}, {20, " 60"}, {41, " 0"}}), {},

@@ -43,11 +43,17 @@ TEST_F(Testordner, RefusedTargetsKeepEverything) {
     Schreiben(voll / "KandProj.Dkm", "alt");
     Schreiben(voll / "fuellung", std::string(40 * 1024, 'f'));
     const auto ist = [](const fs::path& p) { return "\u201E" + p.string() + "\u201C ist "; };
+    fs::path lang;  // a path beyond PATH_MAX made of names that are each allowed
+    for (int i = 0; i < 20; ++i) lang /= std::string(250, 'o');
     // grenze: the file size limit while saving, a full disk
     const struct { fs::path ziel; std::string meldung, inhalt = "neu"; rlim_t grenze = RLIM_INFINITY; } faelle[] = {
         {ordner / "ins_leere.Dkm", "weil ihr Ordner nicht existiert"},
         {ordner / "fehlt" / "y.Dkm", "weil ihr Ordner nicht existiert"},
-        {ordner / "kreis.Dkm", "konnte nicht gespeichert werden"},
+        {ordner / "kreis.Dkm", "Ihre Verweise (Symlinks) führen im Kreis"},
+        {ordner / "kreis.Dkm" / "x.Dkm", "Ihre Verweise (Symlinks) führen im Kreis"},
+        {datei / "x.Dkm", "Ein Teil ihres Pfades ist eine Datei, kein Ordner"},
+        {ordner / (std::string(300, 'n') + ".Dkm"), "Der Pfad ist länger, als das System erlaubt"},
+        {ordner / lang / "x.Dkm", "Der Pfad ist länger, als das System erlaubt"},
         {pipe, ist(pipe) + "keine gewöhnliche Datei"},
         {ordner / "ordner.Dkm", ist(ordner / "ordner.Dkm") + "keine gewöhnliche Datei"},
         {ordner / "zur_pipe.Dkm", ist(pipe) + "keine gewöhnliche Datei"},
@@ -130,16 +136,36 @@ void Abgebrochen_speichern(const fs::path& ziel) {
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
 }
 
-TEST_F(Testordner, ASuccessfulSaveRemovesItsOwnLeftoversOnly) {
+// What saves of a target left when their process died goes before the next save of it writes, whether that
+// save succeeds or not; other targets' leftovers, foreign files and the file of a save still running stay.
+TEST_F(Testordner, LeftoversOfDeadSavesGoBeforeTheNextSave) {
     Schreiben(ordner / "A.Dkm", "A");
-    for (const char* ziel : {"A.Dkm", "A.Dkm", "B.Dkm"}) Abgebrochen_speichern(ordner / ziel);
+    for (const char* ziel : {"A.Dkm", "B.Dkm"}) Abgebrochen_speichern(ordner / ziel);
     Schreiben(ordner / ".dkm-fremd.tmp", "gehört niemandem");
+    const fs::path laufend = Temp_Name(ordner / "A.Dkm", 1, 0);  // process 1 lives
+    Schreiben(laufend, "läuft");
     ASSERT_EQ(Namen(ordner).size(), 5u);
-    EXPECT_EQ(Inhalt(ordner / "A.Dkm"), "A");
-    ASSERT_FALSE(Datei_ersetzen(ordner / "A.Dkm", "A2"));
-    EXPECT_EQ(Namen(ordner).size(), 3u) << "B's leftover and the foreign file stay";
+    rlimit alt{};
+    getrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit grenze{std::min<rlim_t>(1024, alt.rlim_max), alt.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &grenze);
+    EXPECT_TRUE(Datei_ersetzen(ordner / "A.Dkm", std::string(5000, 'a'))) << "too large for the limit";
+    setrlimit(RLIMIT_FSIZE, &alt);
+    EXPECT_EQ(Namen(ordner).size(), 4u) << "A's dead leftover went all the same";
+    EXPECT_TRUE(fs::exists(laufend));
     ASSERT_FALSE(Datei_ersetzen(ordner / "B.Dkm", "B"));
+    fs::remove(laufend);
     EXPECT_EQ(Namen(ordner), (std::vector<std::string>{".dkm-fremd.tmp", "A.Dkm", "B.Dkm"}));
+
+    // a dead process's leftover under this process's own id and counter 0: removed, not in the way;
+    // where the name is still taken (a folder), the next counter serves
+    Schreiben(Temp_Name(datei, getpid(), 0), "tot");
+    ASSERT_FALSE(Datei_ersetzen(datei, "eins"));
+    fs::create_directory(Temp_Name(datei, getpid(), 0));
+    ASSERT_FALSE(Datei_ersetzen(datei, "zwei"));
+    EXPECT_EQ(Inhalt(datei), "zwei");
+    EXPECT_EQ(Namen(ordner).size(), 5u) << "the folder stays, no temporary file beside it";
 }
 
 // Killed at any moment, a save leaves the whole old or the whole new file.

@@ -18,6 +18,14 @@ TEST(Zahl_lesen, LeadingNumberRule) {
     EXPECT_TRUE(Zahl_gueltig(Zahl_lesen("1e38")));
 }
 
+// The small end of the input range, in the working precision: below 0.0001 but not 0 is out.
+TEST(Zahl_lesen, InputRangeSmallEnd) {
+    const std::pair<const char*, bool> faelle[] = {
+        {"0", true},       {"-0", true},       {".0001", true},     {"-.0001", true},  {"1e-4", true},
+        {".00009", false}, {"-.00009", false}, {".0000999", false}, {"1e-45", false}, {"1e-300", false}};
+    for (const auto& [text, drin] : faelle) EXPECT_EQ(Im_Eingaberahmen(Zahl_lesen(text)), drin) << text;
+}
+
 TEST(Zahlentext, ShortestFormWithBlank) {
     const std::pair<float, const char*> faelle[] = {
         {12.5f, " 12.5"}, {0.625f, " .625"}, {0.85f, " .85"}, {400.0f, " 400"}, {0.0f, " 0"}, {-0.0f, " 0"},
