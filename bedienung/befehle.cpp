@@ -24,11 +24,11 @@ void Command15_Click(Formular& f) {
 void Command18_Click(Formular& f, Dialoge& d) { Pruefen_und_berechnen(f, d); }
 
 void Command22_Click(Formular& f, const Eigene_Orte* orte) {
-    if (f.Status_Eigenwerte == sichtbar) {
+    if (f.Eigenwerte_offen) {
         Command23_Click(f);
         return;
     }
-    f.Status_Eigenwerte = sichtbar;
+    f.Eigenwerte_offen = true;
     f[V::Frame9] = true;
     if (!orte) return;
     f.eigene_orte = *orte;
@@ -36,7 +36,7 @@ void Command22_Click(Formular& f, const Eigene_Orte* orte) {
 }
 
 void Command23_Click(Formular& f) {
-    f.Status_Eigenwerte = nicht_sichtbar;
+    f.Eigenwerte_offen = false;
     f[V::Frame9] = false;
 }
 
@@ -70,7 +70,7 @@ void Uebernehmen_Click(Formular& f, Dialoge& d, int zeile,
 }
 
 void Command19_Click(Formular& f, const std::function<void(Druckwerte&)>& lesen) {
-    if (f.Status_Druckjustage == sichtbar) {
+    if (f.Druckjustage_offen) {
         Command21_Click(f);
         return;
     }
@@ -81,7 +81,7 @@ void Command19_Click(Formular& f, const std::function<void(Druckwerte&)>& lesen)
     f[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
     f[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
     f[V::Frame5] = true;
-    f.Status_Druckjustage = sichtbar;
+    f.Druckjustage_offen = true;
 }
 
 void Command20_Click(Formular& f, const std::function<void(const Druckwerte&)>& speichern) {
@@ -95,14 +95,14 @@ void Command20_Click(Formular& f, const std::function<void(const Druckwerte&)>& 
 
 void Command21_Click(Formular& f) {
     f[V::Frame5] = false;
-    f.Status_Druckjustage = nicht_sichtbar;
+    f.Druckjustage_offen = false;
 }
 
 void Command17_Click(Formular& f) {
-    if (f.Status_Hilfe == nicht_sichtbar) {
-        f.Status_Hilfe = sichtbar;
+    if (!f.Hilfe_an) {
+        f.Hilfe_an = true;
     } else {
-        f.Status_Hilfe = nicht_sichtbar;
+        f.Hilfe_an = false;
         f[V::Hilfe_Text] = false;
     }
 }

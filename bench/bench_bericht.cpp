@@ -15,7 +15,7 @@ dkm::Formular Beispiel(dkm::Aufzeichnung& d) {
     dkm::Formular f;
     dkm::Startzustand(f, nullptr);
     const std::string datei = DKM_EXAMPLES_DIR "/innen_laengsseite.Dkm";
-    dkm::Projekt_laden(f, d, datei, dkm::Datei_lesen(datei, dkm::Projektdatei_Hoechstgroesse).value_or(""));
+    dkm::Projekt_laden(f, d, datei, dkm::Datei_lesen(datei, dkm::Projektdatei_Hoechstgroesse).wert_oder(""));
     return f;
 }
 

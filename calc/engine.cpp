@@ -18,7 +18,7 @@ void Teilstrecken_einlesen(Formular& f) {
 }
 
 void Eingabepruefung(Formular& f) {
-    f.Masse_vollstaendig = ja;
+    f.Masse_vollstaendig = true;
     Teilstrecken_einlesen(f);
     const Rechenwerte& w = f.werte;
     std::string hinweis;
@@ -26,13 +26,13 @@ void Eingabepruefung(Formular& f) {
         const bool laenge = w.Laenge[j] != 0;
         const bool flaeche = w.Breite[j] != 0 || w.Zusatz_Flaeche[j] != 0;
         if (laenge == flaeche) continue;
-        f.Masse_vollstaendig = nein;
+        f.Masse_vollstaendig = false;
         hinweis += (hinweis.empty() ? std::string(meldung::Masse_Hinweis_Anfang) : std::string("; ")) + "TS " +
                    std::to_string(j + 1) +
                    std::string(laenge ? meldung::Laenge_ohne_Flaeche : meldung::Flaeche_ohne_Laenge);
     }
     // what the boxes show no longer belongs to these inputs
-    if (f.Masse_vollstaendig == nein) {
+    if (!f.Masse_vollstaendig) {
         f.Ergebnisse_aktuell = false;
         f.Masse_Hinweis = std::move(hinweis);
     }
@@ -53,7 +53,7 @@ void Rechnung_angehalten(Formular& f, Dialoge& d, const Meldungstext& m) {
 
 void Pruefen_und_berechnen(Formular& f, Dialoge& d) {
     Eingabepruefung(f);
-    if (f.Masse_vollstaendig != nein) Neuberechnung(f, d);
+    if (f.Masse_vollstaendig) Neuberechnung(f, d);
     else Masse_fehlen_Meldung(d);
 }
 

@@ -198,7 +198,7 @@ void Notschichten(Formular& f, Dialoge& d, Innen_Werte& w) {
             w.Summe_Jahrhundert_l_s = w.Summe_Jahrhundert_l_s + r.Belast_Jahrhundert[i];
         }
     }
-    const float D = f.Notueberlauf_Regen == Notregen_voll ? w.Summe_Jahrhundert_l_s
+    const float D = Notueberlauf_Regen(f) == Notregen::voll ? w.Summe_Jahrhundert_l_s
                                                     : w.Summe_Jahrhundert_l_s - w.Summe_Abfluss_l_s;
     w.Notabfluss_gesamt_l_s = D;
     float winkel = 0;

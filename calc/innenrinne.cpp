@@ -19,7 +19,7 @@ void Formular_einrichten(Formular& f) {
     for (A a : {A::Option3, A::Option4, A::Option5, A::Combo_Diff_Notueberl, A::Label21, A::Label33}) f[a] = true;
     f[A::Text30] = f[S::Option5];
     // the open correction panel keeps its button until it closes
-    f[A::Command11] = f[S::Option5] && f.Status_Korrektur != aktiv;
+    f[A::Command11] = f[S::Option5] && f.aktiver_Modus != Modus::Korrektur;
     f.Picture(27).vordergrund = f[S::Option3] ? Farbe_dunkelblau : Farbe_hellgrau;
     f.Picture(26).vordergrund = f[S::Option4] ? Farbe_dunkelblau : Farbe_hellgrau;
     f.Picture(25).vordergrund = f[S::Option5] ? Farbe_dunkelblau : Farbe_hellgrau;

@@ -270,7 +270,6 @@ void Neuberechnung(Formular& f, Dialoge& d) {
     }
 
     f.Abflussbeiwert = l.C;
-    f.Notueberlauf_Regen = f[L::Combo_Diff_Notueberl].index == 1 ? Notregen_voll : Notregen_abzueglich;
     if (l.r5_5_ersetzt) f[T::r5_5] = Zahlentext15(l.r5_5);
     if (l.r5_100_ersetzt) f[T::r5_100] = Zahlentext15(l.r5_100);
     w.r5_5 = l.r5_5;

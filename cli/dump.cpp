@@ -233,21 +233,26 @@ constexpr std::string_view Hilfe =
 Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string& dezimaltrenner,
                     const std::filesystem::path& einstellungsordner, const std::filesystem::path& arbeitsordner,
                     const Pdf_Ausgabe& pdf) {
-    const Rechneraufruf a = Aufruf_lesen(argumente);
+    const Erfolg<Rechneraufruf> aufruf = Aufruf_lesen(argumente);
+    if (!aufruf)
+        return {2, "", "dkm-rechner: " + aufruf.fehler().text + " (dkm-rechner --help erklärt den Aufruf).\n"};
+    const Rechneraufruf& a = *aufruf;
     if (a.art == Rechneraufruf::Hilfe) return {0, std::string(Hilfe), ""};
     if (a.art == Rechneraufruf::Version) return {0, "dkm-rechner " + std::string(Programmversion) + "\n", ""};
-    if (!a.fehler.empty()) return {2, "", "dkm-rechner: " + a.fehler + " (dkm-rechner --help erklärt den Aufruf).\n"};
     if (a.art == Rechneraufruf::Pdf && !pdf)
         return {2, "", "dkm-rechner: Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.\n"};
 
     const std::string& datei = a.datei;
     if (a.art == Rechneraufruf::Speichern || a.art == Rechneraufruf::Pdf)
-        if (auto nein = Ziel_vorab_pruefen(a)) return *nein;
+        if (Rechnerlauf nein = Ziel_vorab_pruefen(a); nein.status != 0) return nein;
     const auto inhalt = Datei_lesen(datei, Projektdatei_Hoechstgroesse);
     if (!inhalt)
         return {2, "", "dkm-rechner: Die Datei \u201E" + datei + "\u201C kann nicht geöffnet werden.\n"};
 
-    if (!arbeitsordner.empty()) Einstellungen_uebernehmen(einstellungsordner, arbeitsordner);
+    std::string hinweis;
+    if (!arbeitsordner.empty())
+        if (const Erfolg<> e = Einstellungen_uebernehmen(einstellungsordner, arbeitsordner); !e)
+            hinweis = "dkm-rechner: Hinweis: " + e.fehler().text + "\n";
     // a converted file is written with the file's own decimal point, whatever the locale
     Formular f = Startformular(einstellungsordner / Regeneig_Dateiname,
                                a.art == Rechneraufruf::Speichern ? std::string(".") : dezimaltrenner);
@@ -255,9 +260,11 @@ Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string
     Aufzeichnung d(&f);
     const Ladeergebnis e = Projekt_laden(f, d, datei, *inhalt);
     const int status = e == Ladeergebnis::Datei_Kontrolle ? 1 : 0;
-    if (a.art == Rechneraufruf::Dump) return {status, Dump(f, d.meldungen), ""};
-    if (a.art == Rechneraufruf::Speichern) return Umgewandelt_speichern(a, f, status);
-    return Bericht_ausgeben(a, f, status, einstellungsordner, pdf);
+    Rechnerlauf lauf = a.art == Rechneraufruf::Dump        ? Rechnerlauf{status, Dump(f, d.meldungen), ""}
+                       : a.art == Rechneraufruf::Speichern ? Umgewandelt_speichern(a, f, status)
+                                                           : Bericht_ausgeben(a, f, status, einstellungsordner, pdf);
+    lauf.fehler.insert(0, hinweis);
+    return lauf;
 }
 
 }  // namespace dkm

@@ -157,13 +157,16 @@ struct Liste {
     int index = -1;
 };
 
-// Flag values, compared literally as the program always did.
-inline constexpr std::string_view ja = "ja", nein = "nein", aktiv = "aktiv", aus = "aus",
-                                  sichtbar = "sichtbar", nicht_sichtbar = "nicht_sichtbar";
-// Values of Rinnenart, Eingabe_Art and Notueberlauf_Regen, as files store them.
-inline constexpr std::string_view Rinne_vorgehaengt = "vorgehaengt", Rinne_innenliegend = "innenliegend";
-inline constexpr std::string_view Eingabe_einzel = "einzel", Eingabe_gesamt = "gesamt";
-inline constexpr std::string_view Notregen_voll = "voll", Notregen_abzueglich = "Jahrh_abz_Bererechnungsregen";
+// The kind of gutter (Rinnenart): hung in front of the roof edge, or inside the building.
+enum class Rinne { vorgehaengt, innenliegend };
+// How the dimensions are entered (Eingabe_Art): segment by segment, or as totals spread evenly.
+enum class Masseingabe { einzel, gesamt };
+// What the emergency overflows carry (Notueberlauf_Regen): the 100-year rain less the design rain, or all of it.
+enum class Notregen { abzueglich, voll };
+// Guide, print preview and height correction exclude each other: at most one is active.
+enum class Modus { keiner, Leitfaden, Vorschau, Korrektur };
+enum class Vorschauseite { eins, zwei };
+
 // The angle factor of a segment with a corner (its check box ticked).
 inline constexpr float Winkelfaktor_Ecke = 0.85f;
 
@@ -188,33 +191,28 @@ struct Formular {
     Bild& Picture(int n) { return bild[static_cast<size_t>(n)]; }
     const Bild& Picture(int n) const { return bild[static_cast<size_t>(n)]; }
 
-    // Derived values (Part of the record, kept beside the controls).
+    // Derived values kept beside the controls. The gutter kind and the input mode have
+    // their home in the option buttons (Rinnenart, Eingabe_Art below).
     float Abflussbeiwert = 1.0f;
     float Sicherheitsfaktor = 1.0f;
     // Mirrored by Check1..8; written only through Winkelfaktor_setzen.
     std::array<float, 8> Winkelfaktor{1, 1, 1, 1, 1, 1, 1, 1};
-    std::string Notueberlauf_Regen;
-    std::string Rinnenart = std::string(Rinne_vorgehaengt);
-    // Mirrored by Option10/Option11; written only through Eingabe_Art_setzen.
-    std::string Eingabe_Art = std::string(Eingabe_einzel);
     float Hoehenkorrektur = 0.0f;
 
     // State flags.
-    std::string Masse_vollstaendig;
-    std::string Ladevorgang;
-    std::string Status_Leitfaden = "aus";
-    std::string Status_Korrektur = "aus";
-    std::string Status_Vorschau = "aus";
-    std::string Vorschau_Seite = "Seite eins";
-    std::string Status_Hilfe = "sichtbar";
-    std::string Status_Eigenwerte = "nicht_sichtbar";
-    std::string Status_Druckjustage = "nicht_sichtbar";
+    bool Masse_vollstaendig = true;  // the segments' measures, as Eingabepruefung found them
+    bool Ladevorgang = false;        // a project file is being applied
+    Modus aktiver_Modus = Modus::keiner;
+    Vorschauseite Vorschau_Seite = Vorschauseite::eins;
+    bool Hilfe_an = true;            // "Hilfe ausschalten" not pressed
+    bool Eigenwerte_offen = false;   // the own-values window
+    bool Druckjustage_offen = false;  // the printer panel
     std::string Leitfaden_Schritt;
     // Keys of the guide steps shown, at 1..25; entry Leitfaden_Zaehler is on screen.
     std::array<std::string, 26> Leitfaden_Verlauf{};
     int16_t Leitfaden_Zaehler = 0;
-    std::string Leitfaden_zurueck = "nein";
-    std::string Hilfe_vor_Leitfaden;
+    bool Leitfaden_zurueck = false;     // the step to show was reached by "Leitfaden zurück"
+    bool Hilfe_vor_Leitfaden = false;  // the guide switched the help off and gives it back at its end
     // Controls the guide paints in Markierungsgelb, by name; all others keep their normal colour.
     std::vector<std::string> Markierung;
     // What the guide box shows.
@@ -250,10 +248,15 @@ struct Formular {
     std::string dezimaltrenner = ".";
 };
 
+// Option2 selected means an internal gutter, Option11 total dimensions.
+Rinne Rinnenart(const Formular& f);
+Masseingabe Eingabe_Art(const Formular& f);
 bool Ist_gesamt(const Formular& f);
 bool Ist_innenliegend(const Formular& f);
-// The input mode and the two option buttons that show it, together.
-void Eingabe_Art_setzen(Formular& f, std::string_view art);
+void Rinnenart_setzen(Formular& f, Rinne art);
+void Eingabe_Art_setzen(Formular& f, Masseingabe art);
+// What the emergency overflows carry, from the list Combo_Diff_Notueberl: its second entry is all of it.
+Notregen Notueberlauf_Regen(const Formular& f);
 // Angle factor of TS i (1..8) and its check box, together (a file may hold other factors than 0.85).
 void Winkelfaktor_setzen(Formular& f, int i, float faktor);
 // The factor the check box of TS i stands for; every factor from its check box, as saving has always done.

@@ -15,7 +15,7 @@ namespace dkm::bericht {
 Lage::Lage(const Formular& f_, const Berichtsform& form_) : f(f_), form(form_) {
     for (size_t j = 0; j < 8; ++j) laenge[j] = f.werte.Laenge[j] != 0;
     innen = f[S::Option2];
-    gesamt = f.Eingabe_Art == "gesamt";
+    gesamt = Ist_gesamt(f);
     fallrohre = f.werte.Anzahl_Stutzen;
     teilstrecken = static_cast<int>(Ganzzahl(f.werte.Anzahl_Teilstrecken));
     insgesamt = gesamt && fallrohre > 4;
@@ -215,7 +215,7 @@ Bericht Bericht_zusammenstellen(const Formular& f, const Berichtsform& form) {
 
 std::optional<Bericht> Bericht_erstellen(Formular& f, Dialoge& d, const Berichtsform& form) {
     Pruefen_und_berechnen(f, d);
-    if (f.Masse_vollstaendig == nein || !f.Ergebnisse_aktuell) return std::nullopt;  // its message is shown
+    if (!f.Masse_vollstaendig || !f.Ergebnisse_aktuell) return std::nullopt;  // its message is shown
     const Lage l(f, form);
     if (std::none_of(l.laenge.begin(), l.laenge.end(), [](bool b) { return b; })) {
         d.meldung(meldung::Bericht_ohne_Masse);

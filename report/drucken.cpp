@@ -26,9 +26,9 @@ Druckausgang Projekt_drucken(Formular& f, Dialoge& d, Drucker& p, const Berichts
     }
     // each copy its own job, so that a stack of copies comes out sorted
     for (int i = 0; i < std::max(wahl.kopien, 1); ++i) {
-        if (const auto fehler = p.drucken(*b, wahl.drucker)) {
+        if (const Erfolg<> gedruckt = p.drucken(*b, wahl.drucker); !gedruckt) {
             d.meldung(s(meldung::Druckfehler_Titel),
-                      meldung::Eingesetzt(meldung::Druckfehler_Text, *fehler));
+                      meldung::Eingesetzt(meldung::Druckfehler_Text, gedruckt.fehler().text));
             return Druckausgang::fehlgeschlagen;
         }
     }

@@ -36,9 +36,8 @@ std::string Pdf_Vorschlag(const Formular& f) {
 }  // namespace
 
 Aussteller Form1::aussteller_lesen() const {
-    Aussteller a;
-    Aussteller_lesen(einstellungen_ / Aussteller_Dateiname, a);
-    return a;
+    // without the file the report names no issuer
+    return Aussteller_lesen(einstellungen_ / Aussteller_Dateiname).wert_oder({});
 }
 
 void Form1::aussteller_zeigen(const Aussteller& a) {
@@ -63,7 +62,7 @@ void Form1::vorschau_zeichnen() {
 }
 
 void Form1::vorschau_platzieren() {
-    if (f_.Status_Vorschau != aktiv) {
+    if (f_.aktiver_Modus != Modus::Vorschau) {
         if (seite_->bericht()) seite_->setze(std::nullopt, 1);
         return;
     }
@@ -88,7 +87,7 @@ void Form1::Command3() {
 // Leaving "Druckansicht" for anything but the preview's own buttons closes the preview;
 // the correction panel in the same box stays.
 void Form1::vorschau_verlassen() {
-    if (f_.Status_Vorschau != aktiv) return;
+    if (f_.aktiver_Modus != Modus::Vorschau) return;
     const QWidget* neu = QApplication::focusWidget();
     if (neu && (neu == korrektur_ || korrektur_->isAncestorOf(neu) || neu == seite_)) return;
     handler([this] { Modus_beenden(f_, p_); });
@@ -96,8 +95,8 @@ void Form1::vorschau_verlassen() {
 
 // The paper version with the printer and issuer settings as the files hold them now.
 bericht::Berichtsform Form1::papierform() const {
-    Druckwerte w{10, 0, 0};
-    Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w);
+    const Druckwerte vorgabe{10, 0, 0};
+    const Druckwerte w = Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, vorgabe).wert_oder(vorgabe);
     return bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal,
                                aussteller_lesen(), bericht::Heute());
 }
@@ -128,7 +127,7 @@ void Form1::pdf_speichern(const bericht::Berichtsform& form) {
     const std::filesystem::path pdf = std::filesystem::u8path(*ziel);
     if (!f_[T::Text24].empty() && Dieselbe_Datei(pdf, std::filesystem::u8path(f_[T::Text24])))
         return p_.meldung(s(meldung::Pdf_Fehler_Titel), meldung::Eingesetzt(meldung::Projektdatei_als_Ziel_Text, *ziel));
-    if (const auto fehler = bericht::Pdf_schreiben(*b, pdf)) p_.meldung(s(meldung::Pdf_Fehler_Titel), *fehler);
+    if (const Erfolg<> e = bericht::Pdf_schreiben(*b, pdf); !e) p_.meldung(s(meldung::Pdf_Fehler_Titel), e.fehler().text);
 }
 
 }  // namespace dkm::ui

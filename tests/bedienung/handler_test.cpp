@@ -11,13 +11,13 @@ using namespace dkm::test;
 TEST(Handler, ListsStayStillWhileLoading) {
     Aufzeichnung d;
     Formular f = Startformular();
-    f.Ladevorgang = ja;
+    f.Ladevorgang = true;
     Liste_Click(f, d, L::Combo_Abfl_beiwert, 1);
     Check_Click(f, d, S::Check4, true);
     EXPECT_TRUE(f.Abflussbeiwert == 1.0f && f[S::Check4] && f.Winkelfaktor[3] == 1.0f);
     Liste_Click(f, d, L::Combo_Schutzfaktor, 3);  // the safety factor has no such rule
     EXPECT_EQ(f.Sicherheitsfaktor, 3.0f);
-    f.Ladevorgang = nein;
+    f.Ladevorgang = false;
     Liste_Click(f, d, L::Combo_Abfl_beiwert, 4);
     EXPECT_TRUE(f.Abflussbeiwert == 0.5f && f[L::Combo_Abfl_beiwert].text == "begr.extensiv <10cm (C=0.5)");
 }

@@ -19,9 +19,7 @@ int Tiefe_suchen_schrittweise(Genuegt&& genuegt, bool& grenze) {
 
 inline Formular Innenrinne(int segmente = 2) {
     Formular f = Startformular();
-    f[S::Option1] = false;
-    f[S::Option2] = true;
-    f.Rinnenart = "innenliegend";
+    Rinnenart_setzen(f, Rinne::innenliegend);
     f[T::Text2] = "300";
     f[T::Text3] = f[T::Text4] = "90";
     for (int i = 1; i <= segmente; ++i) Segment(f, i, "10", "10");

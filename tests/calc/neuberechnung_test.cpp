@@ -13,7 +13,7 @@ using namespace dkm::test;
 
 static Formular Gesamt(const char* laenge, const char* stutzen, S anordnung) {
     Formular f = Startformular();
-    f.Eingabe_Art = "gesamt";
+    Eingabe_Art_setzen(f, Masseingabe::gesamt);
     f[T::Text25] = laenge;
     f[T::Text26] = std::string(laenge) + "0";  // 10 m wide
     f[T::Text27] = stutzen;
@@ -115,10 +115,10 @@ TEST(Neuberechnung, IncompleteSegmentsStopTheRun) {
     EXPECT_EQ(f[T::Belast_Teilrinne_1], "1.80 l/s");
     Segment(f, 3, "", "", "7");
     Eingabepruefung(f);
-    const std::string ohne_laenge = f.Masse_vollstaendig;
+    const bool ohne_laenge = f.Masse_vollstaendig;
     Segment(f, 3, "-3", "", "7");  // a length with only an additional area; negative values pass
     Eingabepruefung(f);
-    EXPECT_EQ(ohne_laenge + f.Masse_vollstaendig, "neinja");
+    EXPECT_TRUE(!ohne_laenge && f.Masse_vollstaendig);
 }
 
 TEST(Neuberechnung, OverflowingInputsAreRefusedWithoutChange) {
@@ -132,7 +132,7 @@ TEST(Neuberechnung, OverflowingInputsAreRefusedWithoutChange) {
         {"obstacle", [](Formular& f) { f[T::Text5] = "1e37"; }},
         {"ratio", [](Formular& f) { f[T::Text1] = "1e30"; }},
         {"sum", [](Formular& f) { Segment(f, 1, "1", "", "3e38"); Segment(f, 2, "1", "", "3e38"); }},
-        {"outlets", [](Formular& f) { f.Eingabe_Art = "gesamt"; f[T::Text25] = "9"; f[T::Text27] = "40000"; }},
+        {"outlets", [](Formular& f) { Eingabe_Art_setzen(f, Masseingabe::gesamt); f[T::Text25] = "9"; f[T::Text27] = "40000"; }},
     };
     for (const auto& [name, aendern] : faelle) {
         Aufzeichnung d;
@@ -219,9 +219,9 @@ TEST(Modus, SwitchingSplitsTotalsAndSumsTheBoxesBack) {
     f[T::Text26] = "400";
     f[T::Text27] = "6";
     Option11_Click(f, d);
-    EXPECT_TRUE(f.Eingabe_Art == "gesamt" && f[A::Option6] && f[A::Option8]);
+    EXPECT_TRUE(Ist_gesamt(f) && f[A::Option6] && f[A::Option8]);
     EXPECT_EQ(f[T::Einzel_Flaeche_4], "33.33 m²");  // 40 m over 12 segments, 10 m deep
     Option10_Click(f, d);
-    EXPECT_TRUE(f.Eingabe_Art == "einzel" && !f[V::Text28] && !f[A::Option6]);
+    EXPECT_TRUE(!Ist_gesamt(f) && !f[V::Text28] && !f[A::Option6]);
     EXPECT_EQ(f[T::Text25], " 26.64");  // the eight boxes of the rounded 3.33 m
 }

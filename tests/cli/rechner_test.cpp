@@ -59,7 +59,7 @@ TEST_F(Rechner_Programm, ExamplesGiveTheirExpectedDumps) {
 TEST_F(Rechner_Programm, DamagedFilePrintsTheStartStateWithStatusOne) {
     Eigene_Orte orte{};
     orte[0] = {"Hof, Saale", 310, 570};
-    ASSERT_FALSE(Eigene_Orte_schreiben(ordner / "Regeneig.dat", orte));
+    ASSERT_TRUE(Eigene_Orte_schreiben(ordner / "Regeneig.dat", orte));
     std::ofstream(ordner / "kaputt.Dkm", std::ios::binary) << std::string("\0\x01\x02garbage", 10);
     const auto [status, ausgabe] = Starten("kaputt.Dkm");
     EXPECT_EQ(status, 1);
@@ -141,9 +141,9 @@ TEST_F(Rechner_Programm, ReportRefusedWithoutCurrentResults) {
          "dkm-rechner: Maße fehlen: Bei innenliegenden Rinnen müssen die Teilstrecken von links ab TS 1 durchgehend"},
     };
     int pdf_geschrieben = 0;
-    const Pdf_Ausgabe pdf = [&](const bericht::Bericht&, const fs::path&) -> std::optional<std::string> {
+    const Pdf_Ausgabe pdf = [&](const bericht::Bericht&, const fs::path&) -> Erfolg<> {
         ++pdf_geschrieben;
-        return std::nullopt;
+        return {};
     };
     for (const auto& [beispiel, laengen, zeile, meldung] : faelle) {
         const fs::path datei = ordner / "projekt.Dkm";

@@ -52,10 +52,10 @@ std::optional<bericht::Druckerwahl> Skript_Plattform::drucker_waehlen() {
     return w;
 }
 
-std::optional<std::string> Skript_Plattform::drucken(const bericht::Bericht& b, const std::string& drucker) {
-    if (druckfehler) return druckfehler;
+Erfolg<> Skript_Plattform::drucken(const bericht::Bericht& b, const std::string& drucker) {
+    if (druckfehler) return Fehler{*druckfehler};
     auftraege.push_back({drucker, static_cast<int>(b.seiten.size()), b.schriftgroesse, bericht::Als_Text(b)});
-    return std::nullopt;
+    return {};
 }
 
 std::vector<std::string> Skript_Plattform::titel() const {

@@ -46,7 +46,7 @@ public:
     std::optional<std::string> oeffnen(const Dateidialog& d) override;
     bool drucker_vorhanden() override { return drucker_da; }
     std::optional<bericht::Druckerwahl> drucker_waehlen() override;
-    std::optional<std::string> drucken(const bericht::Bericht& b, const std::string& drucker) override;
+    Erfolg<> drucken(const bericht::Bericht& b, const std::string& drucker) override;
 
     std::vector<std::string> titel() const;  // titles of messages and questions, in order
 

@@ -104,9 +104,9 @@ inline Lauf Laden(const std::string& bytes, Formular vorher = Start(), bool nein
 }
 // What saving the window writes.
 inline std::string Gespeichert(const Formular& f) {
-    Projektdaten p;
-    EXPECT_FALSE(Projektdaten_sammeln(f, p));
-    return Projektdatei_schreiben(p);
+    const auto p = Projektdaten_sammeln(f);
+    EXPECT_TRUE(p);
+    return p ? Projektdatei_schreiben(*p) : std::string();
 }
 
 // A fresh folder per test, named after the test.

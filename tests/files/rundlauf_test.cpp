@@ -85,10 +85,10 @@ TEST(Rundlauf, WhatLoadsSavesAndLoadsAgainToTheSameFileAndWindow) {
                {39, " 7 "}, {40, " 4 "}}),
          {}, {}, [](F l) {
              return l.f[L::Combo_Wahl_Regensp].text == "Frankfurt, Main" && l.f[S::Option2] && !l.f[S::Option1] &&
-                    l.f.Rinnenart == "innenliegend" && l.f.Sicherheitsfaktor == 3 &&
+                    Ist_innenliegend(l.f) && l.f.Sicherheitsfaktor == 3 &&
                     l.f[L::Combo_Schutzfaktor].index == 3 && l.f[S::Option5] && !l.f[S::Option3] &&
                     !l.f[S::Option4] && l.f[S::Check_Schutzkorb] && l.f[S::Check3] && l.f.Winkelfaktor[2] == 0.85f &&
-                    l.f[S::Option11] && !l.f[S::Option10] && l.f.Eingabe_Art == "gesamt" && l.f[S::Option8] &&
+                    l.f[S::Option11] && !l.f[S::Option10] && Ist_gesamt(l.f) && l.f[S::Option8] &&
                     !l.f[S::Option6] && !l.f[S::Option7] &&
                     l.f[L::Combo_Diff_Notueberl].text == "ohne Berechnungsregen" &&
                     l.f[L::Combo_Abfl_beiwert].text == "begr.extensiv <10cm (C=0.5)";

@@ -49,18 +49,14 @@ std::string Zeile(const Texte& z, const std::string& anfang) {
 
 Formular Gesamt(const char* laenge, const char* stutzen, S anordnung, bool innen = false) {
     Formular f = test::Startformular();
-    f.Eingabe_Art = "gesamt";
-    f[S::Option10] = false;
-    f[S::Option11] = true;
+    Eingabe_Art_setzen(f, Masseingabe::gesamt);
     f[T::Text25] = laenge;
     f[T::Text26] = std::string(laenge) + "0";
     f[T::Text27] = stutzen;
     f[S::Option6] = false;
     f[anordnung] = true;
     if (innen) {
-        f[S::Option1] = false;
-        f[S::Option2] = true;
-        f.Rinnenart = "innenliegend";
+        Rinnenart_setzen(f, Rinne::innenliegend);
         f[T::Text2] = "300";
     }
     return f;
@@ -106,9 +102,7 @@ TEST(Bericht, InputLinesOfPageOne) {
     // both eaves gutters to measure lose the obstacle's area (with it a semicircle to measure grows)
     EXPECT_TRUE(Hat(z, "    Hindernis im Wasserlauf:      20 cm² (wird nur bei Rinnen ´nach Bedarf´ eingerechnet)."));
 
-    f[S::Option1] = false;
-    f[S::Option2] = true;
-    f.Rinnenart = "innenliegend";
+    Rinnenart_setzen(f, Rinne::innenliegend);
     f[T::Text2] = "300";
     f[T::Text5] = "0.5";
     f.dezimaltrenner = ",";
@@ -185,7 +179,7 @@ TEST(Bericht, TotalModeRemarks) {
 // message said why. An eaves downpipe without flow has an empty diameter cell.
 TEST(Bericht, RefusedWithoutCurrentResults) {
     const auto innen = [](Formular& f) {
-        f[S::Option1] = false, f[S::Option2] = true, f.Rinnenart = "innenliegend", f[T::Text2] = "300";
+        Rinnenart_setzen(f, Rinne::innenliegend), f[T::Text2] = "300";
     };
     const struct {
         const char* name;
@@ -199,7 +193,7 @@ TEST(Bericht, RefusedWithoutCurrentResults) {
          [&](Formular& f) { innen(f), test::Segment(f, 3, "10", "10"); }, "Maße fehlen", "durchgehend vermaßt"},
         {"total mode without outlets",
          [](Formular& f) {
-             f.Eingabe_Art = "gesamt", f[S::Option10] = false, f[S::Option11] = true;
+             Eingabe_Art_setzen(f, Masseingabe::gesamt);
              f[T::Text25] = "20", f[T::Text26] = "200", f[T::Text27] = "";
          },
          "Maße fehlen!", "Keine Teilstrecke hat eine Länge"},
@@ -289,9 +283,7 @@ TEST(Bericht, ColumnsOriginsAndFontSizes) {
 // The cross-section moves down with every optional line above it.
 TEST(Bericht, CrossSectionOrigin) {
     Formular f = test::Startformular();
-    f[S::Option1] = false;
-    f[S::Option2] = true;
-    f.Rinnenart = "innenliegend";
+    Rinnenart_setzen(f, Rinne::innenliegend);
     f[T::Text2] = "300";
     test::Segment(f, 1, "10", "10");
     const Bericht b = Erstellen(f);

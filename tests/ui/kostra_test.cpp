@@ -93,10 +93,10 @@ TEST_F(Kostra_Fenster, TableChosenOnceValuesFoundAndTakenOverIntoCalculationAndR
     EXPECT_EQ(w<QComboBox>("Combo_Wahl_Regensp")->currentText().toStdString(), "KOSTRA 2020 Feld 049125");
     erwarte_texte({{"r5_5", " 310"}, {"r5_100", " 563.3"}, {"Text9", "KOSTRA 2020 Feld 049125"},
                    {"Belast_Teilrinne_1", "3.10 l/s"}});
-    Eigene_Orte orte{};
-    ASSERT_TRUE(Eigene_Orte_lesen(ordner / "Regeneig.dat", orte));
-    EXPECT_EQ(orte[0].name, "KOSTRA 2020 Feld 049125");
-    EXPECT_EQ(orte[0].r5_100, 563.3f);
+    const auto orte = Eigene_Orte_lesen(ordner / "Regeneig.dat", {});
+    ASSERT_TRUE(orte);
+    EXPECT_EQ((*orte)[0].name, "KOSTRA 2020 Feld 049125");
+    EXPECT_EQ((*orte)[0].r5_100, 563.3f);
 
     // the project state names the cell the values came from, and the report names the place as stored
     const Kostra_Ort* herkunft = Regen_aus_Rasterfeld(f());

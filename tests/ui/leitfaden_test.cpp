@@ -110,9 +110,9 @@ TEST_F(Leitfaden_Test, StartZurueckUndMarkierung) {
 TEST_F(Leitfaden_Test, UebernimmtDieDruckansichtUndRechnetAmEndeNeu) {
     tippen({{"Laenge_1", "10"}, {"Breite_1", "5"}});
     klick("Command3");
-    ASSERT_EQ(f().Status_Vorschau, "aktiv");
+    ASSERT_EQ(f().aktiver_Modus, Modus::Vorschau);
     klick("Command27");
-    EXPECT_FALSE(f().Status_Vorschau == aktiv || w("Vorschauseite")->isVisible());
+    EXPECT_FALSE(f().aktiver_Modus == Modus::Vorschau || w("Vorschauseite")->isVisible());
     EXPECT_EQ(knopftext("Command28"), "Leitfaden weiter");
     weiter(13);
     EXPECT_EQ(ueberschrift(), "Es wurden alle relevanten Felder aufgerufen. ");
@@ -121,13 +121,13 @@ TEST_F(Leitfaden_Test, UebernimmtDieDruckansichtUndRechnetAmEndeNeu) {
     weiter();  // "weiter" on the last step ends as "abbrechen" does
     EXPECT_TRUE(!box()->isVisible() && !w("Command28")->isVisible() && w("Command27")->isEnabled());
     EXPECT_EQ(text("Einzel_Flaeche_1"), "100.00 m²") << "20 m x 5 m: recalculated at the end";
-    EXPECT_TRUE(f().Status_Hilfe == sichtbar && QApplication::focusWidget() == w("Laenge_1"));
+    EXPECT_TRUE(f().Hilfe_an && QApplication::focusWidget() == w("Laenge_1"));
 
     // with the help off it stays off; "abbrechen" from step 4 takes back the highlight
     klick({"Command17", "Command27"});
     weiter(4);
     klick("Command29");
-    EXPECT_TRUE(f().Status_Hilfe == nicht_sichtbar && !gelb("r5_5") && titel().empty());
+    EXPECT_TRUE(!f().Hilfe_an && !gelb("r5_5") && titel().empty());
 }
 
 // Each command that meets the guide asks; No keeps the guide, Yes ends it and the command goes on.
@@ -148,14 +148,14 @@ TEST_F(Leitfaden_Test, KonfliktJedesBefehls) {
         antworten({false});
         klick(knopf);
         EXPECT_EQ(titel(), Titel{frage});
-        EXPECT_TRUE(f().Status_Leitfaden == aktiv && gelb("r5_5"));
+        EXPECT_TRUE(f().aktiver_Modus == Modus::Leitfaden && gelb("r5_5"));
         antworten({true, false, false});
         klick(knopf);
         EXPECT_EQ(titel().at(0), frage);
-        EXPECT_TRUE(f().Status_Leitfaden == aus && !gelb("r5_5") && w("Command27")->isEnabled());
+        EXPECT_TRUE(f().aktiver_Modus != Modus::Leitfaden && !gelb("r5_5") && w("Command27")->isEnabled());
         // the command went on: its own question, dialog or mode follows
-        EXPECT_TRUE(p.protokoll.size() > 1 || f().Status_Vorschau == aktiv || f().Status_Korrektur == aktiv);
-        if (f().Status_Vorschau == aktiv || f().Status_Korrektur == aktiv) klick("Command29");
+        EXPECT_TRUE(p.protokoll.size() > 1 || f().aktiver_Modus != Modus::keiner);
+        if (f().aktiver_Modus != Modus::keiner) klick("Command29");
         if (!f()[S::Option2]) klick({"Option2", "Option5"});
     }
 }

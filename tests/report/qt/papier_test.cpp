@@ -71,7 +71,7 @@ Formular Laden(const std::string& name) {
     Formular f = test::Startformular();
     test::Aufzeichnung d;
     const std::string datei = std::string(DKM_EXAMPLES_DIR) + "/" + name;
-    Projekt_laden(f, d, datei, Datei_lesen(datei, Projektdatei_Hoechstgroesse).value_or(""));
+    Projekt_laden(f, d, datei, Datei_lesen(datei, Projektdatei_Hoechstgroesse).wert_oder(""));
     return f;
 }
 
