@@ -1,7 +1,7 @@
 // The smaller commands: panels, own values, printer panel, help switch.
 #include "bedienung/befehle.h"
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/startzustand.h"
 #include "model/zahlen.h"
 

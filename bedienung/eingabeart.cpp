@@ -1,7 +1,7 @@
 // The switch between single and total dimensions.
 #include "bedienung/eingabeart.h"
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/zahlen.h"
 
 namespace dkm {

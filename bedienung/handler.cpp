@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bedienung/eingabeart.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/bild.h"
 #include "model/tabellen.h"
 #include "model/zahlen.h"

@@ -2,7 +2,7 @@
 #include "bedienung/leitfaden.h"
 
 #include "bedienung/modus.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/meldungen.h"
 
 namespace dkm {

@@ -3,7 +3,7 @@
 
 #include "bedienung/leitfaden.h"
 #include "bedienung/vorschau.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 
 namespace dkm {
 

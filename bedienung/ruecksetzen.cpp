@@ -7,7 +7,7 @@
 #include "bedienung/handler.h"
 #include "bedienung/modus.h"
 #include "bedienung/projektstand.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/tabellen.h"
 
 namespace dkm {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/startzustand.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "bedienung/eingabeart.h"
 #include "bedienung/projektstand.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "files/dateizugriff.h"
 #include "model/startzustand.h"
 #include "model/tabellen.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/aussteller.h"
 #include "model/meldungen.h"
 #include "model/zahlen.h"
@@ -29,7 +29,7 @@ std::string Kurzzahl(float wert, const std::string& sep) {
     return s;
 }
 
-std::string Durchmesser(int mm) { return mm == Fallrohr_zu_gross ? " > 300" : Ganzzahltext(mm); }
+std::string Durchmesser(const std::optional<int>& mm) { return mm ? Ganzzahltext(*mm) : " > 300"; }
 
 void Kopf(Schreiber& w, const Lage& l, int seite) {
     const bool papier = l.form.papier;

@@ -14,7 +14,7 @@
 #include <QRadioButton>
 
 #include "bedienung/bedienung.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "ui/vorschauseite.h"
 #include "ui/bildbox.h"
 #include "ui/hilfe.h"

@@ -1,6 +1,6 @@
 // The command buttons of the main window.
 #include "bedienung/bedienung.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "files/einstellungen.h"
 #include "model/version.h"
 #include "ui/form1.h"

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "calc/standort.h"
+#include "bedienung/kostra_uebernahme.h"
 #include "files/dateizugriff.h"
 #include "files/kostra_einstellungen.h"
 #include "model/meldungen.h"
@@ -132,7 +132,7 @@ void Kostra_Bereich::suchen() {
     ergebnis_zeigen();
     auto melden = [this](const std::string& text) { p_.meldung(std::string(meldung::Kostra_Titel), text); };
     if (pfad_.empty()) return melden(std::string(meldung::Kostra_keine_Tabelle));
-    const Feldsuche s = Feld_fuer_Eingabe(ort_->text().toStdString());
+    const Feldsuche s = Kostra_Feld_suchen(ort_->text().toStdString());
     if (!s) return melden(s.fehler().text);
     if (const Erfolg<> gelesen = laden(pfad_); !gelesen) return melden(gelesen.fehler().text);
     gefunden_ = tabelle_->werte(*s);

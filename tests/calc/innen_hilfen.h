@@ -2,7 +2,7 @@
 // both ends; TS 1..n each 10 m × 10 m (3.00 l/s).
 #pragma once
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "calc/hydraulik.h"
 #include "traufe_hilfen.h"
 

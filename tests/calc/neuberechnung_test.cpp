@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/meldungen.h"
 #include "bedienung/eingabeart.h"
 #include "traufe_hilfen.h"
