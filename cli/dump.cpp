@@ -11,6 +11,8 @@
 #include "model/startzustand.h"
 #include "model/version.h"
 #include "cli/bericht_aufruf.h"
+#include "cli/json.h"
+#include "cli/werte_json.h"
 
 namespace dkm {
 
@@ -69,30 +71,8 @@ std::vector<A> Aktive() {
     return v;
 }
 
-void Json_Text(std::string& aus, std::string_view s) {
-    static constexpr char hex[] = "0123456789abcdef";
-    aus += '"';
-    for (size_t i = 0; i < s.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c == '"' || c == '\\') {
-            aus += '\\';
-            aus += static_cast<char>(c);
-        } else if (c < 0x20) {
-            aus += "\\u00";
-            aus += hex[c >> 4];
-            aus += hex[c & 15];
-        } else {
-            aus += static_cast<char>(c);
-        }
-    }
-    aus += '"';
-}
-
-std::string Zahl(float w) {
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, w);
-    return std::string(buf, r.ptr);
-}
+using json::Zahl;
+void Json_Text(std::string& aus, std::string_view s) { json::Text(aus, s); }
 
 // Writes `"name": ` with the indentation of an object member.
 void Schluessel(std::string& aus, std::string_view name, bool& erstes) {
@@ -165,7 +145,9 @@ std::string Dump(const Formular& f, const std::vector<Meldung>& meldungen) {
         Schluessel(aus, Name(a), erstes);
         aus += f[a] ? "true" : "false";
     }
-    aus += "\n  },\n  \"meldungen\": [";
+    aus += "\n  },\n  \"werte\": ";
+    Werte_json(aus, f);
+    aus += ",\n  \"meldungen\": [";
     for (size_t i = 0; i < meldungen.size(); ++i) {
         aus += i ? ",\n    {\"titel\": " : "\n    {\"titel\": ";
         Json_Text(aus, meldungen[i].titel);
@@ -192,8 +174,9 @@ constexpr std::string_view Hilfe =
     "        dkm-rechner --help | --version\n"
     "\n"
     "Lädt die Projektdatei DATEI (*.Dkm, auch ältere *.Dkl) so, wie das Fenster ein vorhandenes\n"
-    "Projekt aufruft, rechnet neu und gibt Eingaben, Ergebnisse, sichtbare und aktive Felder und\n"
-    "alle Meldungen als JSON-Objekt (UTF-8) aus. Fragen werden mit ´Ja´ beantwortet.\n"
+    "Projekt aufruft, rechnet neu und gibt Eingaben, Ergebnisse, sichtbare und aktive Felder, die\n"
+    "Zahlen der Berechnung (\"werte\", ungerundet, Einheit im Namen) und alle Meldungen als\n"
+    "JSON-Objekt (UTF-8) aus. Fragen werden mit ´Ja´ beantwortet.\n"
     "\n"
     "Eigene Regenspenden kommen aus Regeneig.dat im Einstellungsordner des Programms\n"
     "($XDG_CONFIG_HOME/Dachkandelmesser, sonst ~/.config/Dachkandelmesser), wenn die Datei\n"
