@@ -69,27 +69,35 @@ void Uebernehmen_Click(Formular& f, Dialoge& d, int zeile,
     Neuberechnung(f, d);
 }
 
-void Command19_Click(Formular& f, const std::function<void(Druckwerte&)>& lesen) {
+namespace {
+constexpr T Ausstellerfelder[] = {T::Aussteller_Name, T::Aussteller_Strasse, T::Aussteller_Ort, T::Aussteller_Telefon};
+constexpr std::string Aussteller::*Ausstellerteile[] = {&Aussteller::name, &Aussteller::strasse, &Aussteller::ort,
+                                                         &Aussteller::telefon};
+}  // namespace
+
+void Command19_Click(Formular& f, const std::function<void(Druckwerte&, Aussteller&)>& lesen) {
     if (f.Druckjustage_offen) {
         Command21_Click(f);
         return;
     }
-    if (lesen) lesen(f.druckwerte);
+    if (lesen) lesen(f.druckwerte, f.aussteller);
     const Druckwerte& w = f.druckwerte;
     // the size in force: 0 prints in 10
     f[T::Text6] = Zahlentext(w.Schriftgroesse == 0 ? 10.0f : w.Schriftgroesse);
     f[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
     f[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
+    for (size_t i = 0; i < 4; ++i) f[Ausstellerfelder[i]] = f.aussteller.*Ausstellerteile[i];
     f[V::Frame5] = true;
     f.Druckjustage_offen = true;
 }
 
-void Command20_Click(Formular& f, const std::function<void(const Druckwerte&)>& speichern) {
+void Command20_Click(Formular& f, const std::function<void(const Druckwerte&, const Aussteller&)>& speichern) {
     if (!f[V::Frame5]) return;
     // the shifts as far as the panel says, so that the file holds what is printed
     f.druckwerte = {Einzelwert(f[T::Text6]), Verschiebung_begrenzen(Einzelwert(f[T::Text7])),
                     Verschiebung_begrenzen(Einzelwert(f[T::Text8]))};
-    if (speichern) speichern(f.druckwerte);
+    for (size_t i = 0; i < 4; ++i) f.aussteller.*Ausstellerteile[i] = f[Ausstellerfelder[i]];
+    if (speichern) speichern(f.druckwerte, f.aussteller);
     Command21_Click(f);
 }
 

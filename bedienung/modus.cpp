@@ -10,9 +10,9 @@ namespace dkm {
 void Modus_beenden(Formular& f, Dialoge& d) {
     switch (f.aktiver_Modus) {
     case Modus::Vorschau:
+        // the preview changed nothing: no run to repeat
         f.aktiver_Modus = Modus::keiner;
         f[V::Druckvorsch] = false;
-        Neuberechnung(f, d);
         break;
     case Modus::Korrektur:
         f.aktiver_Modus = Modus::keiner;

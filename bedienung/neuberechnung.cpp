@@ -31,6 +31,7 @@ void Rechnung_angehalten(Formular& f, Dialoge& d, const Fehler& grund) {
     // what the boxes show stays from the last complete run
     f.Ergebnisse_aktuell = false;
     f.Masse_Hinweis = std::string(meldung::Masse_Hinweis_Anfang) + grund.titel;
+    f.Anhaltgrund = grund;
     d.meldung(grund.titel, grund.text);
 }
 

@@ -24,7 +24,7 @@ dkm::bericht::Bericht Beispiel(const dkm::bericht::Berichtsform& form) {
     dkm::Startzustand(f, nullptr);
     const std::string datei = DKM_EXAMPLES_DIR "/innen_laengsseite.Dkm";
     dkm::Projekt_laden(f, d, datei, dkm::Datei_lesen(datei, dkm::Projektdatei_Hoechstgroesse).wert_oder(""));
-    return dkm::bericht::Bericht_erstellen(f, d, form).value();
+    return *dkm::bericht::Bericht_erstellen(f, form);
 }
 
 // Page 2 has the most text and both drawings.

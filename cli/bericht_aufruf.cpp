@@ -99,23 +99,20 @@ Erfolg<Rechneraufruf> Aufruf_lesen(const std::vector<std::string>& args) {
     return a;
 }
 
-Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, Formular& f, int status,
+Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, const Formular& f, int status,
                              const std::filesystem::path& einstellungsordner, const Pdf_Ausgabe& pdf) {
-    // without the file the report names no issuer
-    const Aussteller aussteller = Aussteller_lesen(einstellungsordner / Aussteller_Dateiname).wert_oder({});
     const std::string datum = a.datum.empty() ? bericht::Heute() : a.datum;
-    Aufzeichnung d(&f);
     if (a.art == Rechneraufruf::Pdf && status != 0) return Nichts_geschrieben(a);
-    bericht::Berichtsform form = bericht::Vorschauform(aussteller, datum);
+    bericht::Berichtsform form = bericht::Vorschauform(f.aussteller, datum);
     if (a.art == Rechneraufruf::Pdf) {
         if (!pdf) return Abgelehnt(2, "Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.");
         const Druckwerte w = Druckwerte_lesen(einstellungsordner / Druckwrt_Dateiname, Druckwerte{10, 0, 0})
                                  .wert_oder(Druckwerte{10, 0, 0});
-        form = bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, aussteller,
+        form = bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, f.aussteller,
                                    datum);
     }
-    const std::optional<bericht::Bericht> b = bericht::Bericht_erstellen(f, d, form);
-    if (!b) return {1, "", "dkm-rechner: " + Meldung_als_Zeile(d.meldungen.back())};
+    const Erfolg<bericht::Bericht> b = bericht::Bericht_erstellen(f, form);
+    if (!b) return {1, "", "dkm-rechner: " + Meldung_als_Zeile({b.fehler().titel, b.fehler().text})};
     if (a.art == Rechneraufruf::Bericht) return {status, bericht::Als_Text(*b), ""};
     if (const Erfolg<> e = pdf(*b, a.ausgabe); !e) return Abgelehnt(2, e.fehler().text);
     return {0, "", ""};

@@ -21,7 +21,7 @@ struct Rechneraufruf {
 Erfolg<Rechneraufruf> Aufruf_lesen(const std::vector<std::string>& argumente);
 
 // After the project is loaded: the report as text or as PDF. `status` is the load's.
-Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, Formular& f, int status,
+Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, const Formular& f, int status,
                              const std::filesystem::path& einstellungsordner, const Pdf_Ausgabe& pdf);
 
 // --speichern and --pdf before loading: the refusal when the target may not be written (status 0: it

@@ -79,6 +79,8 @@ Formular Startformular(const std::filesystem::path& orte_datei, std::string dezi
     const auto orte = Eigene_Orte_lesen(orte_datei, {});
     Startzustand(f, orte ? &*orte : nullptr);
     f.kostra_orte = Kostra_Einstellungen_lesen(orte_datei.parent_path() / Kostra_Dateiname).orte;
+    // without the file the report names no issuer
+    f.aussteller = Aussteller_lesen(orte_datei.parent_path() / Aussteller_Dateiname).wert_oder({});
     f.dezimaltrenner = std::move(dezimaltrenner);
     return f;
 }

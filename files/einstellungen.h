@@ -29,7 +29,8 @@ Erfolg<> Einstellung_schreiben(const std::filesystem::path& datei, const std::st
 // the rest keeps its previous value. A failure when the file cannot be read at all.
 void Eigene_Orte_lesen_aus(std::string_view bytes, Eigene_Orte& orte);
 Erfolg<Eigene_Orte> Eigene_Orte_lesen(const std::filesystem::path& datei, Eigene_Orte vorher);
-// The window's start state with the own places of `orte_datei` (defaults when it cannot be read).
+// The window's start state with the own places of `orte_datei` (defaults when it cannot be read)
+// and the other settings files beside it.
 Formular Startformular(const std::filesystem::path& orte_datei, std::string dezimaltrenner);
 std::string Eigene_Orte_Dateiinhalt(const Eigene_Orte& orte);
 // Creates the folder when needed and replaces the file atomically; on failure

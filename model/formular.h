@@ -9,7 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "model/aussteller.h"
 #include "model/bild.h"
+#include "model/erfolg.h"
 #include "model/druckwerte.h"
 #include "model/eigene_orte.h"
 #include "model/kostra.h"
@@ -30,9 +32,10 @@ namespace dkm {
     X(Breite_1) X(Breite_2) X(Breite_3) X(Breite_4)                                          \
     X(Breite_5) X(Breite_6) X(Breite_7) X(Breite_8)                                          \
     X(Zusatz_Flaeche_1) X(Zusatz_Flaeche_2) X(Zusatz_Flaeche_3) X(Zusatz_Flaeche_4)          \
-    X(Zusatz_Flaeche_5) X(Zusatz_Flaeche_6) X(Zusatz_Flaeche_7) X(Zusatz_Flaeche_8)
+    X(Zusatz_Flaeche_5) X(Zusatz_Flaeche_6) X(Zusatz_Flaeche_7) X(Zusatz_Flaeche_8)                  \
+    X(Aussteller_Name) X(Aussteller_Strasse) X(Aussteller_Ort) X(Aussteller_Telefon)
 
-// Text boxes the engine writes its results into, in the order dkm-rechner prints them.
+// Text boxes the display step writes the results into, in the order dkm-rechner prints them.
 #define DKM_ERGEBNISFELDER(X)                                                                \
     X(Einzel_Flaeche_1) X(Einzel_Flaeche_2) X(Einzel_Flaeche_3) X(Einzel_Flaeche_4)          \
     X(Einzel_Flaeche_5) X(Einzel_Flaeche_6) X(Einzel_Flaeche_7) X(Einzel_Flaeche_8)          \
@@ -101,7 +104,7 @@ namespace dkm {
     X(Label_Fax) X(Label_Flaeche) X(Label_Flaeche_Ablauf) X(Label_PLZ_Ort) X(Label_Standard)          \
     X(Label_TS1) X(Label_TS2) X(Label_TS3) X(Label_TS4) X(Label_TS5) X(Label_TS6) X(Label_TS7)        \
     X(Label_TS8) X(Label_Telef) X(Label_Text1) X(Label_Text6) X(Label_Text7) X(Label_Text8)           \
-    X(Label_Text30) X(Label_Grenze_Text7) X(Label_Grenze_Text8) X(Aussteller_Name) X(Aussteller_Strasse) X(Aussteller_Ort) X(Aussteller_Telefon)  \
+    X(Label_Text30) X(Label_Grenze_Text7) X(Label_Grenze_Text8)                                        \
     X(Label_Aussteller_Name) X(Label_Aussteller_Strasse) X(Label_Aussteller_Ort)                      \
     X(Label_Aussteller_Telefon) X(Label_r5_5_eigen) X(Label_r5_100_eigen) X(Label_strasse)            \
     X(MDIForm1) X(MDIForm1_2) X(Rinnenvorgaben) X(frame3) X(Label_Regenvorgabe)                        \
@@ -224,11 +227,14 @@ struct Formular {
     // earlier state; Masse_Hinweis then names the segments concerned.
     bool Ergebnisse_aktuell = true;
     std::string Masse_Hinweis;
+    // The message that stopped the last run, which a report of these inputs gives again.
+    Fehler Anhaltgrund;
 
-    // The own places and the printer adjustment as last read or saved: what a
-    // short settings file does not give keeps these.
+    // The own places, the printer adjustment and the issuer of the report as last read or
+    // saved: what a short settings file does not give keeps these.
     Eigene_Orte eigene_orte{};
     Druckwerte druckwerte{};
+    Aussteller aussteller{};
     // Own places taken over from the KOSTRA-DWD-2020 grid, with their cells (settings file Kostra.dat).
     std::vector<Kostra_Ort> kostra_orte;
 

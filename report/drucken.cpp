@@ -12,9 +12,12 @@ namespace {
 std::string s(std::string_view v) { return std::string(v); }
 }  // namespace
 
-Druckausgang Projekt_drucken(Formular& f, Dialoge& d, Drucker& p, const Berichtsform& papier) {
-    const std::optional<Bericht> b = Bericht_erstellen(f, d, papier);
-    if (!b) return Druckausgang::verweigert;
+Druckausgang Projekt_drucken(const Formular& f, Dialoge& d, Drucker& p, const Berichtsform& papier) {
+    const Erfolg<Bericht> b = Bericht_erstellen(f, papier);
+    if (!b) {
+        d.meldung(b.fehler().titel, b.fehler().text);
+        return Druckausgang::verweigert;
+    }
     if (!p.drucker_vorhanden())
         return d.frage(s(meldung::Kein_Drucker_Titel), s(meldung::Kein_Drucker_Text)) ? Druckausgang::kein_Drucker_Pdf
                                                                                       : Druckausgang::abgebrochen;

@@ -31,10 +31,9 @@ public:
 
 enum class Druckausgang { gedruckt, abgebrochen, kein_Drucker_Pdf, fehlgeschlagen, verweigert };
 
-// "Projekt drucken" after the guide question: recalculates, asks for the
-// default printer (No: the printer dialog), prints each copy as its own job.
-// Without a printer it offers the PDF export instead (kein_Drucker_Pdf when wanted).
-// verweigert: no report of these inputs (Bericht_erstellen said why).
-Druckausgang Projekt_drucken(Formular& f, Dialoge& d, Drucker& p, const Berichtsform& papier);
+// "Projekt drucken" after the guide question: asks for the default printer (No: the printer
+// dialog), prints each copy as its own job. Without a printer it offers the PDF export instead
+// (kein_Drucker_Pdf when wanted). verweigert: no report of these inputs, the message says why.
+Druckausgang Projekt_drucken(const Formular& f, Dialoge& d, Drucker& p, const Berichtsform& papier);
 
 }  // namespace dkm::bericht

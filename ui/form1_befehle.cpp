@@ -59,21 +59,20 @@ void Form1::Command17() { handler([this] { Command17_Click(f_); }); }
 
 void Form1::Command19() {
     handler([this] {
-        Command19_Click(f_, [this](Druckwerte& w) {
-            // without the file the panel shows what it held last
+        Command19_Click(f_, [this](Druckwerte& w, Aussteller& a) {
+            // without a file the panel shows what it held last
             w = Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w).wert_oder(w);
+            a = Aussteller_lesen(einstellungen_ / Aussteller_Dateiname).wert_oder(a);
         });
-        if (f_.Druckjustage_offen) aussteller_zeigen(aussteller_lesen());
     });
 }
 
 void Form1::Command20() {
     handler([this] {
-        Command20_Click(f_, [this](const Druckwerte& w) {
+        Command20_Click(f_, [this](const Druckwerte& w, const Aussteller& a) {
             if (const Erfolg<> e = Druckwerte_schreiben(einstellungen_ / Druckwrt_Dateiname, w); !e)
                 p_.meldung(std::string(meldung::Drucker_justieren_Titel), e.fehler().text);
-            if (const Erfolg<> e = Aussteller_schreiben(einstellungen_ / Aussteller_Dateiname, aussteller_aus_feldern());
-                !e)
+            if (const Erfolg<> e = Aussteller_schreiben(einstellungen_ / Aussteller_Dateiname, a); !e)
                 p_.meldung(std::string(meldung::Aussteller_Fehler_Titel), e.fehler().text);
         });
     });

@@ -103,9 +103,8 @@ TEST_F(Kostra_Fenster, TableChosenOnceValuesFoundAndTakenOverIntoCalculationAndR
     ASSERT_NE(herkunft, nullptr);
     EXPECT_EQ(herkunft->werte.feld, (Rasterfeld{49, 125}));
     EXPECT_EQ(herkunft->werte.uc5_5, 19);
-    Aufzeichnung d;
-    const auto seiten = bericht::Bericht_erstellen(f(), d, bericht::Vorschauform({}, "01.02.2026"));
-    ASSERT_TRUE(seiten.has_value());
+    const auto seiten = bericht::Bericht_erstellen(f(), bericht::Vorschauform({}, "01.02.2026"));
+    ASSERT_TRUE(seiten);
     const std::string bericht = bericht::Als_Text(*seiten);
     EXPECT_NE(bericht.find("    Niederschlagswerte für KOSTRA 2020 Feld 049125 mit:\n"), std::string::npos) << bericht;
 

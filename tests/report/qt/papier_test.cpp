@@ -10,6 +10,7 @@
 #include <map>
 #include <regex>
 
+#include "bedienung/neuberechnung.h"
 #include "calc/traufe_hilfen.h"
 #include "common/befehl.h"
 #include "files/dateizugriff.h"
@@ -87,10 +88,11 @@ struct Fall {
 
 Fall Drucken(const std::string& name, Formular f, float S, float h = 0, float v = 0) {
     test::Aufzeichnung d;
-    const auto b = Bericht_erstellen(f, d, Papierform(S, h, v, {"Dachbau Schmidt GmbH", "Werkstraße 3", "34117 Kassel",
-                                                                  "0561 123456"}, "01.02.2026"));
+    Pruefen_und_berechnen(f, d);
+    const auto b = Bericht_erstellen(f, Papierform(S, h, v, {"Dachbau Schmidt GmbH", "Werkstraße 3", "34117 Kassel",
+                                                               "0561 123456"}, "01.02.2026"));
     EXPECT_TRUE(b) << name;
-    Fall fall{name + " S=" + std::to_string(static_cast<int>(S)), b.value_or(Bericht{}), {}, {}};
+    Fall fall{name + " S=" + std::to_string(static_cast<int>(S)), b ? *b : Bericht{}, {}, {}};
     fall.satz = Bericht_setzen(fall.bericht);
     // a file of its own: ctest runs the tests of this folder side by side
     static int nummer = 0;
@@ -287,8 +289,7 @@ TEST(Papier, LongTextsStayOnTheSheet) {
 TEST(Vorschau, ExamplesInTheirBox) {
     for (const char* name : Beispiele) {
         Formular f = Laden(name);
-        test::Aufzeichnung d;
-        const auto b = Bericht_erstellen(f, d, Vorschauform({"Dachbau Schmidt GmbH", "Werkstraße 3", "34117 Kassel", ""}, "01.02.2026"));
+        const auto b = Bericht_erstellen(f, Vorschauform({"Dachbau Schmidt GmbH", "Werkstraße 3", "34117 Kassel", ""}, "01.02.2026"));
         ASSERT_TRUE(b) << name;
         const Satz satz = Bericht_setzen(*b);
         for (size_t p = 0; p < 2; ++p) {
