@@ -9,7 +9,7 @@ using namespace dkm::test;
 
 // A load sets the lists and options itself; their handlers must not derive values over it.
 TEST(Handler, ListsStayStillWhileLoading) {
-    Aufzeichnung d;
+    Skript_Dialoge d;
     Formular f = Startformular();
     f.Ladevorgang = true;
     Liste_Click(f, d, L::Combo_Abfl_beiwert, 1);

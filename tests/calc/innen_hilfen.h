@@ -32,8 +32,8 @@ inline void Laengsseite(Formular& f, const std::string& anzahl) {
     f[T::Text30] = anzahl;
 }
 
-inline Aufzeichnung Rechnen(Formular& f) {
-    Aufzeichnung d;
+inline Skript_Dialoge Rechnen(Formular& f) {
+    Skript_Dialoge d;
     Neuberechnung(f, d);
     return d;
 }

@@ -71,7 +71,7 @@ TEST(Innen_Querschnitt, VerticalWallsGiveTwoHeightsPlusBottom) {
     // TS 1 empty with TS 2..4 loaded: positions shift, equal depths keep the first governing
     Formular g = Innenrinne(0);
     for (int i = 2; i <= 4; ++i) Segment(g, i, "10", "10");
-    EXPECT_TRUE(Rechnen(g).titel.empty());
+    EXPECT_TRUE(Rechnen(g).titel().empty());
     const Innen_Werte& gw = g.werte.innen;
     EXPECT_TRUE(gw.Positionsversatz == 1 && gw.Anzahl_TS_belastet == 3 && gw.Position_massgebend == 1);
     EXPECT_TRUE(gw.Wassertiefe_TS[2] == 50 && gw.Wassertiefe_TS[3] == 0);
@@ -96,7 +96,7 @@ TEST(Innen_Querschnitt, SlopedWallsAndACorner) {
     f[T::Text3] = "45";
     f[T::Text4] = "60";
     Winkelfaktor_setzen(f, 1, 0.85f);
-    EXPECT_TRUE(Rechnen(f).titel.empty());
+    EXPECT_TRUE(Rechnen(f).titel().empty());
     EXPECT_EQ(Zeilen(f, 27), (Texte{"zwei Stirnseiten", "oben: 461 mm", "                50 mm", "Höhe: 166 mm",
                                     "64 + 52 = 116 mm", "unten: 200 mm", "234+200+191=626"}));
     EXPECT_EQ(Zeilen(f, 26), (Texte{"eine Stirnseite", "oben: 531 mm", "                63 mm", "Höhe: 210 mm",
@@ -112,7 +112,7 @@ TEST(Innen_Querschnitt, SlopedWallsAndACorner) {
     // opening 24000 * 3 / 25.65^1.5 = 554.1 wide; 3 / 25.65^2 = 0.0046 is beyond every round overflow.
     Laengsseite(f, "2");
     f.Hoehenkorrektur = 20;
-    EXPECT_TRUE(Rechnen(f).titel.empty());
+    EXPECT_TRUE(Rechnen(f).titel().empty());
     EXPECT_EQ(Zeilen(f, 25), (Texte{"Längsseite", "oben: 464 mm", "                50 mm", "Höhe: 167 mm",
                                     "64 + 53 = 117 mm", "unten: 200 mm", "236+200+193=629"}));
     EXPECT_EQ(Zeilen(f, 35), (Texte{"Notüberläufe: ( 2 Stück)", "Breite/Höhe: 554/53 mm", "Durchmesser    (>300 mm)",
@@ -145,15 +145,15 @@ TEST(Innen_Querschnitt, MissingSegmentsStopTheRunAndNoAreaClears) {
     Rechnen(f);
     const auto vorher = Zeilen(f, 27);
     Segment(f, 4, "10", "10");  // TS 3 left empty
-    EXPECT_EQ(Rechnen(f).titel, Texte{"Maße fehlen"});
+    EXPECT_EQ(Rechnen(f).titel(), Texte{"Maße fehlen"});
     EXPECT_EQ(Zeilen(f, 27), vorher);
     // a length with no area in between would leave TS 3 without a depth
     Formular g = Innenrinne(3);
     Segment(g, 2, "10", "-1", "10");
-    EXPECT_EQ(Rechnen(g).titel, Texte{"Maße fehlen"});
+    EXPECT_EQ(Rechnen(g).titel(), Texte{"Maße fehlen"});
 
     for (int i = 1; i <= 4; ++i) Segment(f, i, "", "");
-    EXPECT_TRUE(Rechnen(f).titel.empty());
+    EXPECT_TRUE(Rechnen(f).titel().empty());
     for (int n : {25, 26, 27, 29, 34}) EXPECT_TRUE(Zeilen(f, n).empty()) << n;
     EXPECT_TRUE(f.Picture(28).zeichnung.leer());
 }
@@ -192,7 +192,7 @@ TEST(Innen_Notueberlauf, EndOverflowsShowHeadPieces) {
 TEST(Innen_Notueberlauf, LongSideOpeningsAndTheHeightCorrection) {
     Formular f = Innenrinne(8);
     Laengsseite(f, "2");
-    EXPECT_TRUE(Rechnen(f).titel.empty());
+    EXPECT_TRUE(Rechnen(f).titel().empty());
     const Innen_Werte ohne = f.werte.innen;
     const auto box_ohne = Zeilen(f, 35);
     const std::string text31_ohne = f[T::Text31];
@@ -200,14 +200,14 @@ TEST(Innen_Notueberlauf, LongSideOpeningsAndTheHeightCorrection) {
     EXPECT_EQ(f.Notueberlauf_Box_top, 10200);
 
     // three steps up, one down, then back to zero: the uncorrected results return
-    Aufzeichnung d;
+    Skript_Dialoge d;
     for (int schritt = 0; schritt < 3; ++schritt) Hoehe_groesser(f, d);
     Hoehe_kleiner(f, d);
     EXPECT_TRUE(f.Hoehenkorrektur == 20 && f[A::Command30]);
     EXPECT_EQ(f.werte.innen.Laengsseite.Wassertiefe_mm, ohne.Laengsseite.Wassertiefe_mm + 20);
     EXPECT_EQ(f.werte.innen.beidseits.Hoehe_mm, ohne.beidseits.Hoehe_mm);  // the end overflows ignore it
     Hoehe_null(f, d);
-    EXPECT_TRUE(f.Hoehenkorrektur == 0 && !f[A::Command30] && d.titel.empty());
+    EXPECT_TRUE(f.Hoehenkorrektur == 0 && !f[A::Command30] && d.titel().empty());
     EXPECT_TRUE(Zeilen(f, 35) == box_ohne && f[T::Text31] == text31_ohne);
 
     // never below zero, even from odd values in a file; an overflowing one is refused
@@ -222,13 +222,13 @@ TEST(Innen_Notueberlauf, LongSideOpeningsAndTheHeightCorrection) {
     Rechnen(f);
     EXPECT_EQ(f.Hoehenkorrektur, 0);
     f.Hoehenkorrektur = 3e38f;
-    EXPECT_EQ(Rechnen(f).titel, Texte{std::string(meldung::zu_gross.titel)});
+    EXPECT_EQ(Rechnen(f).titel(), Texte{std::string(meldung::zu_gross.titel)});
     EXPECT_TRUE(ohne_inf_nan(f));
     // incomplete segments: the step is taken, the message shown instead of a result
     f.Hoehenkorrektur = 0;
     Segment(f, 8, "5", "");
     Hoehe_groesser(f, d);
-    EXPECT_TRUE(f.Hoehenkorrektur == 10 && d.titel == Texte{"Maße fehlen!"});
+    EXPECT_TRUE(f.Hoehenkorrektur == 10 && d.titel() == Texte{"Maße fehlen!"});
 }
 
 // Bad angles, widths, obstacle and overflow counts: a clear result or one message, never inf or nan.
@@ -264,14 +264,14 @@ TEST(Innen_Eingaben, OutOfRangeGivesAClearResultOrMessage) {
         Rechnen(f);
         const Texte vorher = Zeilen(f, 25);
         for (const auto& [feld, text] : fall.eingaben) f[feld] = text;
-        const Aufzeichnung d = Rechnen(f);
+        const Skript_Dialoge d = Rechnen(f);
         SCOPED_TRACE("row " + std::to_string(&fall - faelle));
-        EXPECT_EQ(d.titel, fall.titel);
+        EXPECT_EQ(d.titel(), fall.titel);
         EXPECT_EQ(f[fall.danach.first], fall.danach.second);
         EXPECT_TRUE(ohne_inf_nan(f));
         EXPECT_EQ(Zeilen(f, 27).at(4).rfind(fall.zeile_27_5, 0), 0u);
         EXPECT_TRUE(fall.titel != Texte{zu_gross} || Zeilen(f, 25) == vorher);  // refused without change
-        EXPECT_TRUE((fall.titel != Texte{M, M}) || d.texte[0].find("(links)") + d.texte[1].find("(rechts)") < 1000);
+        EXPECT_TRUE((fall.titel != Texte{M, M}) || d.texte()[0].find("(links)") + d.texte()[1].find("(rechts)") < 1000);
     }
 }
 

@@ -32,7 +32,7 @@ static int B_linear(float q, float L, float wf, float r, float hindernis) {
 }
 
 TEST(Traufe, WorkedExampleTenMetresThreeLitres) {
-    Aufzeichnung d;
+    Skript_Dialoge d;
     Formular f = Startformular();
     Segment(f, 1, "10", "10");
     Pruefen_und_berechnen(f, d);
@@ -41,7 +41,7 @@ TEST(Traufe, WorkedExampleTenMetresThreeLitres) {
     EXPECT_EQ(Zeilen(f, 1), (Texte{"Rinne mit Halbkreis", "als Querschnitt", "Durchm.:    179.0 mm"}));
     EXPECT_EQ(Zeilen(f, 2), (Texte{"Rechteckige Rinne", "Breite:    136.0 mm", "Höhe:      85.0 mm"}));
     EXPECT_EQ(Muster(Kapazitaet_halbrund(10722, 86.5f, 10000, 1, 1), "0.00"), "2.48");  // 333 is too small
-    EXPECT_TRUE(d.titel.empty());
+    EXPECT_TRUE(d.titel().empty());
 
     // the leaf guard halves every semicircular capacity and leaves the box alone
     Formular mit = f;
@@ -110,33 +110,33 @@ TEST(Traufe, MessagesOncePerRun) {
         {"10", ".1", ".625", false},
     };
     for (const auto& [laenge, breite, verhaeltnis, fehler] : faelle) {
-        Aufzeichnung d;
+        Skript_Dialoge d;
         Formular f = Startformular();
         Segment(f, 1, laenge, breite);
         Segment(f, 2, laenge, breite);
         f[T::Text1] = verhaeltnis;
         Pruefen_und_berechnen(f, d);
-        EXPECT_EQ(d.titel, fehler ? Texte{"Massfehler!"} : Texte{}) << verhaeltnis;
+        EXPECT_EQ(d.titel(), fehler ? Texte{"Massfehler!"} : Texte{}) << verhaeltnis;
         EXPECT_EQ(Zeilen(f, 1).size(), 3u);  // results still shown
         if (fehler) {
-            EXPECT_EQ(d.texte[0].rfind("Das Verhältnis von Rinnenlänge zur Wassertiefe ist zu groß.", 0), 0u);
+            EXPECT_EQ(d.texte()[0].rfind("Das Verhältnis von Rinnenlänge zur Wassertiefe ist zu groß.", 0), 0u);
         }
     }
 
-    Aufzeichnung d2;
+    Skript_Dialoge d2;
     Formular f = Startformular();
     Segment(f, 1, "10", "9999999");  // a flow no gutter within the search carries
     Segment(f, 2, "10", "9999999");
     f[T::r5_5] = "9999999";
     f[T::Text5] = "9999999";
     Pruefen_und_berechnen(f, d2);
-    EXPECT_EQ(d2.titel, Texte{std::string(meldung::Suchgrenze.titel)});
+    EXPECT_EQ(d2.titel(), Texte{std::string(meldung::Suchgrenze.titel)});
     EXPECT_EQ(Zeilen(f, 1)[2] + Zeilen(f, 2)[1], "Durchm.:    100060.0 mmBreite:    100060.0 mm");
 }
 
 // An emptied ratio is the default .625; each press moves it by .005, never down to zero.
 TEST(Traufe, RatioOfTheRectangle) {
-    Aufzeichnung d;
+    Skript_Dialoge d;
     Formular f = Startformular();
     Segment(f, 1, "10", "10");
     f[T::Text1] = "";
@@ -148,7 +148,7 @@ TEST(Traufe, RatioOfTheRectangle) {
     EXPECT_EQ(Zeilen(f, 2)[1], "Breite:    130.0 mm");  // at .675 the box needs 130 instead of 136 mm
     f[T::Text1] = ".005";
     Command13_Click(f, d);
-    EXPECT_TRUE(f[T::Text1] == ".005" && d.pieptoene == 1 && d.titel.empty());
+    EXPECT_TRUE(f[T::Text1] == ".005" && d.pieptoene() == 1 && d.titel().empty());
 }
 
 TEST(Fallrohr, TableEdges) {

@@ -113,22 +113,24 @@ TEST(Projekt_laden, NoToTheOverwriteQuestionLeavesEverything) {
     Formular vorher = Laden(Volle_Datei()).f;
     vorher[T::Bauherr] = "Neu";
     Formular f = vorher;
-    Testdialoge nein(nullptr, false, "");
+    Skript_Dialoge nein;
+    nein.sonst = false;
     int gelesen = 0;
     const auto lesen = [&] { return ++gelesen, Erfolg<std::string>(Projektdatei_schreiben(Projektdaten{})); };
     EXPECT_EQ(Projekt_laden(f, nein, "neu.Dkm", lesen), Ladeergebnis::abgelehnt);
     EXPECT_EQ(Dump(f, {}), Dump(vorher, {})) << "the name alt.Dkm included";
     EXPECT_EQ(gelesen, 0);
-    ASSERT_EQ(nein.meldungen.size(), 1u);
-    EXPECT_EQ(nein.meldungen[0].titel + ": " + nein.meldungen[0].text, "Daten aufrufen: "
+    ASSERT_EQ(nein.protokoll.size(), 1u);
+    EXPECT_EQ(nein.protokoll[0].titel + ": " + nein.protokoll[0].text, "Daten aufrufen: "
               "Eventuell im Formular eingegebene Daten werden überschrieben. In Ordnung?");
 
     // typed back as it was loaded (" 12.5" as "12.5"): nothing unsaved
     f[T::Bauherr] = Laden(Volle_Datei()).f[T::Bauherr];
     f[T::Laenge_1] = f[T::Laenge_1].substr(1);
-    Testdialoge still(nullptr, false);
+    Skript_Dialoge still;
+    still.sonst = false;
     EXPECT_EQ(Projekt_laden(f, still, "neu.Dkm", lesen), Ladeergebnis::geladen);
-    EXPECT_TRUE(still.meldungen.empty());
+    EXPECT_TRUE(still.protokoll.empty());
 }
 
 // The older layout has no total mode, overflow count or correction: they start as in a new window,

@@ -22,7 +22,7 @@ using test::Texte;
 
 // The report of `f` after the recalculation a handler runs.
 Bericht Erstellen(Formular& f, const Berichtsform& form = Vorschauform({}, "01.02.2026")) {
-    test::Aufzeichnung d;
+    test::Skript_Dialoge d;
     Pruefen_und_berechnen(f, d);
     const Erfolg<Bericht> b = Bericht_erstellen(f, form);
     EXPECT_TRUE(b) << (b ? std::string() : b.fehler().titel);
@@ -206,7 +206,7 @@ TEST(Bericht, RefusedWithoutCurrentResults) {
         Formular f = test::Startformular();
         test::Segment(f, 1, "10", "10");
         fall.aendern(f);
-        test::Aufzeichnung d;
+        test::Skript_Dialoge d;
         Pruefen_und_berechnen(f, d);
         const Formular gerechnet = f;
         for (const Berichtsform& form : {Vorschauform({}, ""), Papierform(10, 0, 0, {}, "")}) {

@@ -32,7 +32,7 @@ Formular Acht_Teilstrecken() {
 }
 
 Bericht Bericht_aus(Formular f, const Berichtsform& form) {
-    test::Aufzeichnung d;
+    test::Skript_Dialoge d;
     Pruefen_und_berechnen(f, d);
     return *Bericht_erstellen(f, form);
 }

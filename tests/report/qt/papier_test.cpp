@@ -70,7 +70,7 @@ Seitenwoerter Woerter(const fs::path& pdf) {
 
 Formular Laden(const std::string& name) {
     Formular f = test::Startformular();
-    test::Aufzeichnung d;
+    test::Skript_Dialoge d;
     const std::string datei = std::string(DKM_EXAMPLES_DIR) + "/" + name;
     Projekt_laden(f, d, datei, Datei_lesen(datei, Projektdatei_Hoechstgroesse).wert_oder(""));
     return f;
@@ -87,7 +87,7 @@ struct Fall {
 };
 
 Fall Drucken(const std::string& name, Formular f, float S, float h = 0, float v = 0) {
-    test::Aufzeichnung d;
+    test::Skript_Dialoge d;
     Pruefen_und_berechnen(f, d);
     const auto b = Bericht_erstellen(f, Papierform(S, h, v, {"Dachbau Schmidt GmbH", "Werkstraße 3", "34117 Kassel",
                                                                "0561 123456"}, "01.02.2026"));
