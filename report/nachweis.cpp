@@ -56,6 +56,7 @@ void Grundlagen(Bloecke& b, const Nachweislage& n) {
     w.zeile({E(5, "Bemessung nach DIN EN 12056-3:2001-01 und DIN 1986-100:2016-12.")});
     if (!n.l.innen) w.zeile({E(5, "Normgrößen der vorgehängten Rinnen nach DIN 18461 (zurückgezogen).")});
     w.zeile({E(5, "Fallrohre nach Tabelle: Füllungsgrad 0,33 mit Einlauftrichter, 0,2 ohne Trichter.")});
+    w.zeile({E(5, "Gerechnet wird ungerundet; die Zahlen hier sind gerundet (2 · 1,995 ergibt 3,99).")});
     const std::string ort = f[L::Combo_Wahl_Regensp].text;
     if (const Kostra_Ort* k = Regen_aus_Rasterfeld(f)) {
         w.zeile({E(5, "Regenspenden: KOSTRA-DWD-2020, Rasterfeld " + Feldtext(k->werte.feld) + " („"), K(0, ort),
