@@ -57,12 +57,13 @@ void Notschicht(Bloecke& b, const Nachweislage& n) {
         w.zeile({E(5, "Eine Stirnseite: Fließweg L = " + n.z(q->Fliesslaenge_mm, "0 mm") + ", Schicht und Notüberlauf D = " +
                           n.z(q->Notabfluss_l_s, "0.00 l/s"))});
     else
-        w.zeile({E(5, "Längsseite, N = " + N + ": Fließweg L/(2N) = " + n.z(L, "0") + " / " +
+        w.zeile({E(5, "Längsseite, N = " + N + ": Fließweg L/(2N) = " + n.z(L, "0") + " mm / " +
                           Ganzzahltext(2 * iw.Anzahl_Notueberlaeufe) + " = " + n.z(q->Fliesslaenge_mm, "0 mm") +
                           ",  Schicht D/(2N) = " + n.z(q->Notabfluss_Schicht_l_s, "0.00 l/s"))});
     w.zeile({E(5, "Notstauhöhe h2 (wie h, über T*, k = " + n.k(iw.Winkelfaktor_Rinne) + "): " +
                       n.z(q->Notstauhoehe_mm, "0 mm") + ";  Q(h2) = " + n.z(q->Kapazitaet_l_s, "0.00") +
                       ",  Q(h2 − 1) = " + n.z(q->Kapazitaet_darunter_l_s, "0.00 l/s"))});
+    w.zeile({E(5, "Wasserspiegelbreite oben auf der Notschicht T2 = " + n.z(q->Spiegelbreite_oben_mm, "0 mm"))});
     if (!q->berechnet) return;
     const bool laengs = q == &iw.Laengsseite;
     w.zeile({E(5, "Wassertiefe W = h1 + h2" + std::string(laengs ? " + Höhenkorrektur = " : " = ") +
@@ -71,7 +72,7 @@ void Notschicht(Bloecke& b, const Nachweislage& n) {
                       n.z(q->Wassertiefe_mm, "0 mm"))});
     w.zeile({E(5, "Freibord: 25 mm bis W = 58,33 mm, 0,3 · W / 0,7 bis W = 175 mm, darüber 75 mm:  " +
                       n.z(q->Freibord_mm, "0 mm"))});
-    w.zeile({E(5, "Gesamthöhe Z = W + Freibord = " + n.z(q->Wassertiefe_mm, "0") + " + " + n.z(q->Freibord_mm, "0") +
+    w.zeile({E(5, "Gesamthöhe H = W + Freibord = " + n.z(q->Wassertiefe_mm, "0") + " + " + n.z(q->Freibord_mm, "0") +
                       " = " + n.z(q->Hoehe_mm, "0 mm") + ";  Breite oben " + n.z(q->oben_mm, "0 mm") + ", unten " +
                       n.z(q->unten_mm, "0 mm"))});
     w.zeile({E(5, "Zuschnitt = Wand links + unten + Wand rechts = " + n.z(q->Wand_links_mm, "0") + " + " +

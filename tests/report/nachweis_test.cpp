@@ -134,10 +134,10 @@ TEST(Nachweis, InternalLinesFollowFromTheNumbersAboveThem) {
     v = Werte(n, "Breite b = 24 000 · Q_o / h_v\\^1,5 = 24 000 · " + Z + " / " + Z + "\\^1,5 = " + Z + " mm");
     EXPECT_NEAR(24000 * v[0] / std::pow(v[1], 1.5), v[2], 0.01 * v[2]);
     EXPECT_NE(seiten[1].find("Breite: " + std::to_string(static_cast<int>(v[2])) + " mm"), std::string::npos);
-    // W = 51 + 76 + 20 = 147 mm, freeboard 0.3 · 147 / 0.7 = 63 mm, Z = 210 mm
+    // W = 51 + 76 + 20 = 147 mm, freeboard 0.3 · 147 / 0.7 = 63 mm, H = 210 mm
     v = Werte(n, "W = h1 \\+ h2 \\+ Höhenkorrektur = " + Z + " \\+ " + Z + " \\+ " + Z + " = " + Z + " mm");
     EXPECT_EQ(v[0] + v[1] + v[2], v[3]);
-    v = Werte(n, "Z = W \\+ Freibord = " + Z + " \\+ " + Z + " = " + Z + " mm");
+    v = Werte(n, "H = W \\+ Freibord = " + Z + " \\+ " + Z + " = " + Z + " mm");
     EXPECT_NEAR(0.3 * v[0] / 0.7, v[1], 0.5);
     EXPECT_NE(seiten[1].find(std::to_string(static_cast<int>(v[2])) + " mm"), std::string::npos);
     // each design depth carries Q, one millimetre less does not
