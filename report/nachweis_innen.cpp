@@ -12,7 +12,7 @@ void Bemessungsschicht(Bloecke& b, const Nachweislage& n) {
     const Rechenwerte& r = l.f.werte;
     const Innen_Werte& iw = r.innen;
     Schreiber& w = b.neu("Innenliegende Rinne: Bemessungsschicht");
-    w.zeile({E(5, "Q(h) = 0,9 · 3,89 · 10⁻⁵ · A^1,25 · F_d · F_s · F_L · k   (A benetzte Fläche in mm², ohne Hindernis)")});
+    w.zeile({E(5, "Q(h) = 0,9 · 3,89 · 10⁻⁵ · A^1,25 · F_d · F_s · F_L · k   (A benetzte Fläche in mm², abzüglich Hindernis)")});
     w.zeile({E(5, "T = B + h / tan(links) + h / tan(rechts),  A = (B + T) / 2 · h,  F_d = (h/T)^0,25,")});
     w.zeile({E(5, "F_s = 0,89 + 0,21 · X − 0,1 · X², X = B/T,  F_L wie bei Traufrinnen mit L/h (über 50).")});
     w.zeile({E(5, "h ist die kleinste Tiefe in 1-mm-Schritten mit Q(h) ≥ Q;  Q(h − 1) < Q.")});

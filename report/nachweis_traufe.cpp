@@ -118,6 +118,8 @@ void Nachweis_traufe(Bloecke& b, const Nachweislage& n) {
     k.zeile({E(5, "* maßgebende Teilstrecke (größte nötige Normgröße);  ! keine Normgröße reicht;  Q, Q_L in l/s")});
 
     Schreiber& r = b.neu("Rinnen nach Bedarf: kleinste Größe in 1-mm-Schritten ab 60 mm, deren Q_L Q trägt");
+    r.zeile({E(5, "A_E = π · D² / 8 bzw. B · " + n.k(tw.Verhaeltnis_HB) + " · B, abzüglich Hindernis " +
+                      n.z(n.l.f.werte.Hindernisabzug, "0 mm²") + ";  Q_L wie oben (s, k_w, F_L mit L/W)")});
     Nach_Bedarf(r, n);
     r.zeile({E(5, "D − 1, B − 1: Q_L einen Millimeter kleiner.  Erforderlich (größte): halbrund D = " +
                       n.z(tw.Durchmesser_nach_Bedarf, "0 mm") + ";")});
