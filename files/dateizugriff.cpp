@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <system_error>
 #include <variant>
 
@@ -133,13 +134,14 @@ std::string Pfadtext(const fs::path& p) {
     return std::string(u8.begin(), u8.end());
 }
 
-std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens) {
+Erfolg<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens) {
+    const Fehler unlesbar{meldung::Eingesetzt(meldung::Datei_unlesbar_Text, Pfadtext(datei))};
     // Devices and pipes could block, never end or act on being opened: only a regular file is
     // opened, without waiting, and what was opened is judged again in case the name changed hands.
     struct stat s {};
-    if (stat(datei.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
+    if (stat(datei.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return unlesbar;
     const int fd = open(datei.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0) return unlesbar;
     std::optional<std::string> inhalt;
     if (fstat(fd, &s) == 0 && S_ISREG(s.st_mode)) inhalt.emplace();
     // Read in blocks up to the limit (plus one byte to tell "too large"),
@@ -154,13 +156,14 @@ std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens)
         inhalt->append(block, static_cast<size_t>(n));
     }
     close(fd);
-    return inhalt;
+    if (!inhalt) return unlesbar;
+    return std::move(*inhalt);
 }
 
-std::optional<std::string> Ziel_pruefen(const fs::path& datei) {
+Erfolg<> Ziel_pruefen(const fs::path& datei) {
     auto gefunden = Ziel_finden(datei);
-    if (auto* fehler = std::get_if<std::string>(&gefunden)) return std::move(*fehler);
-    return std::nullopt;
+    if (auto* fehler = std::get_if<std::string>(&gefunden)) return Fehler{std::move(*fehler)};
+    return {};
 }
 
 bool Dieselbe_Datei(const fs::path& a, const fs::path& b) {
@@ -172,9 +175,9 @@ fs::path Temp_Name(const fs::path& datei, long pid, unsigned zaehler) {
     return Ordner_von(datei) / (Temp_Muster(datei) + std::to_string(pid) + "-" + std::to_string(zaehler) + ".tmp");
 }
 
-std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view inhalt) {
+Erfolg<> Datei_ersetzen(const fs::path& name, std::string_view inhalt) {
     auto gefunden = Ziel_finden(name);
-    if (auto* fehler = std::get_if<std::string>(&gefunden)) return std::move(*fehler);
+    if (auto* fehler = std::get_if<std::string>(&gefunden)) return Fehler{std::move(*fehler)};
     const Ziel& z = std::get<Ziel>(gefunden);
     const fs::path ordner = Ordner_von(z.datei);
     // before writing, so that a dead process's file under this process's id cannot stand in the way
@@ -185,7 +188,7 @@ std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view
     for (unsigned zaehler = 0; fd < 0; ++zaehler) {
         temp = Temp_Name(z.datei, getpid(), zaehler);
         fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && (errno != EEXIST || zaehler == 1000)) return Pfadfehler(errno, z.datei);
+        if (fd < 0 && (errno != EEXIST || zaehler == 1000)) return Fehler{Pfadfehler(errno, z.datei)};
     }
     bool ok = Alles_schreiben(fd, inhalt);
     if (ok && z.vorhanden) {
@@ -199,10 +202,10 @@ std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view
     ok = close(fd) == 0 && ok;
     if (!ok || rename(temp.c_str(), z.datei.c_str()) != 0) {
         unlink(temp.c_str());
-        return Text(meldung::Speicherfehler_Text, z.datei);
+        return Fehler{Text(meldung::Speicherfehler_Text, z.datei)};
     }
     Ordner_sichern(ordner);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace dkm
