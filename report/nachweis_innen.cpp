@@ -17,7 +17,7 @@ void Bemessungsschicht(Bloecke& b, const Nachweislage& n) {
     w.zeile({E(5, "F_s = 0,89 + 0,21 · X − 0,1 · X², X = B/T,  F_L wie bei Traufrinnen mit L/h (über 50).")});
     w.zeile({E(5, "h ist die kleinste Tiefe in 1-mm-Schritten mit Q(h) ≥ Q;  Q(h − 1) < Q.")});
     w.leer();
-    w.zeile({U(5, "Pos."), U(10, "TS"), U(15, "L mm"), U(23, "Q l/s"), U(30, "k"), U(35, "h mm"), U(42, "Q(h)"),
+    w.zeile({U(5, "Pos."), U(10, "TS"), U(15, "L m"), U(23, "Q l/s"), U(30, "k"), U(35, "h mm"), U(42, "Q(h)"),
              U(50, "Q(h−1)"), U(58, "T mm"), U(65, "Druckhöhe mm")});
     for (size_t ts : n.Zeilen()) {
         if (ts < static_cast<size_t>(iw.Positionsversatz)) continue;
@@ -26,7 +26,7 @@ void Bemessungsschicht(Bloecke& b, const Nachweislage& n) {
         const int p = static_cast<int>(j) + 1;
         const Teilstrecke& t = r.Teilstreckentabelle[ts];
         w.zeile({E(5, Ganzzahltext(p) + (iw.Position_massgebend == p ? "*" : "")), E(10, n.Name(ts)),
-                 E(15, n.z(1000 * t.laenge_m, "0")),
+                 E(15, n.z(t.laenge_m, "0.00")),
                  E(23, n.z(t.abfluss_l_s, "0.00")), E(30, n.k(t.winkelfaktor)), E(35, n.z(iw.Wassertiefe_TS[j], "0")),
                  E(42, n.z(iw.Kapazitaet_TS[j], "0.00")), E(50, n.z(iw.Kapazitaet_darunter_TS[j], "0.00")),
                  E(58, n.z(iw.Spiegelbreite_TS[j], "0")), E(65, n.z(iw.Druckhoehe_TS[j], "0"))});
@@ -48,7 +48,6 @@ void Notschicht(Bloecke& b, const Nachweislage& n) {
         w.zeile({E(5, "Notabfluss D = ΣQ100 − ΣQ = " + n.z(iw.Summe_Jahrhundert_l_s, "0.00") + " − " +
                           n.z(iw.Summe_Abfluss_l_s, "0.00") + " = " + n.z(iw.Notabfluss_gesamt_l_s, "0.00 l/s"))});
     if (!q) return;
-    const float L = 1000 * iw.Gesamtlaenge_m;
     const std::string N = Ganzzahltext(iw.Anzahl_Notueberlaeufe);
     if (q == &iw.beidseits)
         w.zeile({E(5, "Beide Stirnseiten: Fließweg L/2 = " + n.z(q->Fliesslaenge_mm, "0 mm") + ", Schicht und Notüberlauf je D/2 = " +
@@ -57,8 +56,8 @@ void Notschicht(Bloecke& b, const Nachweislage& n) {
         w.zeile({E(5, "Eine Stirnseite: Fließweg L = " + n.z(q->Fliesslaenge_mm, "0 mm") + ", Schicht und Notüberlauf D = " +
                           n.z(q->Notabfluss_l_s, "0.00 l/s"))});
     else
-        w.zeile({E(5, "Längsseite, N = " + N + ": Fließweg L/(2N) = " + n.z(L, "0") + " mm / " +
-                          Ganzzahltext(2 * iw.Anzahl_Notueberlaeufe) + " = " + n.z(q->Fliesslaenge_mm, "0 mm") +
+        w.zeile({E(5, "Längsseite, N = " + N + ": Fließweg L/(2N) mit L = " + n.z(iw.Gesamtlaenge_m, "0.00 m") + ": " +
+                          n.z(q->Fliesslaenge_mm, "0 mm") +
                           ",  Schicht D/(2N) = " + n.z(q->Notabfluss_Schicht_l_s, "0.00 l/s"))});
     w.zeile({E(5, "Notstauhöhe h2 (wie h, über T*, k = " + n.k(iw.Winkelfaktor_Rinne) + "): " +
                       n.z(q->Notstauhoehe_mm, "0 mm") + ";  Q(h2) = " + n.z(q->Kapazitaet_l_s, "0.00") +
@@ -86,9 +85,9 @@ void Notueberlaeufe(Bloecke& b, const Nachweislage& n) {
     if (!q || !iw.Ablaeufe_bemessen) return;
     Schreiber& w = b.neu("Notüberläufe");
     const bool laengs = q == &iw.Laengsseite;
-    w.zeile({E(5, "Verfügbarer Druck h_v = (h2" + std::string(laengs ? " + Höhenkorrektur" : "") +
-                      ") · Druckhöhenfaktor(T*/T2) = " +
-                      n.z(q->Notstauhoehe_mm + (laengs ? iw.Hoehenkorrektur_mm : 0.0f), "0") + " · " +
+    w.zeile({E(5, "Verfügbarer Druck h_v = " + std::string(laengs ? "(h2 + Höhenkorrektur)" : "h2") +
+                      " · Druckhöhenfaktor(T*/T2) = " +
+                      n.z(laengs ? iw.Oeffnung_Hoehe_mm : q->Notstauhoehe_mm, "0") + " · " +
                       n.z(q->Druckhoehenfaktor, "0.000") + " = " + n.z(iw.Notdruck_mm, "0.0 mm"))});
     if (!laengs) {
         w.zeile({E(5, "Höhe der Kopfstücke = Montagehöhe = h1 = " + n.z(iw.Montagehoehe_mm, "0 mm") +
