@@ -48,9 +48,11 @@ TEST_F(Raender, HeightStepsStopAtZero) {
     EXPECT_FALSE(f[A::Command30]);
 }
 
-// "zurück" is greyed on the introduction and the first step and does nothing there; the last step's
-// "weiter" ends the guide.
+// "zurück" is greyed on the introduction and the first step and does nothing there, also when the shared
+// button was "Höhe kleiner" of a correction kept just before; the last step's "weiter" ends the guide.
 TEST_F(Raender, GuideBackAtTheStartAndNextAtTheEnd) {
+    innen({1});
+    Korrektur_oeffnen(f, d), Command28_Click(f, d), Command31_Click(f, d);
     Leitfaden_starten(f, d);
     EXPECT_FALSE(f[A::Command30]);
     Command30_Click(f, d);
