@@ -118,7 +118,7 @@ FEHLER_ZEILE = re.compile(r"^.+:\d+: Failure$")
 
 
 def auswerten(ausgabe):
-    """Tests that failed on a check ('datei:zeile: Failure' between their RUN and FAILED lines)."""
+    """Tests that failed on a check ('datei:zeile: Failure' after their RUN line, before FAILED or a crash)."""
     gefangen, laufend, pruefung = [], None, False
     for zeile in ausgabe.splitlines():
         if zeile.startswith("[ RUN      ] "):
@@ -131,6 +131,9 @@ def auswerten(ausgabe):
             laufend = None
         elif zeile.startswith("[       OK ] ") or zeile.startswith("[  SKIPPED ] "):
             laufend = None
+    # a check that failed before the program crashed has caught the slip all the same
+    if laufend and pruefung:
+        gefangen.append(laufend)
     return gefangen
 
 
