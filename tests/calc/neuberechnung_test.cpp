@@ -211,18 +211,3 @@ TEST(Gesamtmasse, NoOutletsNoSegments) {
     Neuberechnung(f, d);
     EXPECT_EQ(Belegung(f), ".xx.....");
 }
-
-// What the window's questions protect: totals split into the boxes, and single values summed from them.
-TEST(Modus, SwitchingSplitsTotalsAndSumsTheBoxesBack) {
-    Skript_Dialoge d;
-    Formular f = Startformular();
-    f[T::Text25] = "40";
-    f[T::Text26] = "400";
-    f[T::Text27] = "6";
-    Option11_Click(f, d);
-    EXPECT_TRUE(Ist_gesamt(f) && f[A::Option6] && f[A::Option8]);
-    EXPECT_EQ(f[T::Einzel_Flaeche_4], "33.33 m²");  // 40 m over 12 segments, 10 m deep
-    Option10_Click(f, d);
-    EXPECT_TRUE(!Ist_gesamt(f) && !f[V::Text28] && !f[A::Option6]);
-    EXPECT_EQ(f[T::Text25], " 26.64");  // the eight boxes of the rounded 3.33 m
-}

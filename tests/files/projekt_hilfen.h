@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "cli/dump.h"
 #include "common/skript_dialoge.h"
@@ -98,12 +99,14 @@ inline std::string Gespeichert(const Formular& f) {
     return p ? Projektdatei_schreiben(*p) : std::string();
 }
 
-// A fresh folder per test, named after the test.
+// A fresh folder per test, named after the test; a run of the same test elsewhere (another build, a
+// loop by hand) would otherwise clear it halfway.
 class Testordner : public ::testing::Test {
 protected:
     void SetUp() override {
         ordner = std::filesystem::temp_directory_path() /
-                 ("dkm-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("dkm-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                  std::to_string(std::random_device{}()));
         std::filesystem::remove_all(ordner);
         std::filesystem::create_directories(ordner);
         datei = ordner / "KandProj.Dkm";

@@ -157,32 +157,5 @@ TEST_F(Kostra_Fenster, WrongTableKeepsTheOneChosenBefore) {
                           "r(5,100): 563.3 l/(s\u00B7ha) \u00B1 22 %");
 }
 
-// All five rows hold places: the fifth is replaced only after Yes; a place of the same name is updated
-// in its own row without a question.
-TEST_F(Kostra_Fenster, FullRowsAskBeforeTheFifthIsReplaced) {
-    for (int k = 0; k < 5; ++k) f().eigene_orte[static_cast<size_t>(k)] = {"Ort " + std::to_string(k + 1), 300, 600};
-    f().eigene_orte[1].name = "KOSTRA 2020 Feld 049125";
-    oeffnen();
-    p.dateien = {tabelle.string()};
-    klick("Kostra_Tabelle_waehlen");
-    suchen("118111");
-    antworten({false});
-    klick("Kostra_Uebernehmen");
-    EXPECT_EQ(titel(), Titel{"Eigenen Ort ersetzen"});
-    EXPECT_TRUE(w("Frame9")->isVisible());
-    EXPECT_EQ(text("Text21"), "Ort 5");
-    EXPECT_FALSE(fs::exists(ordner / "Regeneig.dat"));
-    antworten({true});
-    klick("Kostra_Uebernehmen");
-    erwarte_texte({{"Text21", "KOSTRA 2020 Feld 118111"}, {"r5_5", " 370"}, {"r5_100", " 696.7"}});
-
-    oeffnen();
-    suchen("049125");
-    antworten({});
-    klick("Kostra_Uebernehmen");
-    EXPECT_TRUE(titel().empty());
-    erwarte_texte({{"Text12", "KOSTRA 2020 Feld 049125"}, {"Text13", " 310"}, {"Text21", "KOSTRA 2020 Feld 118111"}});
-}
-
 }  // namespace
 }  // namespace dkm::ui
