@@ -1,5 +1,5 @@
-// The report's lines that depend on a condition, each with a case on both sides; the date check; the
-// drawing origins at every font size; a print job that fails.
+// The report's lines that depend on a condition, each with a case on both sides; the date check; a print
+// job that fails.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -86,19 +86,6 @@ TEST(Bedingungen, DatesFromTheFirstToTheLastDayOfAMonth) {
         {"30.04.2026", true},  {"31.04.2026", false}, {"29.02.2024", true}, {"29.02.2026", false},
         {"15.00.2026", false}, {"15.13.2026", false}, {"15.12.2026", true}, {"1.5.2026", false}};
     for (auto [datum, gueltig] : daten) EXPECT_EQ(Datum_gueltig(datum), gueltig) << datum;
-}
-
-// The drawing origins on paper at each font size, unshifted (x, y page 1, y page 2).
-TEST(Bedingungen, PaperOriginsAtEveryFontSize) {
-    const std::array<int, 4> ursprung[] = {{8, 2400, 9200, 4800},   {9, 2700, 10300, 5700},
-                                           {10, 3000, 11300, 5960}, {11, 3300, 12400, 6500},
-                                           {12, 3600, 13500, 7100}};
-    for (const auto& [s, x, y1, y2] : ursprung) {
-        const Berichtsform form = Papierform(static_cast<float>(s), 0, 0, {}, "");
-        EXPECT_EQ(Schema_Ursprung(form, 1).x, x) << s;
-        EXPECT_EQ(Schema_Ursprung(form, 1).y, y1) << s;
-        EXPECT_EQ(Schema_Ursprung(form, 2).y, y2) << s;
-    }
 }
 
 // A printer that fails at job `fehler` (1-based).
