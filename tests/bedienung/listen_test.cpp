@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "bedienung/bedienung.h"
-#include "bedienung/kostra_uebernahme.h"
 #include "calc/traufe_hilfen.h"
 #include "model/zahlen.h"
 
@@ -78,18 +77,6 @@ TEST_F(Listen, EachOwnRowIsTakenAndNoneIsLost) {
             EXPECT_TRUE(gespeichert[k].name == gelesen[k].name && gespeichert[k].r5_100 == gelesen[k].r5_100) << k;
     }
     EXPECT_EQ(Abfluss(), "5.00 l/s") << "row 5: 500 l/(s·ha) on 100 m²";
-}
-
-// A place from the KOSTRA grid goes to the row of its name, else the first free row, else the last.
-TEST(Kostra_Zeile, NameFreeRowOrTheLast) {
-    Formular f = Startformular();
-    const T namen[] = {T::Text9, T::Text12, T::Text15, T::Text18, T::Text21};
-    for (T t : namen) f[t] = "belegt " + std::string(Name(t));
-    f[T::Text18] = "Neustadt";
-    EXPECT_EQ(Kostra_Zeile_vorschlagen(f, "Neustadt"), 4);
-    EXPECT_EQ(Kostra_Zeile_vorschlagen(f, "Altdorf"), 5);
-    f[T::Text15] = " ";
-    EXPECT_EQ(Kostra_Zeile_vorschlagen(f, "Altdorf"), 3);
 }
 
 }  // namespace

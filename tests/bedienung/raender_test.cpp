@@ -102,24 +102,5 @@ TEST_F(Raender, OutletBoxesUpToTheFourth) {
     EXPECT_TRUE(f[V::Picture32]);
 }
 
-// Totals over five outlets or more: the notes on the outlets not shown; back to single values they go,
-// and from five outlets on the switch recalculates the eight segments that remain: 40 m over 5 outlets
-// are 10 segments of 4 m, of which 8 (32 m) stay. At four outlets the totals stay as typed.
-TEST_F(Raender, TotalsNotesAndTheSwitchBackAtFiveOutlets) {
-    for (auto [stutzen, mehr, laenge] : {std::tuple{"4", false, "40"}, {"5", true, " 32"}}) {
-        Fenster w;
-        Formular& g = w.f;
-        Option_Click(g, w.d, S::Option11);
-        for (auto [t, text] : {std::pair{T::Text25, "40"}, {T::Text26, "400"}, {T::Text27, stutzen}}) w.tippen(t, text);
-        EXPECT_EQ(g[V::Text28] && g[V::Text29], mehr) << stutzen;
-        w.d.neu({true});
-        Option_Click(g, w.d, S::Option10);
-        EXPECT_EQ(w.d.titel().size(), mehr ? 1u : 0u) << stutzen;
-        EXPECT_FALSE(g[V::Text28] || g[V::Text29]) << stutzen;
-        EXPECT_EQ(g[T::Text28] + g[T::Text29], "");
-        EXPECT_EQ(g[T::Text25], laenge) << stutzen;
-    }
-}
-
 }  // namespace
 }  // namespace dkm::test

@@ -51,7 +51,8 @@ TEST(Ruecksetzen, EachResetTakesBackItsFieldsAndNoKeepsAll) {
             for (T t : Projektfelder) EXPECT_EQ(f[t], projekt ? "" : "Kunde") << c.titel << ja;
             for (const auto& [t, text] : werte) EXPECT_EQ(f[t], masse ? text : vorher[t]) << Name(t) << c.titel << ja;
             for (int i = 1; i <= 8; ++i) EXPECT_EQ(f[Check(i)], !masse) << i << c.titel << ja;
-            EXPECT_EQ(f[S::Check_Schutzkorb] && f[V::Label14] && f[V::Picture37], !masse) << c.titel << ja;
+            EXPECT_EQ(std::make_tuple(f[S::Check_Schutzkorb], f[V::Label14], f[V::Picture37]),
+                      std::make_tuple(!masse, !masse, !masse)) << "leaf guard, its note, the sketch: " << c.titel << ja;
             EXPECT_EQ(f[L::Combo_Wahl_Regensp].text + "|" + f[L::Combo_Schutzfaktor].text,
                       masse ? "Stadt auswählen|kein bes. Schutz (f=1)" : "Berlin|Faktor f = 2");
             EXPECT_EQ(f[V::Text24] && f[V::Label4], !(masse && projekt)) << "a new project forgets the file";

@@ -48,17 +48,6 @@ TEST(Bedingungen, EachGutterShapeByItsOwnResult) {
     EXPECT_TRUE(beide && nur_halbrund && keine) << "a case on each side of each condition";
 }
 
-// The obstacle line from the smallest value on; none without one.
-TEST(Bedingungen, ObstacleLine) {
-    for (auto [text, zeile] : {std::pair{"0.5", "0.5 cm²"}, {"", "(keine Angabe)"}}) {
-        Bericht_fuer r;
-        test::Segment(r.f, 1, "10", "10");
-        r.f[T::Text5] = text;
-        r.erstellen();
-        EXPECT_TRUE(r.hat(zeile)) << text;
-    }
-}
-
 // Total mode on an internal gutter: the two lines about the segments not shown (five outlets and
 // more) stand above the cross-section, which moves down by them.
 TEST(Bedingungen, CrossSectionBelowTheTotalsRemark) {
