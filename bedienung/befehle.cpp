@@ -87,6 +87,7 @@ void Command19_Click(Formular& f, const std::function<void(Druckwerte&, Ausstell
     f[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
     f[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
     for (size_t i = 0; i < 4; ++i) f[Ausstellerfelder[i]] = f.aussteller.*Ausstellerteile[i];
+    f[S::Check_Rechenweg] = f.Rechenweg_drucken;
     f[V::Frame5] = true;
     f.Druckjustage_offen = true;
 }
@@ -97,6 +98,7 @@ void Command20_Click(Formular& f, const std::function<void(const Druckwerte&, co
     f.druckwerte = {Einzelwert(f[T::Text6]), Verschiebung_begrenzen(Einzelwert(f[T::Text7])),
                     Verschiebung_begrenzen(Einzelwert(f[T::Text8]))};
     for (size_t i = 0; i < 4; ++i) f.aussteller.*Ausstellerteile[i] = f[Ausstellerfelder[i]];
+    f.Rechenweg_drucken = f[S::Check_Rechenweg];
     if (speichern) speichern(f.druckwerte, f.aussteller);
     Command21_Click(f);
 }

@@ -30,7 +30,8 @@ Eigene_Orte Eigene_Orte_aus_Formular(const Formular& f);
 // settings files, which `lesen` reads over the values held so far, or closes when it is open.
 void Command19_Click(Formular& f, const std::function<void(Druckwerte&, Aussteller&)>& lesen);
 // "übernehmen": the panel's values become the record's and go to `speichern` (for Druckwrt.dat
-// and Aussteller.dat), then the panel closes; nothing when it is closed.
+// and Aussteller.dat; "Rechenweg mitdrucken" is in Rechenweg_drucken), then the panel closes;
+// nothing when it is closed.
 void Command20_Click(Formular& f, const std::function<void(const Druckwerte&, const Aussteller&)>& speichern);
 void Command21_Click(Formular& f);  // "abbrechen"
 

@@ -146,7 +146,8 @@ void Option_Click(Formular& f, Dialoge& d, S option) {
 
 void Check_Click(Formular& f, Dialoge& d, S check, bool an) {
     f[check] = an;
-    if (laedt(f)) return;
+    // a printer setting, taken over with the panel's "übernehmen"
+    if (check == S::Check_Rechenweg || laedt(f)) return;
     if (check == S::Check_Schutzkorb) {
         Eingabepruefung(f);
         if (!f.Masse_vollstaendig) {

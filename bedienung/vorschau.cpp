@@ -1,6 +1,8 @@
 // The preview mode on the window state.
 #include "bedienung/vorschau.h"
 
+#include <algorithm>
+
 #include "bedienung/modus.h"
 
 namespace dkm {
@@ -10,7 +12,7 @@ bool Vorschau_oeffnen(Formular& f, Dialoge& d) {
     f.aktiver_Modus = Modus::Vorschau;
     f[V::Druckvorsch] = true;
     f[A::Command28] = f[A::Command29] = true;
-    f.Vorschau_Seite = Vorschauseite::eins;
+    f.Vorschau_Seite = 1;
     return true;
 }
 
@@ -21,9 +23,10 @@ void Vorschau_verweigert(Formular& f) {
 
 void Vorschau_blaettern(Formular& f) {
     if (f.aktiver_Modus != Modus::Vorschau) return;
-    f.Vorschau_Seite = f.Vorschau_Seite == Vorschauseite::eins ? Vorschauseite::zwei : Vorschauseite::eins;
+    // after the last page the first again
+    f.Vorschau_Seite = f.Vorschau_Seite >= f.Vorschau_Seiten ? 1 : f.Vorschau_Seite + 1;
 }
 
-int Vorschau_Seitennummer(const Formular& f) { return f.Vorschau_Seite == Vorschauseite::zwei ? 2 : 1; }
+int Vorschau_Seitennummer(const Formular& f) { return std::clamp(f.Vorschau_Seite, 1, std::max(f.Vorschau_Seiten, 1)); }
 
 }  // namespace dkm

@@ -13,9 +13,9 @@ namespace dkm {
 bool Vorschau_oeffnen(Formular& f, Dialoge& d);
 // No report of these inputs: the preview closes again.
 void Vorschau_verweigert(Formular& f);
-// "blättern": the other page. Nothing outside the preview.
+// "blättern": the next page, after the last the first. Nothing outside the preview.
 void Vorschau_blaettern(Formular& f);
-// 1 or 2.
+// 1 to the number of pages of the report shown.
 int Vorschau_Seitennummer(const Formular& f);
 
 }  // namespace dkm

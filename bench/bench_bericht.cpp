@@ -1,5 +1,6 @@
-// Composing both report pages from a loaded internal-gutter project: the
-// composition alone, and with the recalculation every report runs first.
+// Composing the report pages from a loaded project: both pages alone, all
+// pages with the calculation record (internal gutter, eaves gutter in total
+// mode), and with the checks every report runs first.
 #include <benchmark/benchmark.h>
 
 #include "cli/dump.h"
@@ -11,10 +12,10 @@
 
 namespace {
 
-dkm::Formular Beispiel(dkm::Aufzeichnung& d) {
+dkm::Formular Beispiel(dkm::Aufzeichnung& d, const char* name = "innen_laengsseite.Dkm") {
     dkm::Formular f;
     dkm::Startzustand(f, nullptr);
-    const std::string datei = DKM_EXAMPLES_DIR "/innen_laengsseite.Dkm";
+    const std::string datei = DKM_EXAMPLES_DIR "/" + std::string(name);
     dkm::Projekt_laden(f, d, datei, dkm::Datei_lesen(datei, dkm::Projektdatei_Hoechstgroesse).wert_oder(""));
     return f;
 }
@@ -27,6 +28,20 @@ void Bericht_zusammenstellen(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(dkm::bericht::Bericht_zusammenstellen(f, form));
 }
 BENCHMARK(Bericht_zusammenstellen)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// All pages of the printout: pages 1 and 2 and the record.
+void Alle_Seiten_zusammenstellen(benchmark::State& state, const char* name) {
+    dkm::Aufzeichnung d;
+    dkm::Formular f = Beispiel(d, name);
+    auto form = dkm::bericht::Papierform(10, 0, 0, {"Dachbau GmbH", "Weg 1", "Kassel", "0561 1"}, "01.02.2026");
+    form.nachweis = true;
+    if (!dkm::bericht::Bericht_erstellen(f, form)) state.SkipWithError("kein Bericht");
+    for (auto _ : state) benchmark::DoNotOptimize(dkm::bericht::Bericht_zusammenstellen(f, form));
+}
+BENCHMARK_CAPTURE(Alle_Seiten_zusammenstellen, innen, "innen_laengsseite.Dkm")
+    ->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Alle_Seiten_zusammenstellen, traufe_gesamt, "traufe_gesamt.Dkm")
+    ->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // What a page of the preview and a printout take: the checks of the state and the composition.
 void Bericht_erstellen(benchmark::State& state) {

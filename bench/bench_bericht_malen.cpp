@@ -1,5 +1,5 @@
 // Painting report pages: one preview page into the size of the preview box,
-// and the whole PDF file, in memory and written to disk.
+// and the whole PDF file, in memory and written to disk, also with the record.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -55,6 +55,16 @@ void Pdf_schreiben(benchmark::State& state) {
     std::filesystem::remove(ziel);
 }
 BENCHMARK(Pdf_schreiben)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The printed document: both pages, the record's two and the properties.
+void Pdf_mit_Nachweis(benchmark::State& state) {
+    auto form = dkm::bericht::Papierform(10, 0, 0, {"Dachbau GmbH", "", "", ""}, "01.02.2026");
+    form.nachweis = true;
+    const auto b = Beispiel(form);
+    if (b.seiten.size() < 3) state.SkipWithError("kein Nachweis");
+    for (auto _ : state) benchmark::DoNotOptimize(dkm::bericht::Pdf_erzeugen(b, "Bericht"));
+}
+BENCHMARK(Pdf_mit_Nachweis)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 

@@ -26,23 +26,27 @@ void Trichter_bemessen(Innen_Ablauf& a, int D, float B, float s) {
     a.frei_mm = frei;
     // no water stands above an unsized outlet
     a.rund_moeglich = a.eckig_moeglich = false;
+    a.rund_Oeffnungsregel = a.eckig_Oeffnungsregel = a.eckig_verlaengert = false;
     if (!(h > 0)) return;
     float d = static_cast<float>(7500 * Q / (std::pow(h, 1.5) * s));
     // head above half the diameter: the orifice rule replaces the weir rule
-    if (d / 2.0f < a.Druck_mm) d = static_cast<float>(std::sqrt(15000 * Q / (std::pow(h, 0.5) * s)));
+    a.rund_Oeffnungsregel = d / 2.0f < a.Druck_mm;
+    if (a.rund_Oeffnungsregel) d = static_cast<float>(std::sqrt(15000 * Q / (std::pow(h, 0.5) * s)));
     a.Trichter_rund_mm = d;
     a.rund_moeglich = !(frei < d);
 
     float P = static_cast<float>(24000 * Q / (std::pow(h, 1.5) * s));
     float seite = P / 4.0f;
-    if (P > 0 && 2.0 * seite * seite / P < h) {
+    a.eckig_Oeffnungsregel = P > 0 && 2.0 * seite * seite / P < h;
+    if (a.eckig_Oeffnungsregel) {
         const float flaeche = static_cast<float>(12000 * Q / (std::pow(h, 0.5) * s));
         seite = static_cast<float>(std::sqrt(static_cast<double>(flaeche)));
         P = 4.0f * seite;
     }
     float L = seite, T = seite;
     // too wide for the bottom: a rectangle of the same perimeter, longer along the gutter
-    if (frei < L) {
+    a.eckig_verlaengert = frei < L;
+    if (a.eckig_verlaengert) {
         L = frei;
         T = (P - 2.0f * L) / 2.0f;
     }

@@ -17,10 +17,10 @@ constexpr float Faktor_unten[10] = {0.65f, 0.621f, 0.579f, 0.553f, 0.532f, 0.514
 
 double Bogenmass(float grad) { return static_cast<double>(grad) * Pi / 180; }
 
-float Winkel_pruefen(float grad, Rechenlauf& r, bool& ersetzt, const Meldungstext& meldung) {
+float Winkel_pruefen(float grad, Rechenlauf& r, bool& ersetzt, bool& gemeldet, const Meldungstext& meldung) {
     if (grad > 90) {
         r.melden(meldung);
-        ersetzt = true;
+        ersetzt = gemeldet = true;
         return 90;
     }
     if (grad <= 0) {
@@ -93,7 +93,8 @@ void Notschicht(Innenlauf& lauf, Querschnitt& q, float zusatz, bool mit_hoehen) 
     float T_oben = q.Spiegelbreite_oben_mm;
     if (zusatz != 0)
         T_oben = T_oben + static_cast<float>(zusatz / wand.sin_links) + static_cast<float>(zusatz / wand.sin_rechts);
-    q.Druck_mm = (h2 + zusatz) * Druckhoehenfaktor(Ts / T_oben);
+    q.Druckhoehenfaktor = Druckhoehenfaktor(Ts / T_oben);
+    q.Druck_mm = (h2 + zusatz) * q.Druckhoehenfaktor;
     if (mit_hoehen) Hoehen_ableiten(q, w.Bemessungstiefe, zusatz, w.Rinnenbreite_unten_mm, wand);
 }
 
@@ -122,8 +123,10 @@ float Kapazitaet_Innenrinne(float A, float h, float T, float Bu, float Lf, float
 const Waende& Innenlauf::waende() {
     if (waende_) return *waende_;
     Waende& w = waende_.emplace();
-    w.links_grad = Winkel_pruefen(e.Winkel_links, r, r.Winkel_links_ersetzt, meldung::Winkel_links);
-    w.rechts_grad = Winkel_pruefen(e.Winkel_rechts, r, r.Winkel_rechts_ersetzt, meldung::Winkel_rechts);
+    w.links_grad = Winkel_pruefen(e.Winkel_links, r, r.Winkel_links_ersetzt, this->w.Winkel_links_auf_90,
+                                  meldung::Winkel_links);
+    w.rechts_grad = Winkel_pruefen(e.Winkel_rechts, r, r.Winkel_rechts_ersetzt, this->w.Winkel_rechts_auf_90,
+                                   meldung::Winkel_rechts);
     w.tan_links = std::tan(Bogenmass(w.links_grad));
     w.tan_rechts = std::tan(Bogenmass(w.rechts_grad));
     w.sin_links = std::sin(Bogenmass(w.links_grad));

@@ -269,6 +269,7 @@ Standardwahl standard_waehlen(const Tabelle& tabelle, const Faktoren<N>& vorn, f
         const double F_L = Laengenfaktor(L, W);
         Groesse_versucht& g = s.versucht[s.anzahl_versucht++];
         g = {tabelle[i].zuschnitt_mm, W, L / W, static_cast<float>(F_L), static_cast<float>(vorn[i] * F_L * winkelfaktor)};
+        s.Auslastung_prozent = static_cast<float>(100.0 * q / g.Kapazitaet_l_s);
         if (g.Kapazitaet_l_s > q) {
             s.groesse = i;
             return s;

@@ -111,6 +111,7 @@ Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, const Formular& f, int stat
         form = bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, f.aussteller,
                                    datum);
     }
+    form.nachweis = Rechenweg_lesen(einstellungsordner / Rechenweg_Dateiname);
     const Erfolg<bericht::Bericht> b = bericht::Bericht_erstellen(f, form);
     if (!b) return {1, "", "dkm-rechner: " + Meldung_als_Zeile({b.fehler().titel, b.fehler().text})};
     if (a.art == Rechneraufruf::Bericht) return {status, bericht::Als_Text(*b), ""};

@@ -45,6 +45,7 @@ void Standard_schreiben(Objekt& o, std::string_view name, const Standardwahl& s)
     Objekt w(aus, o.tiefe() + 1, true);
     w.ganz_oder_null("Zuschnitt_mm", s.groesse ? std::optional<long long>(s.Zuschnitt_mm()) : std::nullopt);
     w.zahl("Kapazitaet_l_s", s.Kapazitaet_l_s());
+    w.zahl("Auslastung_prozent", s.Auslastung_prozent);
     std::string& liste = w.schluessel("versucht");
     liste += '[';
     for (size_t i = 0; i < s.anzahl_versucht; ++i) {
@@ -127,6 +128,7 @@ void Querschnitt_schreiben(Objekt& o, std::string_view name, const Querschnitt& 
     w.zahl("Kapazitaet_l_s", q.Kapazitaet_l_s);
     w.zahl("Kapazitaet_darunter_l_s", q.Kapazitaet_darunter_l_s);
     w.zahl("Spiegelbreite_oben_mm", q.Spiegelbreite_oben_mm);
+    w.zahl("Druckhoehenfaktor", q.Druckhoehenfaktor);
     w.zahl("Druck_mm", q.Druck_mm);
     if (!q.berechnet) return;
     w.zahl("Wassertiefe_mm", q.Wassertiefe_mm);
@@ -143,6 +145,8 @@ void Innen_schreiben(Objekt& o, const Innen_Werte& w) {
     o.zahl("Rinnenbreite_unten_mm", w.Rinnenbreite_unten_mm);
     o.zahl("Winkel_links_grad", w.Winkel_links);
     o.zahl("Winkel_rechts_grad", w.Winkel_rechts);
+    o.wahr("Winkel_links_auf_90", w.Winkel_links_auf_90);
+    o.wahr("Winkel_rechts_auf_90", w.Winkel_rechts_auf_90);
     o.zahl("Hoehenkorrektur_mm", w.Hoehenkorrektur_mm);
     o.ganz("Positionsversatz", w.Positionsversatz);
     Reihe(o, "Bemessungsschicht", static_cast<size_t>(w.Anzahl_TS_belastet), [&](Objekt& t, size_t p) {
@@ -186,9 +190,12 @@ void Innen_schreiben(Objekt& o, const Innen_Werte& w) {
         a.zahl("frei_mm", b.frei_mm);
         a.zahl("Trichter_rund_mm", b.Trichter_rund_mm);
         a.wahr("rund_moeglich", b.rund_moeglich);
+        a.wahr("rund_Oeffnungsregel", b.rund_Oeffnungsregel);
         a.zahl("Trichter_L_mm", b.Trichter_L_mm);
         a.zahl("Trichter_T_mm", b.Trichter_T_mm);
         a.wahr("eckig_moeglich", b.eckig_moeglich);
+        a.wahr("eckig_Oeffnungsregel", b.eckig_Oeffnungsregel);
+        a.wahr("eckig_verlaengert", b.eckig_verlaengert);
     });
     o.wahr("Fallrohr_unter_75", w.Fallrohr_unter_75);
     o.wahr("Suchgrenze", w.Suchgrenze_erreicht);

@@ -81,6 +81,7 @@ Formular Startformular(const std::filesystem::path& orte_datei, std::string dezi
     f.kostra_orte = Kostra_Einstellungen_lesen(orte_datei.parent_path() / Kostra_Dateiname).orte;
     // without the file the report names no issuer
     f.aussteller = Aussteller_lesen(orte_datei.parent_path() / Aussteller_Dateiname).wert_oder({});
+    f.Rechenweg_drucken = Rechenweg_lesen(orte_datei.parent_path() / Rechenweg_Dateiname);
     f.dezimaltrenner = std::move(dezimaltrenner);
     return f;
 }
@@ -167,6 +168,18 @@ std::string Aussteller_Dateiinhalt(const Aussteller& a) {
 
 Erfolg<> Aussteller_schreiben(const std::filesystem::path& datei, const Aussteller& a) {
     return Einstellung_schreiben(datei, Aussteller_Dateiinhalt(a), "Die Angaben zum Aussteller");
+}
+
+bool Rechenweg_lesen(const std::filesystem::path& datei) {
+    const auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
+    if (!inhalt) return true;
+    Zeilenleser z(*inhalt);
+    const auto zeile = z.zeile();
+    return !zeile || Zahl_lesen(*zeile) != 0;
+}
+
+Erfolg<> Rechenweg_schreiben(const std::filesystem::path& datei, bool drucken) {
+    return Einstellung_schreiben(datei, drucken ? " 1\r\n" : " 0\r\n", "Die Einstellung \u201ERechenweg mitdrucken\u201C");
 }
 
 }  // namespace dkm

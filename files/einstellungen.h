@@ -18,6 +18,7 @@ namespace dkm {
 inline constexpr std::string_view Regeneig_Dateiname = "Regeneig.dat";
 inline constexpr std::string_view Druckwrt_Dateiname = "Druckwrt.dat";
 inline constexpr std::string_view Aussteller_Dateiname = "Aussteller.dat";
+inline constexpr std::string_view Rechenweg_Dateiname = "Rechenweg.dat";
 // Settings files are a few lines; a larger one is not read at all.
 inline constexpr size_t Einstellungsdatei_Hoechstgroesse = 1u << 16;
 
@@ -57,5 +58,9 @@ void Aussteller_lesen_aus(std::string_view bytes, Aussteller& a);
 Erfolg<Aussteller> Aussteller_lesen(const std::filesystem::path& datei);
 std::string Aussteller_Dateiinhalt(const Aussteller& a);
 Erfolg<> Aussteller_schreiben(const std::filesystem::path& datei, const Aussteller& a);
+
+// "Rechenweg mitdrucken": one line, 1 or 0. A missing or unreadable file prints the record.
+bool Rechenweg_lesen(const std::filesystem::path& datei);
+Erfolg<> Rechenweg_schreiben(const std::filesystem::path& datei, bool drucken);
 
 }  // namespace dkm

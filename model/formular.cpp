@@ -70,7 +70,9 @@ std::string Projektstand(const Formular& f) {
     for (int i = 1; i <= 8; ++i) zahlen.insert(zahlen.end(), {Laenge(i), Breite(i), Zusatz_Flaeche(i)});
     for (T t : zahlen) dazu(Zahlentext(Einzelwert(f[t])));
     for (const Liste& l : f.liste) dazu(l.text + '|' + std::to_string(l.index));
-    for (bool b : f.wahl) dazu(b ? "1" : "0");
+    // the printer panel's check box is a setting, no part of the project
+    for (size_t i = 0; i < f.wahl.size(); ++i)
+        if (static_cast<S>(i) != S::Check_Rechenweg) dazu(f.wahl[i] ? "1" : "0");
     dazu(Zahlentext(f.Hoehenkorrektur));
     return s;
 }

@@ -57,7 +57,7 @@ namespace dkm {
     X(Option1) X(Option2) X(Option3) X(Option4) X(Option5) X(Option6) X(Option7) X(Option8)  \
     X(Option10) X(Option11)                                                                  \
     X(Check1) X(Check2) X(Check3) X(Check4) X(Check5) X(Check6) X(Check7) X(Check8)          \
-    X(Check_Schutzkorb)
+    X(Check_Schutzkorb) X(Check_Rechenweg)
 
 // Controls whose visibility the program changes.
 #define DKM_SICHTBAR(X)                                                                      \
@@ -168,7 +168,6 @@ enum class Masseingabe { einzel, gesamt };
 enum class Notregen { abzueglich, voll };
 // Guide, print preview and height correction exclude each other: at most one is active.
 enum class Modus { keiner, Leitfaden, Vorschau, Korrektur };
-enum class Vorschauseite { eins, zwei };
 
 // The angle factor of a segment with a corner (its check box ticked).
 inline constexpr float Winkelfaktor_Ecke = 0.85f;
@@ -206,7 +205,8 @@ struct Formular {
     bool Masse_vollstaendig = true;  // the segments' measures, as Eingabepruefung found them
     bool Ladevorgang = false;        // a project file is being applied
     Modus aktiver_Modus = Modus::keiner;
-    Vorschauseite Vorschau_Seite = Vorschauseite::eins;
+    int Vorschau_Seite = 1;   // the page the preview shows
+    int Vorschau_Seiten = 2;  // how many the report it shows has
     bool Hilfe_an = true;            // "Hilfe ausschalten" not pressed
     bool Eigenwerte_offen = false;   // the own-values window
     bool Druckjustage_offen = false;  // the printer panel
@@ -235,6 +235,8 @@ struct Formular {
     Eigene_Orte eigene_orte{};
     Druckwerte druckwerte{};
     Aussteller aussteller{};
+    // "Rechenweg mitdrucken": the calculation record after the two report pages (settings file Rechenweg.dat).
+    bool Rechenweg_drucken = true;
     // Own places taken over from the KOSTRA-DWD-2020 grid, with their cells (settings file Kostra.dat).
     std::vector<Kostra_Ort> kostra_orte;
 

@@ -19,6 +19,7 @@ struct Querschnitt {
     float Kapazitaet_l_s = 0, Kapazitaet_darunter_l_s = 0;  // of the layer at h2 and at h2 - 1 mm
     float Spiegelbreite_oben_mm = 0;  // T2, water surface at the top of the layer
     float Druck_mm = 0;          // available head at the overflow
+    float Druckhoehenfaktor = 0;  // of the design surface over T2: head = (h2 + correction) * factor
     // Derived only while the roof has an area.
     bool berechnet = false;
     float Wassertiefe_mm = 0;    // W, total water depth (with the height correction)
@@ -48,6 +49,9 @@ struct Innen_Ablauf {
     float Trichter_L_mm = 0, Trichter_T_mm = 0;
     float frei_mm = 0;           // bottom width beside the pipe
     bool rund_moeglich = false, eckig_moeglich = false;
+    // The head stands above half the weir-sized funnel: the orifice rule sized it (round, square).
+    bool rund_Oeffnungsregel = false, eckig_Oeffnungsregel = false;
+    bool eckig_verlaengert = false;  // too wide for the bottom: a rectangle of the same perimeter
 };
 
 struct Innen_Werte {
@@ -66,6 +70,7 @@ struct Innen_Werte {
     // Inputs as the run used them.
     float Rinnenbreite_unten_mm = 0;
     float Winkel_links = 0, Winkel_rechts = 0;  // degrees, after correction
+    bool Winkel_links_auf_90 = false, Winkel_rechts_auf_90 = false;  // typed above 90, corrected with a message
     int Anzahl_Notueberlaeufe = 1;
     float Hoehenkorrektur_mm = 0;
     float Gesamtlaenge_m = 0, Summe_Abfluss_l_s = 0, Summe_Jahrhundert_l_s = 0;

@@ -25,6 +25,8 @@ struct Standardwahl {
     std::array<Groesse_versucht, Standardgroessen_hoechstens> versucht{};
     size_t anzahl_versucht = 0;
     std::optional<size_t> groesse;  // row of the table; none when no standard size suffices
+    // The flow over the capacity shown, in percent: above 100 when no standard size suffices.
+    float Auslastung_prozent = 0;
     // The capacity shown for it: the chosen size's, or the largest size's when none suffices.
     float Kapazitaet_l_s() const { return anzahl_versucht ? versucht[anzahl_versucht - 1].Kapazitaet_l_s : 0; }
     // Its blank width; 0 tells that no standard size suffices.

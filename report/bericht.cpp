@@ -3,11 +3,14 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 
 #include "calc/eingaben.h"
 #include "model/aussteller.h"
 #include "model/meldungen.h"
 #include "model/zahlen.h"
+#include "model/version.h"
+#include "report/nachweis.h"
 #include "report/schreiber.h"
 
 namespace dkm::bericht {
@@ -196,6 +199,22 @@ size_t Seite1(Schreiber& w, const Lage& l) {
     return Masse(w, l);
 }
 
+namespace {
+
+// The PDF's title names the client and the place, else the project file.
+Dokument Dokument_zu(const Formular& f, const Berichtsform& form) {
+    Dokument d;
+    d.programm = "Dachkandelmesser " + std::string(Programmversion);
+    d.aussteller = form.aussteller.name;
+    const std::string& bauherr = f[T::Bauherr];
+    const std::string& ort = f[T::PLZ_Ort];
+    d.titel = bauherr + (!bauherr.empty() && !ort.empty() ? ", " : "") + ort;
+    if (d.titel.empty()) d.titel = std::filesystem::path(f[T::Text24]).stem().string();
+    return d;
+}
+
+}  // namespace
+
 Bericht Bericht_zusammenstellen(const Formular& f, const Berichtsform& form) {
     Bericht b;
     b.papier = form.papier;
@@ -210,6 +229,9 @@ Bericht Bericht_zusammenstellen(const Formular& f, const Berichtsform& form) {
     b.seiten[0].zeichnungen.push_back(Schema(l, 1, nummern));
     Schreiber zwei(b.seiten[1]);
     Seite2(zwei, l);
+    if (form.nachweis)
+        for (Seite& s : Nachweis(l, 3)) b.seiten.push_back(std::move(s));
+    b.dokument = Dokument_zu(f, form);
     return b;
 }
 

@@ -1,5 +1,6 @@
-// The two report pages composed from the window state. Nothing hydraulic is
-// computed here: the values are those the last recalculation left behind.
+// The two report pages, and the calculation record when the form asks for it, composed
+// from the window state. Nothing hydraulic is computed here: the values are those the
+// last recalculation left behind.
 #pragma once
 
 #include "model/erfolg.h"
@@ -9,7 +10,7 @@
 
 namespace dkm::bericht {
 
-// Both pages from the window state as the last recalculation left it; nothing is recalculated
+// The pages from the window state as the last recalculation left it; nothing is recalculated
 // or changed. A failure with the message that says why when the results are not those of the
 // inputs (missing measures, a refused input, a stopped run) or no segment is measured: a report
 // would print zeros as results.

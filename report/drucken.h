@@ -25,7 +25,7 @@ public:
     // The printer dialog for this one print; nothing when cancelled. The
     // system's default printer is never changed.
     virtual std::optional<Druckerwahl> drucker_waehlen() = 0;
-    // One job with both pages; what went wrong (German) on failure.
+    // One job with all pages; what went wrong (German) on failure.
     virtual Erfolg<> drucken(const Bericht& b, const std::string& drucker) = 0;
 };
 

@@ -14,6 +14,7 @@ struct Berichtsform {
     float h_mm = 0, v_mm = 0;  // shifts of the paper drawings
     Aussteller aussteller;
     std::string datum;     // "TT.MM.JJJJ"
+    bool nachweis = false;  // the calculation record after page 2 ("Rechenweg mitdrucken")
 };
 
 // The preview, and paper with the printer settings as read from the file.

@@ -78,8 +78,8 @@ struct Ausdehnung {
 };
 
 // What the scale must fit: the report's own texts and the drawings, not the users' texts.
-Ausdehnung Ausdehnung_messen(const Bericht& b, const std::vector<Seitenlage>& lagen, Ausdehnung* seite1_oben,
-                             std::vector<double>& unten) {
+Ausdehnung Ausdehnung_messen(const Bericht& b, const std::vector<const Seite*>& seiten,
+                             const std::vector<Seitenlage>& lagen, Ausdehnung* seite1_oben, std::vector<double>& unten) {
     Ausdehnung a;
     unten.assign(lagen.size(), 0);
     for (size_t s = 0; s < lagen.size(); ++s) {
@@ -89,7 +89,7 @@ Ausdehnung Ausdehnung_messen(const Bericht& b, const std::vector<Seitenlage>& la
             if (!g.frei) a.links = std::min(a.links, g.t.links), a.rechts = std::max(a.rechts, g.t.rechts);
             if (s == 0 && seite1_oben) seite1_oben->oben = std::min(seite1_oben->oben, g.t.oben);
         }
-        for (const Zeichnung& z : b.seiten[s].zeichnungen) {
+        for (const Zeichnung& z : seiten[s]->zeichnungen) {
             const Umfang u = platziert(b, z, lagen[s]).umfang();
             if (u.leer()) continue;
             a.links = std::min(a.links, u.x1), a.rechts = std::max(a.rechts, u.x2);
@@ -125,39 +125,99 @@ Satzseite Uebertragen(const Bericht& b, const Seite& s, const Seitenlage& lage, 
 
 }  // namespace
 
-Satz Setzen(const Bericht& b, const Schriftmass& m) {
-    std::vector<Seitenlage> lagen(b.seiten.size());
-    for (size_t s = 0; s < lagen.size(); ++s) lagen[s] = Zeilen_setzen(b, m, b.seiten[s], unbegrenzt);
+namespace {
+
+// Pages laid out with one scale: 1 while their own lines fit, else the factor that makes the widest
+// or longest fit. Pages 1 and 2 start below the letterhead, the record's pages at the top margin.
+double Gruppe_setzen(const Bericht& b, const Schriftmass& m, const std::vector<size_t>& nummern, bool briefkopf,
+                     Satz& satz) {
+    std::vector<const Seite*> seiten;
+    for (size_t i : nummern) seiten.push_back(&b.seiten[i]);
+    std::vector<Seitenlage> lagen(seiten.size());
+    for (size_t s = 0; s < lagen.size(); ++s) lagen[s] = Zeilen_setzen(b, m, *seiten[s], unbegrenzt);
     Ausdehnung kopf;
     std::vector<double> unten;
-    const Ausdehnung a = Ausdehnung_messen(b, lagen, &kopf, unten);
+    const Ausdehnung a = Ausdehnung_messen(b, seiten, lagen, &kopf, unten);
     const double breite = std::max(a.rechts - a.links, 1.0);
 
-    Satz satz;
-    satz.breite = b.papier ? A4_breite : Vorschau_breite;
-    satz.hoehe = b.papier ? A4_hoehe : Vorschau_hoehe;
-    // page 1's first line stands below the letterhead; page 2 keeps the same top
+    // the first page's first line stands below the letterhead (or the top margin); the others keep that top
     const double oben = b.papier ? kopf.oben : 0;
+    const double kopfraum = briefkopf ? Briefkopf : Rand;
     const double rechter_rand = (b.papier ? A4_breite - Rand : Vorschau_breite - Vorschau_rand) - Rand_Sicherheit;
     const double frei_breite = rechter_rand - (b.papier ? Rand_links : 0);
-    const double frei_hoehe = b.papier ? A4_hoehe - Rand - Briefkopf : Vorschau_hoehe - Vorschau_rand;
+    const double frei_hoehe = b.papier ? A4_hoehe - Rand - kopfraum : Vorschau_hoehe - Vorschau_rand;
     double k = std::min(1.0, frei_breite / (b.papier ? breite : std::max(a.rechts, 1.0)));
     for (int durchgang = 0; durchgang < 3; ++durchgang) {
         for (double u : unten) k = std::min(k, frei_hoehe / std::max(u - oben, 1.0));
         const double x_links =
             b.papier ? std::clamp(rechter_rand - k * breite, Rand_links, Rand_links_gern) - k * a.links : 0;
-        const double y_oben = b.papier ? Briefkopf - k * oben : 0;
+        const double y_oben = b.papier ? kopfraum - k * oben : 0;
         const double rechts = (rechter_rand - x_links) / k;
-        for (size_t s = 0; s < lagen.size(); ++s) lagen[s] = Zeilen_setzen(b, m, b.seiten[s], rechts);
-        Ausdehnung_messen(b, lagen, nullptr, unten);
+        for (size_t s = 0; s < lagen.size(); ++s) lagen[s] = Zeilen_setzen(b, m, *seiten[s], rechts);
+        Ausdehnung_messen(b, seiten, lagen, nullptr, unten);
         const bool passt = std::all_of(unten.begin(), unten.end(), [&](double u) { return k * (u - oben) <= frei_hoehe + 0.5; });
         if (passt || durchgang == 2) {
-            satz.massstab = k;
             for (size_t s = 0; s < lagen.size(); ++s)
-                satz.seiten.push_back(Uebertragen(b, b.seiten[s], lagen[s], k, x_links, y_oben));
+                satz.seiten[nummern[s]] = Uebertragen(b, *seiten[s], lagen[s], k, x_links, y_oben);
             break;
         }
     }
+    return k;
+}
+
+Textstueck Fussstueck(std::string text, double x, double breite, const Schriftmass& m) {
+    Textstueck t;
+    t.text = std::move(text);
+    t.x = t.links = x;
+    t.rechts = x + breite;
+    t.grundlinie = A4_hoehe - Fusszeile_Grundlinie;
+    t.punkt = Fusszeile_Punkt;
+    t.oben = t.grundlinie - m.oberlaenge(Fusszeile_Punkt);
+    t.unten = t.grundlinie + m.unterlaenge(Fusszeile_Punkt);
+    return t;
+}
+
+// Shortened with "…" to `hoechstens` twips, whole characters only.
+std::string Gekuerzt(std::string text, double hoechstens, const Schriftmass& m) {
+    if (m.breite(text, Fusszeile_Punkt, false) <= hoechstens) return text;
+    while (!text.empty() && m.breite(text + "\u2026", Fusszeile_Punkt, false) > hoechstens) {
+        text.pop_back();
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+        if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xC0) text.pop_back();
+    }
+    return text + "\u2026";
+}
+
+// Program, "Seite x von y" and the issuer below the bottom margin of every sheet.
+void Fusszeilen(const Bericht& b, const Schriftmass& m, Satz& satz) {
+    const double links = Rand_links, rechts = A4_breite - Rand, drittel = (rechts - links) / 3;
+    const std::string von = " von " + std::to_string(satz.seiten.size());
+    for (size_t i = 0; i < satz.seiten.size(); ++i) {
+        auto& texte = satz.seiten[i].texte;
+        const std::string programm = Gekuerzt(b.dokument.programm, drittel, m);
+        texte.push_back(Fussstueck(programm, links, m.breite(programm, Fusszeile_Punkt, false), m));
+        const std::string seite = "Seite " + std::to_string(i + 1) + von;
+        const double sb = m.breite(seite, Fusszeile_Punkt, false);
+        texte.push_back(Fussstueck(seite, (links + rechts - sb) / 2, sb, m));
+        if (b.dokument.aussteller.empty()) continue;
+        const std::string aussteller = Gekuerzt(b.dokument.aussteller, drittel - 200, m);
+        const double ab = m.breite(aussteller, Fusszeile_Punkt, false);
+        texte.push_back(Fussstueck(aussteller, rechts - ab, ab, m));
+    }
+}
+
+}  // namespace
+
+Satz Setzen(const Bericht& b, const Schriftmass& m) {
+    Satz satz;
+    satz.breite = b.papier ? A4_breite : Vorschau_breite;
+    satz.hoehe = b.papier ? A4_hoehe : Vorschau_hoehe;
+    satz.seiten.resize(b.seiten.size());
+    std::vector<size_t> bericht, nachweis;
+    for (size_t i = 0; i < b.seiten.size(); ++i) (b.seiten[i].nachweis ? nachweis : bericht).push_back(i);
+    satz.massstab = Gruppe_setzen(b, m, bericht, true, satz);
+    if (!nachweis.empty()) Gruppe_setzen(b, m, nachweis, false, satz);
+    if (b.papier) Fusszeilen(b, m, satz);
     return satz;
 }
 

@@ -45,7 +45,7 @@ struct Satzseite {
 struct Satz {
     std::vector<Satzseite> seiten;  // as many as the report has
     double breite = 0, hoehe = 0;  // the sheet or the preview box
-    double massstab = 1;           // the one factor both pages are printed at
+    double massstab = 1;           // the one factor pages 1 and 2 are printed at
 };
 
 inline constexpr double Twips_je_mm = 1440 / 25.4;
@@ -66,9 +66,14 @@ inline constexpr double Abstand_Zeichnung = 1.1 * Twips_je_mm;
 inline constexpr double Strichstaerke = 15;
 // A remark wraps onto at most this many lines; the last one ends in "…" when more is left.
 inline constexpr int Bemerkung_Zeilen = 4;
+// The foot of a printed sheet, below the bottom margin at every scale.
+inline constexpr double Fusszeile_Punkt = 7;
+inline constexpr double Fusszeile_Grundlinie = 5.5 * Twips_je_mm;  // from the sheet's bottom edge
 
-// Lays out all pages with one scale: 1 while the report's own lines fit the
-// sheet (or the box), else the factor that makes the widest or longest fit.
+// Lays out pages 1 and 2 with one scale: 1 while the report's own lines fit the
+// sheet (or the box), else the factor that makes the widest or longest fit; the
+// record's pages the same way with a scale of their own. On paper every sheet
+// gets its foot line.
 Satz Setzen(const Bericht& b, const Schriftmass& m);
 
 }  // namespace dkm::bericht

@@ -2,7 +2,6 @@
 // that shows it: the preview, the printer, the PDF file and dkm-rechner.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -56,10 +55,23 @@ struct Zeichnung {
 struct Seite {
     std::vector<Zeile> zeilen;
     std::vector<Zeichnung> zeichnungen;
+    // A page of the calculation record: laid out from the top margin at a scale of its own,
+    // so that it never changes pages 1 and 2.
+    bool nachweis = false;
+};
+
+// What every printed page carries at its foot and the PDF file in its properties.
+struct Dokument {
+    std::string programm;    // name and version
+    std::string aussteller;  // the issuer's firm
+    std::string titel;       // client and place, or the file name
+    std::string thema = "Bemessung der Dachentwässerung";
 };
 
 struct Bericht {
-    std::array<Seite, 2> seiten;
+    // Pages 1 and 2, then the record's pages when it is printed.
+    std::vector<Seite> seiten = std::vector<Seite>(2);
+    Dokument dokument;
     bool papier = false;
     int schriftgroesse = 8;  // points
     // Report column K is written at tab column K * spaltenfaktor + spaltenversatz.

@@ -42,9 +42,10 @@ void Seite_als_Text(std::string& aus, const Seite& s, const Bericht& b) {
 
 std::string Als_Text(const Bericht& b) {
     std::string aus;
-    Seite_als_Text(aus, b.seiten[0], b);
-    aus += "\f\n";
-    Seite_als_Text(aus, b.seiten[1], b);
+    for (size_t i = 0; i < b.seiten.size(); ++i) {
+        if (i > 0) aus += "\f\n";
+        Seite_als_Text(aus, b.seiten[i], b);
+    }
     return aus;
 }
 

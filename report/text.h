@@ -9,7 +9,7 @@ namespace dkm::bericht {
 
 // An item at report column K starts at character K-1 (a line already longer
 // moves it to a new line); styles and drawings are dropped, trailing blanks
-// removed; page 2 follows a line holding only a form feed.
+// removed; each page after the first follows a line holding only a form feed.
 std::string Als_Text(const Bericht& b);
 
 }  // namespace dkm::bericht

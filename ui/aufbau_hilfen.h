@@ -125,7 +125,7 @@ L* eng(L* l) {
 // Keeps `l` at the right end of the title line of `g`.
 class Rechts_im_Titel : public QObject {
 public:
-    Rechts_im_Titel(QGroupBox* g, QLabel* l) : QObject(g), l_(l) {
+    Rechts_im_Titel(QGroupBox* g, QWidget* l) : QObject(g), l_(l) {
         l->setParent(g);
         g->installEventFilter(this);
     }
@@ -138,9 +138,9 @@ public:
     }
 
 private:
-    QLabel* l_;
+    QWidget* l_;
 };
-inline void rechts_im_titel(QGroupBox* g, QLabel* l) { new Rechts_im_Titel(g, l); }
+inline void rechts_im_titel(QGroupBox* g, QWidget* l) { new Rechts_im_Titel(g, l); }
 
 inline QString ts(const char* basis, int i) { return QStringLiteral("%1%2").arg(QLatin1String(basis)).arg(i); }
 

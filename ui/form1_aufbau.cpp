@@ -145,6 +145,8 @@ QWidget* Form1::linke_spalte() {
 
     QGroupBox* f5 = rahmen(QStringLiteral("Frame5"), QStringLiteral("Druckereinstellung"));
     auto* g5 = eng(new QGridLayout(f5));
+    // whether the record follows the two pages: in the title line, where it costs the panel no room
+    rechts_im_titel(f5, check(QStringLiteral("Check_Rechenweg"), QStringLiteral("Rechenweg mitdrucken")));
     const std::pair<const char*, const char*> drucker[] = {{"Text6", "Schriftgröße (Vorgabe = 10)"},
                                                            {"Text7", "Zeichnung hori- zontal verschieben"},
                                                            {"Text8", "Zeichnung vertikal verschieben"}};

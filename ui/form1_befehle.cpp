@@ -63,6 +63,7 @@ void Form1::Command19() {
             // without a file the panel shows what it held last
             w = Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w).wert_oder(w);
             a = Aussteller_lesen(einstellungen_ / Aussteller_Dateiname).wert_oder(a);
+            f_.Rechenweg_drucken = Rechenweg_lesen(einstellungen_ / Rechenweg_Dateiname);
         });
     });
 }
@@ -74,6 +75,8 @@ void Form1::Command20() {
                 p_.meldung(std::string(meldung::Drucker_justieren_Titel), e.fehler().text);
             if (const Erfolg<> e = Aussteller_schreiben(einstellungen_ / Aussteller_Dateiname, a); !e)
                 p_.meldung(std::string(meldung::Aussteller_Fehler_Titel), e.fehler().text);
+            if (const Erfolg<> e = Rechenweg_schreiben(einstellungen_ / Rechenweg_Dateiname, f_.Rechenweg_drucken); !e)
+                p_.meldung(std::string(meldung::Drucker_justieren_Titel), e.fehler().text);
         });
     });
 }

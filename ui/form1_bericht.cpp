@@ -33,13 +33,16 @@ std::string Pdf_Vorschlag(const Formular& f) {
 }  // namespace
 
 void Form1::vorschau_zeichnen() {
-    const auto b = bericht::Bericht_erstellen(f_, bericht::Vorschauform(f_.aussteller, bericht::Heute()));
+    bericht::Berichtsform form = bericht::Vorschauform(f_.aussteller, bericht::Heute());
+    form.nachweis = f_.Rechenweg_drucken;
+    const auto b = bericht::Bericht_erstellen(f_, form);
     if (!b) {
         p_.meldung(b.fehler().titel, b.fehler().text);
         Vorschau_verweigert(f_);
         seite_->setze(std::nullopt, Vorschau_Seitennummer(f_));
         return;
     }
+    f_.Vorschau_Seiten = static_cast<int>(b->seiten.size());
     seite_->setze(*b, Vorschau_Seitennummer(f_));
 }
 
@@ -79,8 +82,10 @@ void Form1::vorschau_verlassen() {
 bericht::Berichtsform Form1::papierform() const {
     const Druckwerte vorgabe{10, 0, 0};
     const Druckwerte w = Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, vorgabe).wert_oder(vorgabe);
-    return bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, f_.aussteller,
-                               bericht::Heute());
+    bericht::Berichtsform form = bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal,
+                                                     w.Verschiebung_vertikal, f_.aussteller, bericht::Heute());
+    form.nachweis = f_.Rechenweg_drucken;
+    return form;
 }
 
 void Form1::Formular_Print() {

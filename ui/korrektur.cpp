@@ -51,12 +51,13 @@ Bild panel_text() {
     return b;
 }
 
-Bild vorschau_text(int seite) {
+Bild vorschau_text(int seite, int seiten) {
     Bild b;
     b.drucken("Druckansicht", {false, true});
-    b.drucken("Seite " + std::to_string(seite) + " von 2");
+    b.drucken("Seite " + std::to_string(seite) + " von " + std::to_string(seiten));
     b.drucken("");
-    for (const char* z : {"´blättern´ zeigt die andere Seite,", "´abbrechen´ schließt die Ansicht."})
+    for (const char* z : {seiten > 2 ? "´blättern´ zeigt die nächste Seite," : "´blättern´ zeigt die andere Seite,",
+                          "´abbrechen´ schließt die Ansicht."})
         b.drucken(z);
     return b;
 }
@@ -152,7 +153,10 @@ void Korrektur_Panel::anzeigen(const Formular& f) {
         null_->setEnabled(f[A::Command29]);
     }
     const int seite = modus == Modus::Vorschau ? Vorschau_Seitennummer(f) : 0;
-    if (modus != modus_ || seite != seite_) modus_wechseln(modus, seite);
+    if (modus != modus_ || seite != seite_ || f.Vorschau_Seiten != seiten_) {
+        seiten_ = f.Vorschau_Seiten;
+        modus_wechseln(modus, seite);
+    }
     if (modus == Modus::Leitfaden) {
         // the text starts below the button row
         Bild b;
@@ -184,7 +188,7 @@ void Korrektur_Panel::modus_wechseln(Modus modus, int seite) {
     QPalette p = palette();
     p.setColor(QPalette::Base, korrektur || leitfaden ? Markierungsgelb() : QApplication::palette().color(QPalette::Base));
     setPalette(p);
-    setze(korrektur ? panel_text() : modus == Modus::Vorschau ? vorschau_text(seite) : Bild{});
+    setze(korrektur ? panel_text() : modus == Modus::Vorschau ? vorschau_text(seite, seiten_) : Bild{});
     anordnen();
 }
 

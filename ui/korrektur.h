@@ -29,7 +29,7 @@ private:
     QPushButton *groesser_, *null_, *kleiner_, *uebernehmen_;
     QLineEdit *hoehe_, *breite_;
     Modus modus_ = Modus::keiner;
-    int seite_ = 0;
+    int seite_ = 0, seiten_ = 2;  // the preview's page and how many it has
     QFont grundschrift_;
     void anordnen();
     void leitfaden_anordnen();

@@ -136,8 +136,8 @@ Erfolg<> Qt_Plattform::drucken(const bericht::Bericht& b, const std::string& nam
     bericht::Seite_einrichten(drucker);
     QPainter p;
     if (!drucker.isValid() || !p.begin(&drucker)) return Fehler{std::string(meldung::Drucker_nicht_bereit_Text)};
-    const bool beide = bericht::Bericht_malen(p, drucker, b);
-    if (!p.end() || !beide) return Fehler{std::string(meldung::Drucker_nicht_bereit_Text)};
+    const bool alle = bericht::Bericht_malen(p, drucker, b);
+    if (!p.end() || !alle) return Fehler{std::string(meldung::Drucker_nicht_bereit_Text)};
     return {};
 }
 

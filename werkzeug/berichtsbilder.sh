@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the report pictures in docs/: the print preview in the window (Xvfb, 1366 x 768 at 100 %,
-# German locale) and the PDF pages as printed, for the eaves total-mode project with six outlets
-# and the internal gutter. Needs a build (werkzeug/einrichten.sh), xvfb, xdotool, imagemagick and
+# German locale) and the PDF pages as printed, the calculation record's included, for the eaves
+# total-mode project with six outlets and the internal gutter. Needs a build (werkzeug/einrichten.sh), xvfb, xdotool, imagemagick and
 # poppler-utils. DKM_ANZEIGE chooses the X display (default :74).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,7 +24,7 @@ printf ' 10\r\n 0\r\n 0\r\n' > "$heim/.config/Dachkandelmesser/Druckwrt.dat"
 # Positions of the buttons in logical pixels (the window stands at 0,0 without a window manager).
 knopf_aufrufen=(280 14)
 knopf_druckansicht=(90 44)
-knopf_blaettern=(71 166)
+knopf_blaettern=(71 153)
 
 vorschau() {  # project, picture, page
   env HOME="$heim" XDG_CONFIG_HOME="$heim/.config" LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb \
@@ -43,10 +43,10 @@ vorschau() {  # project, picture, page
   sleep 1
   xdotool mousemove "${knopf_druckansicht[@]}" click 1
   sleep 1
-  if [ "$3" = 2 ]; then
+  for ((seite = 1; seite < $3; seite++)); do
     xdotool mousemove "${knopf_blaettern[@]}" click 1
     sleep 1
-  fi
+  done
   xdotool mousemove 5000 5000
   sleep 0.5
   import -window "$fenster" "docs/$2"
@@ -60,6 +60,7 @@ sleep 1
 export DISPLAY=$anzeige
 vorschau Reihenhaus_6_Ablaeufe.Dkm vorschau_gesamt_seite1.png 1
 vorschau Halle_innenliegend.Dkm vorschau_innen_seite2.png 2
+vorschau Halle_innenliegend.Dkm vorschau_innen_seite3.png 3
 kill "$xvfb"
 wait "$xvfb" 2>/dev/null || true
 
@@ -71,4 +72,9 @@ pdf() {  # project, picture, page
 }
 pdf Reihenhaus_6_Ablaeufe.Dkm bericht_gesamt_seite1.png 1
 pdf Halle_innenliegend.Dkm bericht_innen_seite2.png 2
-ls -l docs/vorschau_*.png docs/bericht_*.png
+# the calculation record ("Rechenweg mitdrucken", on without Rechenweg.dat): pages 3 and 4
+for seite in 3 4; do
+  pdf Reihenhaus_6_Ablaeufe.Dkm "nachweis_gesamt_seite$seite.png" "$seite"
+  pdf Halle_innenliegend.Dkm "nachweis_innen_seite$seite.png" "$seite"
+done
+ls -l docs/vorschau_*.png docs/bericht_*.png docs/nachweis_*.png

@@ -24,13 +24,13 @@ public:
     double unterlaenge(double punkt) const override;
 };
 
-// Both pages laid out with the report's font.
+// All pages laid out with the report's font.
 Satz Bericht_setzen(const Bericht& b);
 
 // Paints a laid-out page with its top left corner at the painter's origin;
 // the painter must map one unit to one twip.
 void Satzseite_malen(QPainter& p, const Satzseite& s);
-// Lays out the report and paints page `seite` (1 or 2).
+// Lays out the report and paints page `seite` (from 1).
 void Seite_malen(QPainter& p, const Bericht& b, int seite);
 
 // The sheet of the printout and the PDF: A4 with the whole sheet to paint on

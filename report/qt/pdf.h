@@ -1,5 +1,5 @@
-// The paper report as a PDF file: both pages as they are printed, with
-// searchable text, written to a temporary file and renamed into place.
+// The paper report as a PDF file: all pages as they are printed, with
+// searchable text and the document information, written to a temporary file and renamed into place.
 #pragma once
 
 #include <filesystem>
@@ -10,7 +10,7 @@
 
 namespace dkm::bericht {
 
-// The PDF bytes of a paper report.
+// The PDF bytes of a paper report; `titel` when the report's document names none.
 std::string Pdf_erzeugen(const Bericht& b, const std::string& titel);
 
 // Writes the file atomically; on failure the German message of a project save, the old file intact.

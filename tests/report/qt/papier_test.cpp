@@ -48,7 +48,8 @@ std::string Entity_frei(std::string s) {
     return s;
 }
 
-// The words of both pages as pdftotext -bbox-layout reads them, in points turned into twips.
+// The words of both pages as pdftotext -bbox-layout reads them, in points turned into twips; the
+// sheet's foot below the bottom margin is left out (dokument_test checks it).
 Seitenwoerter Woerter(const fs::path& pdf) {
     const auto [status, xml] = test::Ausfuehren("pdftotext -bbox-layout '" + pdf.string() + "' - 2>/dev/null");
     EXPECT_EQ(status, 0) << "pdftotext (poppler-utils) fehlt";
@@ -60,7 +61,7 @@ Seitenwoerter Woerter(const fs::path& pdf) {
         const std::string zeile = xml.substr(a, e - a);
         if (zeile.find("<page ") != std::string::npos) ++seite;
         std::smatch m;
-        if (seite >= 0 && seite < 2 && std::regex_search(zeile, m, wort))
+        if (seite >= 0 && seite < 2 && std::regex_search(zeile, m, wort) && 20 * std::stod(m[2]) < A4_hoehe - Rand)
             w[static_cast<size_t>(seite)].push_back({Entity_frei(m[5]),
                                                      {20 * std::stod(m[1]), 20 * std::stod(m[2]), 20 * std::stod(m[3]),
                                                       20 * std::stod(m[4])}});
