@@ -15,11 +15,12 @@ namespace dkm::test {
 
 inline const std::vector<std::string> Kostra_Jahre = {"001", "002", "003", "005", "010", "020", "030", "050", "100"};
 
-// INDEX_RC, then HN, RN and UC for T = 1 ... 100 years.
-inline std::vector<std::string> Kostra_Spalten() {
+// INDEX_RC, then HN, RN and UC for T = 1 ... 100 years; a table without RN gives the yields from the depths.
+inline std::vector<std::string> Kostra_Spalten(bool mit_rn = true) {
     std::vector<std::string> s{"INDEX_RC"};
-    for (const char* gruppe : {"HN_", "RN_", "UC_"})
-        for (const std::string& t : Kostra_Jahre) s.push_back(gruppe + t + "A");
+    for (std::string gruppe : {"HN_", "RN_", "UC_"})
+        if (mit_rn || gruppe != "RN_")
+            for (const std::string& t : Kostra_Jahre) s.push_back(gruppe + t + "A");
     return s;
 }
 

@@ -72,12 +72,9 @@ TEST_F(Kostra_Datei, EveryFormOfTheTableGivesTheSameCells) {
 // Without RN columns the yields come from the depths: r = h · 10000 / (60 · 5), to a tenth:
 // 9,3 → 310,0; 16,9 → 563,3; 10,4 → 346,7; 12,0 → 400,0; 25,3 → 843,3 (the facts' conversion).
 TEST_F(Kostra_Datei, WithoutYieldColumnsTheDepthsGiveThem) {
-    std::vector<std::string> ohne_rn;
-    for (const std::string& s : Kostra_Spalten())
-        if (!s.starts_with("RN_")) ohne_rn.push_back(s);
     auto felder = Kostra_Testfelder();
     felder.push_back(Feld("100100", {{"HN_005A", "25,3"}, {"HN_100A", "25,3"}}));
-    const Kostra_Lesen e = Kostra_Tabelle_aus(Kostra_csv(ohne_rn, felder), Kostra_Name);
+    const Kostra_Lesen e = Kostra_Tabelle_aus(Kostra_csv(Kostra_Spalten(false), felder), Kostra_Name);
     ASSERT_TRUE(e) << e.fehler().text;
     EXPECT_TRUE(e->aus_hoehen);
     Erwarte_Feld(*e, 49125, 310.0f, 563.3f, 19, 22);
@@ -104,7 +101,6 @@ TEST_F(Kostra_Datei, WrongFilesAreRefusedNamingFileAndLine) {
     } faelle[] = {
         {"StatRR_KOSTRA-DWD-2020_D00010.csv", gut,
          "Die Datei enthält die Dauerstufe 10 min; gebraucht wird die Tabelle für 5 min (D00005)."},
-        {"StatRR_KOSTRA-DWD-2020_D01440.csv", gut, "Dauerstufe 1440 min"},
         {"StatRR_KOSTRA-DWD-2010R_D0005.csv", gut, "Die Datei gehört zur Ausgabe KOSTRA-DWD-2010R."},
         {"StatRR_D0005.csv", gut, "Ausgabe KOSTRA-DWD-2010R"},
         {"regen.csv", gut, "Der Dateiname nennt keine Dauerstufe"},

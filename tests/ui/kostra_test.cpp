@@ -145,12 +145,8 @@ TEST_F(Kostra_Fenster, WrongTableKeepsTheOneChosenBefore) {
     EXPECT_NE(ergebnis().find("Feld 049125"), std::string::npos);
 
     // a table without yields: they come from the depths, and the section says so
-    std::vector<std::string> ohne_rn;
-    for (const std::string& s : test::Kostra_Spalten())
-        if (!s.starts_with("RN_")) ohne_rn.push_back(s);
-    fs::create_directories(ordner / "hn");
-    test::Datei_schreiben(ordner / "hn" / test::Kostra_Name, test::Kostra_csv(ohne_rn, test::Kostra_Testfelder()));
-    p.dateien = {(ordner / "hn" / test::Kostra_Name).string()};
+    test::Datei_schreiben(ordner / test::Kostra_Name, test::Kostra_csv(test::Kostra_Spalten(false), test::Kostra_Testfelder()));
+    p.dateien = {(ordner / test::Kostra_Name).string()};
     klick("Kostra_Tabelle_waehlen");
     suchen("49125");
     EXPECT_EQ(ergebnis(), "Feld 049125 (aus Regenhöhen HN)\nr(5,5): 310 l/(s\u00B7ha) \u00B1 19 %\n"

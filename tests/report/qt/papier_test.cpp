@@ -169,20 +169,14 @@ void Schema_pruefen(const Schema_gelesen& s, const std::string& wo) {
 }
 
 // No drawing nearer than 1 mm to a word.
-void Abstaende_pruefen(const Satzseite& s, const std::vector<Kasten>& woerter, const std::string& wo) {
+void Abstaende_pruefen(const Satzseite& s, const std::vector<Wort>& woerter, const std::string& wo) {
     for (const Satzzeichnung& z : s.zeichnungen) {
         std::vector<Kasten> teile;
         for (const Strichstueck& st : z.striche) teile.push_back(Umfang(st));
         for (const Kreisstueck& k : z.kreise) teile.push_back(Umfang(k));
         for (const Kasten& t : teile)
-            for (const Kasten& w : woerter) EXPECT_GE(Abstand(t, w), 1 * mm) << wo << " at y = " << w.y1 / mm << " mm";
+            for (const Wort& w : woerter) EXPECT_GE(Abstand(t, w.k), 1 * mm) << wo << " at " << w.text;
     }
-}
-
-std::vector<Kasten> Kaesten(const std::vector<Wort>& w) {
-    std::vector<Kasten> k;
-    for (const Wort& x : w) k.push_back(x.k);
-    return k;
 }
 
 std::multiset<std::string> Woerter_des_Textes(const std::string& seite) {
@@ -231,7 +225,7 @@ TEST(Papier, ExamplesAtSizes8To12) {
 
                 Schema_pruefen(Schema_lesen(fall.satz.seiten[p].zeichnungen.at(0), woerter),
                                fall.name + " page " + std::to_string(p + 1));
-                Abstaende_pruefen(fall.satz.seiten[p], Kaesten(woerter), fall.name);
+                Abstaende_pruefen(fall.satz.seiten[p], woerter, fall.name);
             }
             // page 1 begins below the room for a letterhead
             const double oben = std::min_element(fall.woerter[0].begin(), fall.woerter[0].end(), [](auto& a, auto& b) {
@@ -248,7 +242,7 @@ TEST(Papier, ShiftedDrawingsStayInTheirRoom) {
             for (auto [h, v] : {std::pair{5.0f, 5.0f}, {-5.0f, -5.0f}, {20.0f, -20.0f}}) {
                 const Fall fall = Drucken(name, Laden(name), S, h, v);
                 for (size_t p = 0; p < 2; ++p)
-                    Abstaende_pruefen(fall.satz.seiten[p], Kaesten(fall.woerter[p]),
+                    Abstaende_pruefen(fall.satz.seiten[p], fall.woerter[p],
                                       fall.name + " h=" + std::to_string(h) + " v=" + std::to_string(v));
             }
 }
@@ -304,7 +298,7 @@ TEST(Vorschau, ExamplesInTheirBox) {
                 EXPECT_TRUE(t.links >= 0 && t.rechts <= Vorschau_breite && t.unten <= Vorschau_hoehe) << name << t.text;
             }
             Schema_pruefen(Schema_lesen(satz.seiten[p].zeichnungen.at(0), texte), std::string(name) + " preview");
-            Abstaende_pruefen(satz.seiten[p], Kaesten(texte), std::string(name) + " preview");
+            Abstaende_pruefen(satz.seiten[p], texte, std::string(name) + " preview");
         }
     }
 }
