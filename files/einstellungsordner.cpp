@@ -1,11 +1,11 @@
 #include "files/einstellungsordner.h"
 
-#include <cstdlib>
 #include <string_view>
 #include <system_error>
 
 #include "files/dateizugriff.h"
 #include "files/einstellungen.h"
+#include "files/plattform/plattform.h"
 
 namespace dkm {
 
@@ -21,7 +21,7 @@ fs::path Einstellungsordner(const char* xdg_config_home, const char* home) {
     return (basis / Programmname).lexically_normal();
 }
 
-fs::path Einstellungsordner() { return Einstellungsordner(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")); }
+fs::path Einstellungsordner() { return plattform::Einstellungsordner(); }
 
 void Einstellungen_uebernehmen(const fs::path& ordner, const fs::path& arbeitsordner) {
     for (const std::string_view name : {Regeneig_Dateiname, Druckwrt_Dateiname}) {
