@@ -25,7 +25,8 @@ bauen() {  # build folder; prints the package's path
   rm -rf "$1"
   cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=None -DDKM_TESTS=OFF -DDKM_BENCH=OFF -DDKM_DEBIAN=ON \
     "-DDKM_BILDER_URL=${DKM_BILDER_URL:-}" \
-    "-DCMAKE_CXX_FLAGS=$CPPFLAGS $CXXFLAGS -ffile-prefix-map=$PWD/$1=." "-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS" >/dev/null
+    "-DCMAKE_CXX_FLAGS=$CPPFLAGS $CXXFLAGS -ffile-prefix-map=$PWD/$1=." "-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS" \
+    "-DCMAKE_MODULE_LINKER_FLAGS=$LDFLAGS" >/dev/null
   if ! cmake --build "$1" -j"$(nproc)" >"$1/bauen.log" 2>&1; then
     tail -n 40 "$1/bauen.log" >&2
     exit 1
@@ -45,10 +46,10 @@ abh=$(dpkg-deb -f "$deb" Depends)
 inhalt=$(mktemp -d)
 trap 'rm -rf "$inhalt"' EXIT
 dpkg-deb -x "$deb" "$inhalt"
-for p in dachkandelmesser dkm-rechner; do
-  hardening-check --nocfprotection "$inhalt/usr/bin/$p" >/dev/null ||
-    { hardening-check --nocfprotection "$inhalt/usr/bin/$p"; fehler "$p nicht gehärtet"; }
-  if readelf -S "$inhalt/usr/bin/$p" | grep -q '\.comment'; then fehler "$p hat einen Abschnitt .comment"; fi
+for p in bin/dachkandelmesser bin/dkm-rechner lib/dachkandelmesser/dkm-pdf.so; do
+  hardening-check --nocfprotection "$inhalt/usr/$p" >/dev/null ||
+    { hardening-check --nocfprotection "$inhalt/usr/$p"; fehler "$p nicht gehärtet"; }
+  if readelf -S "$inhalt/usr/$p" | grep -q '\.comment'; then fehler "$p hat einen Abschnitt .comment"; fi
 done
 
 # Anything lintian says fails; the program is not a Debian upload, so no source package checks.
