@@ -4,9 +4,11 @@
 #include "cli/dump.h"
 #include "cli/kostra_aufruf.h"
 #include "cli/pdf_modul.h"
+#include "cli/plattform/plattform.h"
 #include "files/einstellungsordner.h"
 
 int main(int argc, char** argv) {
+    dkm::Ausgaben_unveraendert();
     const std::vector<std::string> argumente(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (dkm::Ist_Kostra_Aufruf(argumente)) {
         const dkm::Rechnerlauf k = dkm::Kostra_Rechner(argumente);

@@ -1,7 +1,7 @@
 #include <optional>
 
 #include "cli/pdf_modul.h"
-#include "cli/plattform/bibliothek.h"
+#include "cli/plattform/plattform.h"
 
 namespace dkm {
 

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "cli/plattform/bibliothek.h"
+#include "cli/plattform/plattform.h"
 
 namespace dkm {
 
@@ -15,5 +15,7 @@ void* Funktion_laden(const std::filesystem::path& datei, const char* name) {
     void* bibliothek = dlopen(datei.c_str(), RTLD_NOW | RTLD_LOCAL);
     return bibliothek ? dlsym(bibliothek, name) : nullptr;
 }
+
+void Ausgaben_unveraendert() {}
 
 }  // namespace dkm

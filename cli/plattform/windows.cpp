@@ -1,8 +1,11 @@
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
-#include "cli/plattform/bibliothek.h"
+#include "cli/plattform/plattform.h"
 
 namespace dkm {
 
@@ -20,6 +23,11 @@ void* Funktion_laden(const std::filesystem::path& datei, const char* name) {
     // the library's own DLLs (the toolkit) are looked for in its folder first
     const HMODULE bibliothek = LoadLibraryExW(datei.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     return bibliothek ? reinterpret_cast<void*>(GetProcAddress(bibliothek, name)) : nullptr;
+}
+
+void Ausgaben_unveraendert() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }
 
 }  // namespace dkm
