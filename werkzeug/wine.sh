@@ -10,7 +10,8 @@
 #
 # Settings: DKM_WINEPREFIX (prefix folder; default: the build folder of the
 # program, found through its CMakeCache.txt), DKM_QT_MINGW (Qt kit, its DLLs are
-# found through WINEPATH), DKM_XVFB_ANZEIGE (Xvfb display, default :85).
+# found through WINEPATH), DKM_XVFB_ANZEIGE (Xvfb display, default :85), DKM_WINE_NUR_ORDNER (no
+# WINEPATH: a program finds its DLLs in its own folder only).
 
 wine_programm=/usr/lib/wine/wine64
 # Without wine32 the `wine` wrapper nags on every start; the 64-bit loader is enough.
@@ -63,8 +64,9 @@ wine_praefix() {
   # No Mono/Gecko download dialogs, and no menu entries or file associations
   # leaking from a test installation into the user's desktop.
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  export WINEPATH
-  WINEPATH=$(wine_dll_pfad)
+  # DKM_WINE_NUR_ORDNER: an installed program finds its DLLs in its own folder or not at all
+  export WINEPATH=
+  [ -n "${DKM_WINE_NUR_ORDNER:-}" ] || WINEPATH=$(wine_dll_pfad)
   [ -f "$praefix/.dkm-fertig" ] && return 0
   mkdir -p "$praefix"
   (
