@@ -21,9 +21,7 @@ optionen=(-DBUILD_SHARED_LIBS=OFF -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF -DENABLE_
   -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF
   -DENABLE_WINDOWS_CRYPTO=OFF -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF)
 
-if ! apt-cache showsrc libzip 2>/dev/null | grep -q '^Package: libzip'; then
-  apt-get update -qq 2>/dev/null || sudo apt-get update -qq
-fi
+quellpakete_einrichten libzip
 version=$(apt-cache showsrc libzip | sed -n 's/^Version: //p' | sort -V | tail -1)
 # what it is built from and how, this script included
 kennung=$( { echo "$version"; cat "$0"; } | sha256sum | cut -c1-16)
@@ -32,11 +30,6 @@ if [ -f "$stempel" ] && [ "$(cat "$stempel")" = "$kennung" ]; then
   exit 0
 fi
 
-# apt-get source needs the deb-src entry that werkzeug/qt-mingw.sh makes
-if [ -z "$version" ]; then
-  echo "Kein Quellpaket libzip gefunden; zuerst werkzeug/qt-mingw.sh ausführen (trägt deb-src ein)." >&2
-  exit 1
-fi
 rm -rf "$arbeit" "$ziel"
 mkdir -p "$arbeit"
 cd "$arbeit"
