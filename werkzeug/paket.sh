@@ -23,7 +23,8 @@ bauen() {  # build folder; prints the package's path
   # From scratch: generated files of an earlier build (the icons' resource file with its file times) would stay.
   # CMake reads no CPPFLAGS. The build folder's name must not reach the debug notes, whose hash is the build ID.
   rm -rf "$1"
-  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=None -DDKM_TESTS=OFF -DDKM_BENCH=OFF -DDKM_DEBIAN=ON \
+  # The prefix of the package: its private library goes to /usr/lib/<architecture>/dachkandelmesser.
+  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=None -DDKM_TESTS=OFF -DDKM_BENCH=OFF -DDKM_DEBIAN=ON -DCMAKE_INSTALL_PREFIX=/usr \
     "-DDKM_BILDER_URL=${DKM_BILDER_URL:-}" \
     "-DCMAKE_CXX_FLAGS=$CPPFLAGS $CXXFLAGS -ffile-prefix-map=$PWD/$1=." "-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS" \
     "-DCMAKE_MODULE_LINKER_FLAGS=$LDFLAGS" >/dev/null
@@ -46,7 +47,8 @@ abh=$(dpkg-deb -f "$deb" Depends)
 inhalt=$(mktemp -d)
 trap 'rm -rf "$inhalt"' EXIT
 dpkg-deb -x "$deb" "$inhalt"
-for p in bin/dachkandelmesser bin/dkm-rechner lib/dachkandelmesser/dkm-pdf.so; do
+pdf_bibliothek=$(cd "$inhalt/usr" && find lib -name dkm-pdf.so)
+for p in bin/dachkandelmesser bin/dkm-rechner "$pdf_bibliothek"; do
   hardening-check --nocfprotection "$inhalt/usr/$p" >/dev/null ||
     { hardening-check --nocfprotection "$inhalt/usr/$p"; fehler "$p nicht gehärtet"; }
   if readelf -S "$inhalt/usr/$p" | grep -q '\.comment'; then fehler "$p hat einen Abschnitt .comment"; fi
