@@ -18,6 +18,18 @@ schritt "Qt-Kit und libzip für Windows"
 nice bash werkzeug/qt-mingw.sh
 bash werkzeug/libzip-mingw.sh
 
+# One wine server for the whole build and test run: a program started just as an idle server
+# shuts down cannot reach it ("a wine server seems to be running, but I cannot connect to it").
+# Its service processes start here, not inside a test, whose output ctest would wait for until
+# they end. (The window's test has a prefix of its own, see tests/CMakeLists.txt.)
+source werkzeug/wine.sh
+leer=$(mktemp -d)
+trap 'rm -rf "$leer"; wine_ende' EXIT
+mkdir -p build-win
+wine_praefix "$wurzel/build-win/wine"
+"${wine_programm%/*}/wineserver" -p
+env -u DISPLAY "$wine_programm" cmd.exe /c exit >/dev/null 2>&1 </dev/null
+
 schritt "Kreuzbau nach build-win"
 cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=werkzeug/mingw-toolchain.cmake \
   -DCMAKE_BUILD_TYPE=Release -DDKM_BENCH=OFF -DCMAKE_CROSSCOMPILING_EMULATOR="$wurzel/werkzeug/wine.sh" >/dev/null
@@ -25,13 +37,11 @@ cmake --build build-win -j"$(nproc)"
 
 schritt "Tests unter Wine"
 # ctest starts every .exe through wine.sh (the emulator above), all in the prefix build-win/wine;
-# the smoke test of the window on Windows' own platform in an Xvfb.
+# the smoke test of the window on Windows' own platform in an Xvfb, one for all window tests.
+wine_xvfb
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-win -j2 --output-on-failure
 
 schritt "dkm-rechner.exe gegen die erwarteten Ausgaben"
-source werkzeug/wine.sh
-leer=$(mktemp -d)
-trap 'rm -rf "$leer"; wine_ende' EXIT
 # the plain calls need no toolkit: dkm-rechner.exe names none of its DLLs
 if x86_64-w64-mingw32-objdump -p build-win/dkm-rechner.exe | grep -q 'DLL Name: Qt6'; then
   echo "dkm-rechner.exe lädt Qt." >&2
@@ -52,6 +62,7 @@ for datei in examples/*.Dkm examples/*.Dkl; do
 done
 [ "$abweichungen" = 0 ]
 
+wine_ende
 schritt "Setup und Zip, installiert, gestartet und deinstalliert unter Wine"
 bash werkzeug/windows-paket.sh build-win --pruefen
 

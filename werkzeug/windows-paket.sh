@@ -122,7 +122,11 @@ if [ -n "$pruefen" ]; then
   (cd "$probe" && wine_konsole "$programme_c/dkm-rechner.exe" --pdf probe.pdf "$wurzel/examples/traufe_einzel.Dkm")
   [ "$(grep -ac '/Type /Page$' "$probe/probe.pdf")" = 2 ] || { echo "Installiert: kein PDF mit zwei Seiten." >&2; exit 1; }
   grep -aq 'LiberationSans' "$probe/probe.pdf" || { echo "Installiert: PDF ohne die mitgelieferte Schrift." >&2; exit 1; }
+  # a server left running without a display would keep the window off the screen
+  "${wine_programm%/*}/wineserver" -w
+  wine_xvfb
   wine_fenster "$programme_c/dachkandelmesser.exe" "$wurzel/examples/traufe_einzel.Dkm" &
+  fenster=$!
   anzeige=${DKM_XVFB_ANZEIGE:-:85}
   gefunden=
   # a fresh prefix builds its font cache on the first start of a window program: up to a minute
@@ -136,7 +140,8 @@ if [ -n "$pruefen" ]; then
     DISPLAY=$anzeige import -window root "$aus/fenster-fehlt.png" 2>/dev/null || true
   fi
   "${wine_programm%/*}/wineserver" -k 2>/dev/null || true
-  wait || true
+  # the window only: the Xvfb started above is a child of this shell as well
+  wait "$fenster" || true
   [ -n "$gefunden" ] || exit 1
   # A file of the user's in the program folder survives the uninstaller.
   echo x > "$programme_c/eigene Notiz.txt"
