@@ -61,12 +61,13 @@ int main(int argc, char** argv) {
 
     // a program started from a menu has no meaningful working directory; a first start takes its files over
     const std::filesystem::path ordner = dkm::Einstellungsordner();
-    dkm::Einstellungen_uebernehmen(ordner, ".");
+    const dkm::Erfolg<> uebernommen = dkm::Einstellungen_uebernehmen(ordner, ".");
     dkm::ui::Qt_Plattform plattform;
     dkm::ui::Form1 fenster(plattform, dkm::ui::Startformular(ordner / dkm::Regeneig_Dateiname));
     fenster.setze_einstellungsordner(ordner);
     plattform.setze_eltern(&fenster);
     fenster.show();
+    if (!uebernommen) plattform.meldung(std::string(dkm::meldung::Eigene_Werte_Titel), uebernommen.fehler().text);
     if (!aufruf.datei.empty()) fenster.projekt_aufrufen(aufruf.datei);
     return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 #include "bedienung/hilfe.h"
 #include "bedienung/leitfaden.h"
 #include "bedienung/modus.h"
+#include "bedienung/neuberechnung.h"
 #include "bedienung/projektstand.h"
 #include "bedienung/ruecksetzen.h"
 #include "bedienung/vorschau.h"

@@ -1,7 +1,7 @@
 // The smaller commands: panels, own values, printer panel, help switch.
 #include "bedienung/befehle.h"
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/startzustand.h"
 #include "model/zahlen.h"
 
@@ -24,11 +24,11 @@ void Command15_Click(Formular& f) {
 void Command18_Click(Formular& f, Dialoge& d) { Pruefen_und_berechnen(f, d); }
 
 void Command22_Click(Formular& f, const Eigene_Orte* orte) {
-    if (f.Status_Eigenwerte == sichtbar) {
+    if (f.Eigenwerte_offen) {
         Command23_Click(f);
         return;
     }
-    f.Status_Eigenwerte = sichtbar;
+    f.Eigenwerte_offen = true;
     f[V::Frame9] = true;
     if (!orte) return;
     f.eigene_orte = *orte;
@@ -36,7 +36,7 @@ void Command22_Click(Formular& f, const Eigene_Orte* orte) {
 }
 
 void Command23_Click(Formular& f) {
-    f.Status_Eigenwerte = nicht_sichtbar;
+    f.Eigenwerte_offen = false;
     f[V::Frame9] = false;
 }
 
@@ -69,40 +69,48 @@ void Uebernehmen_Click(Formular& f, Dialoge& d, int zeile,
     Neuberechnung(f, d);
 }
 
-void Command19_Click(Formular& f, const std::function<void(Druckwerte&)>& lesen) {
-    if (f.Status_Druckjustage == sichtbar) {
+namespace {
+constexpr T Ausstellerfelder[] = {T::Aussteller_Name, T::Aussteller_Strasse, T::Aussteller_Ort, T::Aussteller_Telefon};
+constexpr std::string Aussteller::*Ausstellerteile[] = {&Aussteller::name, &Aussteller::strasse, &Aussteller::ort,
+                                                         &Aussteller::telefon};
+}  // namespace
+
+void Command19_Click(Formular& f, const std::function<void(Druckwerte&, Aussteller&)>& lesen) {
+    if (f.Druckjustage_offen) {
         Command21_Click(f);
         return;
     }
-    if (lesen) lesen(f.druckwerte);
+    if (lesen) lesen(f.druckwerte, f.aussteller);
     const Druckwerte& w = f.druckwerte;
     // the size in force: 0 prints in 10
     f[T::Text6] = Zahlentext(w.Schriftgroesse == 0 ? 10.0f : w.Schriftgroesse);
     f[T::Text7] = Zahlentext(w.Verschiebung_horizontal);
     f[T::Text8] = Zahlentext(w.Verschiebung_vertikal);
+    for (size_t i = 0; i < 4; ++i) f[Ausstellerfelder[i]] = f.aussteller.*Ausstellerteile[i];
     f[V::Frame5] = true;
-    f.Status_Druckjustage = sichtbar;
+    f.Druckjustage_offen = true;
 }
 
-void Command20_Click(Formular& f, const std::function<void(const Druckwerte&)>& speichern) {
+void Command20_Click(Formular& f, const std::function<void(const Druckwerte&, const Aussteller&)>& speichern) {
     if (!f[V::Frame5]) return;
     // the shifts as far as the panel says, so that the file holds what is printed
     f.druckwerte = {Einzelwert(f[T::Text6]), Verschiebung_begrenzen(Einzelwert(f[T::Text7])),
                     Verschiebung_begrenzen(Einzelwert(f[T::Text8]))};
-    if (speichern) speichern(f.druckwerte);
+    for (size_t i = 0; i < 4; ++i) f.aussteller.*Ausstellerteile[i] = f[Ausstellerfelder[i]];
+    if (speichern) speichern(f.druckwerte, f.aussteller);
     Command21_Click(f);
 }
 
 void Command21_Click(Formular& f) {
     f[V::Frame5] = false;
-    f.Status_Druckjustage = nicht_sichtbar;
+    f.Druckjustage_offen = false;
 }
 
 void Command17_Click(Formular& f) {
-    if (f.Status_Hilfe == nicht_sichtbar) {
-        f.Status_Hilfe = sichtbar;
+    if (!f.Hilfe_an) {
+        f.Hilfe_an = true;
     } else {
-        f.Status_Hilfe = nicht_sichtbar;
+        f.Hilfe_an = false;
         f[V::Hilfe_Text] = false;
     }
 }

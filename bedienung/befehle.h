@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "model/dialoge.h"
+#include "model/aussteller.h"
 #include "model/druckwerte.h"
 #include "model/eigene_orte.h"
 #include "model/formular.h"
@@ -25,12 +26,12 @@ void Uebernehmen_Click(Formular& f, Dialoge& d, int zeile,
                        const std::function<void(const Eigene_Orte&)>& speichern);
 Eigene_Orte Eigene_Orte_aus_Formular(const Formular& f);
 
-// Printer panel "Drucker justieren": opens with the values of Druckwrt.dat, which
-// `lesen` reads over the values held so far, or closes when it is open.
-void Command19_Click(Formular& f, const std::function<void(Druckwerte&)>& lesen);
-// "übernehmen": hands the panel's values to `speichern` (for Druckwrt.dat), then
-// closes the panel; nothing when it is closed.
-void Command20_Click(Formular& f, const std::function<void(const Druckwerte&)>& speichern);
+// Printer panel "Drucker justieren": opens with the printer adjustment and the issuer of the
+// settings files, which `lesen` reads over the values held so far, or closes when it is open.
+void Command19_Click(Formular& f, const std::function<void(Druckwerte&, Aussteller&)>& lesen);
+// "übernehmen": the panel's values become the record's and go to `speichern` (for Druckwrt.dat
+// and Aussteller.dat), then the panel closes; nothing when it is closed.
+void Command20_Click(Formular& f, const std::function<void(const Druckwerte&, const Aussteller&)>& speichern);
 void Command21_Click(Formular& f);  // "abbrechen"
 
 // "Hilfe ein-/ausschalten".

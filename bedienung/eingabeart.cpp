@@ -1,7 +1,7 @@
 // The switch between single and total dimensions.
 #include "bedienung/eingabeart.h"
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/zahlen.h"
 
 namespace dkm {
@@ -22,25 +22,25 @@ void Panel_gesamt(Formular& f) {
 void Option10_Click(Formular& f, Dialoge& d) {
     const int stutzen = f.werte.Anzahl_Stutzen;
     if (Ist_gesamt(f) && stutzen >= 5 && !d.frage(meldung::Auf_Einzelwerte)) {
-        Eingabe_Art_setzen(f, Eingabe_gesamt);
+        Eingabe_Art_setzen(f, Masseingabe::gesamt);
         return;
     }
-    Eingabe_Art_setzen(f, Eingabe_einzel);
+    Eingabe_Art_setzen(f, Masseingabe::einzel);
     Panel_einzel(f);
     if (stutzen > 4) {
         Eingabepruefung(f);
-        if (f.Masse_vollstaendig != nein) Neuberechnung(f, d);
+        if (f.Masse_vollstaendig) Neuberechnung(f, d);
         else d.piepton();
     }
 }
 
 void Option11_Click(Formular& f, Dialoge& d) {
     const auto& flaeche = f.werte.Einzel_Flaeche;
-    if (f.Eingabe_Art == Eingabe_einzel && (flaeche[0] != 0 || flaeche[1] != 0) && !d.frage(meldung::Auf_Gesamtwerte)) {
-        Eingabe_Art_setzen(f, Eingabe_einzel);
+    if (!Ist_gesamt(f) && (flaeche[0] != 0 || flaeche[1] != 0) && !d.frage(meldung::Auf_Gesamtwerte)) {
+        Eingabe_Art_setzen(f, Masseingabe::einzel);
         return;
     }
-    Eingabe_Art_setzen(f, Eingabe_gesamt);
+    Eingabe_Art_setzen(f, Masseingabe::gesamt);
     Panel_gesamt(f);
     if (Zahl_lesen(f[T::Text25]) != 0 && Zahl_lesen(f[T::Text26]) != 0 && Zahl_lesen(f[T::Text27]) != 0) {
         Gesamtmasse_aufteilen(f);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bedienung/eingabeart.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/bild.h"
 #include "model/tabellen.h"
 #include "model/zahlen.h"
@@ -13,7 +13,7 @@ namespace dkm {
 
 namespace {
 
-bool laedt(const Formular& f) { return f.Ladevorgang == ja; }
+bool laedt(const Formular& f) { return f.Ladevorgang; }
 bool zahl_da(const Formular& f, T t) { return Zahl_lesen(f[t]) != 0; }
 bool gesamtmasse_da(const Formular& f) {
     return zahl_da(f, T::Text25) && zahl_da(f, T::Text26) && zahl_da(f, T::Text27);
@@ -57,7 +57,7 @@ void Ueberlauf_faerben(Formular& f, int dunkel) {
 
 // Handlers that refuse while the height correction is open reselect `zurueck`.
 bool Korrektur_verweigert(Formular& f, Dialoge& d, const Meldungstext& meldung, S zurueck) {
-    if (f.Status_Korrektur != aktiv) return false;
+    if (f.aktiver_Modus != Modus::Korrektur) return false;
     d.meldung(meldung);
     Option_waehlen(f, zurueck);
     return true;
@@ -68,12 +68,10 @@ void Option_Handler(Formular& f, Dialoge& d, S option, S vorher) {
     case S::Option1:
         if (Korrektur_verweigert(f, d, meldung::Korrektur_offen_vorgehaengt, S::Option2))
             return;
-        f.Rinnenart = Rinne_vorgehaengt;
         f[V::Rinne_vorgeh_einzel] = true;
         f[V::Rinnen_innenliegend] = false;
         break;
     case S::Option2:
-        f.Rinnenart = Rinne_innenliegend;
         f[V::Rinnen_innenliegend] = true;
         f[V::Rinne_vorgeh_einzel] = false;
         break;
@@ -114,10 +112,10 @@ void Option_Handler(Formular& f, Dialoge& d, S option, S vorher) {
 void Feld_verlassen(Formular& f, Dialoge& d, T feld) {
     if (zwischen(feld, T::Laenge_1, T::Laenge_8)) {
         Eingabepruefung(f);
-        if (f.Masse_vollstaendig != nein) Neuberechnung(f, d);
+        if (f.Masse_vollstaendig) Neuberechnung(f, d);
     } else if (zwischen(feld, T::Breite_1, T::Zusatz_Flaeche_8)) {
         Eingabepruefung(f);
-        if (f.Masse_vollstaendig != nein) Neuberechnung(f, d);
+        if (f.Masse_vollstaendig) Neuberechnung(f, d);
         else d.piepton();
     } else if (feld == T::r5_5 || feld == T::r5_100 || zwischen(feld, T::Text1, T::Text5) || feld == T::Text30) {
         Pruefen_und_berechnen(f, d);
@@ -151,7 +149,7 @@ void Check_Click(Formular& f, Dialoge& d, S check, bool an) {
     if (laedt(f)) return;
     if (check == S::Check_Schutzkorb) {
         Eingabepruefung(f);
-        if (f.Masse_vollstaendig == nein) {
+        if (!f.Masse_vollstaendig) {
             Masse_fehlen_Meldung(d);
             return;
         }
@@ -178,7 +176,6 @@ void Liste_Click(Formular& f, Dialoge& d, L liste, int index) {
         if (index >= 0 && index < static_cast<int>(Notueberlauf_Regen_Liste.size()))
             l.text = Notueberlauf_Regen_Liste[static_cast<size_t>(index)];
         if (laedt(f)) return;
-        f.Notueberlauf_Regen = index == 1 ? Notregen_voll : Notregen_abzueglich;
         break;
     case L::Combo_Schutzfaktor:
         if (index >= 0 && index < static_cast<int>(Schutzfaktoren.size())) {

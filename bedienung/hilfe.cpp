@@ -10,7 +10,7 @@ bool Hilfe_Hover(Formular& f, std::string_view steuerelement) {
     if (!e) return false;
     f.Hilfe_top_twips = e->top_twips;
     f.Hilfe_hoehe_twips = e->hoehe_twips;
-    if (f.Status_Hilfe == sichtbar) f[V::Hilfe_Text] = true;
+    if (f.Hilfe_an) f[V::Hilfe_Text] = true;
     // the text follows also while the help is off, so that switching it on shows the right one
     if (f.Hilfe_Text != e->text) f.Hilfe_Text = e->text;
     return true;

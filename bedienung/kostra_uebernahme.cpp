@@ -14,6 +14,8 @@ bool ohne_namen(std::string_view s) { return s.find_first_not_of(" \t") == std::
 
 }  // namespace
 
+Feldsuche Kostra_Feld_suchen(std::string_view eingabe) { return Feld_fuer_Eingabe(eingabe); }
+
 int Kostra_Zeile_vorschlagen(const Formular& f, std::string_view name) {
     for (int k = 1; k <= 5; ++k)
         if (f[Namensfeld(k)] == name) return k;

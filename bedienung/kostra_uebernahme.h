@@ -6,12 +6,16 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/standort.h"
 #include "model/dialoge.h"
 #include "model/eigene_orte.h"
 #include "model/formular.h"
 #include "model/kostra.h"
 
 namespace dkm {
+
+// The grid cell of what the user typed into "Ort": coordinates or a cell number.
+Feldsuche Kostra_Feld_suchen(std::string_view eingabe);
 
 // The row (1..5) a place of this name goes to: the row that has the name already, else the
 // first row without a name, else the last.

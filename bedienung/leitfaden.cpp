@@ -2,7 +2,7 @@
 #include "bedienung/leitfaden.h"
 
 #include "bedienung/modus.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/meldungen.h"
 
 namespace dkm {
@@ -56,8 +56,8 @@ std::string_view naechster_key(std::string_view key) {
 }
 
 void aufnehmen(Formular& f, std::string_view key) {
-    if (f.Leitfaden_zurueck == ja) {
-        f.Leitfaden_zurueck = nein;
+    if (f.Leitfaden_zurueck) {
+        f.Leitfaden_zurueck = false;
         // the step shown in place of one that no longer applies takes its place in the history
         if (f.Leitfaden_Zaehler >= 1) f.Leitfaden_Verlauf[static_cast<size_t>(f.Leitfaden_Zaehler)] = key;
         return;
@@ -97,34 +97,34 @@ bool Leitfaden_Bedingung_erfuellt(const Formular& f, Leitfaden_Bedingung b) {
         case Leitfaden_Bedingung::immer: return true;
         case Leitfaden_Bedingung::innenliegend: return Ist_innenliegend(f);
         case Leitfaden_Bedingung::laengsseite: return f[S::Option2] && f[S::Option5];
-        case Leitfaden_Bedingung::einzel: return f.Eingabe_Art == Eingabe_einzel;
-        case Leitfaden_Bedingung::gesamt: return f.Eingabe_Art == Eingabe_gesamt;
+        case Leitfaden_Bedingung::einzel: return Eingabe_Art(f) == Masseingabe::einzel;
+        case Leitfaden_Bedingung::gesamt: return Eingabe_Art(f) == Masseingabe::gesamt;
     }
     return false;
 }
 
 void Leitfaden_starten(Formular& f, Dialoge& d) {
-    if (f.Status_Leitfaden == aktiv) return;
+    if (f.aktiver_Modus == Modus::Leitfaden) return;
     // the preview is abandoned as it stands: the guide takes over its box
-    if (f.Status_Vorschau == aktiv) f.Status_Vorschau = aus;
+    if (f.aktiver_Modus == Modus::Vorschau) f.aktiver_Modus = Modus::keiner;
     if (!Leitfaden_moeglich(f, d)) return;
-    f.Status_Leitfaden = aktiv;
-    if (f.Status_Hilfe == sichtbar) {
-        f.Status_Hilfe = nicht_sichtbar;
-        f.Hilfe_vor_Leitfaden = ja;
+    f.aktiver_Modus = Modus::Leitfaden;
+    if (f.Hilfe_an) {
+        f.Hilfe_an = false;
+        f.Hilfe_vor_Leitfaden = true;
         f[V::Hilfe_Text] = false;
     }
     f[V::Druckvorsch] = true;
     f[A::Command27] = false;
     f[A::Command28] = f[A::Command29] = true;
     f[A::Command30] = false;
-    f.Leitfaden_zurueck = nein;
+    f.Leitfaden_zurueck = false;
     f.Leitfaden_Box = Leitfaden_Einleitung();
     f.Leitfaden_Schritt = Leitfaden_Schritte().front().key;
 }
 
 void Leitfaden_weiter(Formular& f, Dialoge& d) {
-    if (f.Status_Leitfaden != aktiv) return;
+    if (f.aktiver_Modus != Modus::Leitfaden) return;
     // any run of steps that do not apply is passed over in this one press
     while (const Leitfaden_Schritt_Daten* s = Leitfaden_Schritt_suchen(f.Leitfaden_Schritt)) {
         f.Leitfaden_Schritt = naechster_key(s->key);
@@ -138,10 +138,10 @@ void Leitfaden_weiter(Formular& f, Dialoge& d) {
 }
 
 void Leitfaden_zurueck(Formular& f, Dialoge& d) {
-    if (f.Status_Leitfaden != aktiv || f.Leitfaden_Zaehler < 2) return;
+    if (f.aktiver_Modus != Modus::Leitfaden || f.Leitfaden_Zaehler < 2) return;
     f.Leitfaden_Schritt = f.Leitfaden_Verlauf[static_cast<size_t>(f.Leitfaden_Zaehler - 1)];
     --f.Leitfaden_Zaehler;
-    f.Leitfaden_zurueck = ja;
+    f.Leitfaden_zurueck = true;
     f[A::Command28] = true;
     Leitfaden_weiter(f, d);
 }
@@ -153,14 +153,14 @@ void Markierung_zuruecksetzen(Formular& f) {
 }
 
 void Leitfaden_beenden(Formular& f, Dialoge& d) {
-    f.Status_Leitfaden = aus;
+    f.aktiver_Modus = Modus::keiner;
     f[A::Command27] = true;
     f.Fokus = Name(T::Laenge_1);
     f[V::Druckvorsch] = false;
     f[A::Command28] = f[A::Command29] = f[A::Command30] = false;
-    if (f.Hilfe_vor_Leitfaden == ja) {
-        f.Hilfe_vor_Leitfaden.clear();
-        f.Status_Hilfe = sichtbar;
+    if (f.Hilfe_vor_Leitfaden) {
+        f.Hilfe_vor_Leitfaden = false;
+        f.Hilfe_an = true;
     }
     Markierung_zuruecksetzen(f);
     f.Leitfaden_Box.leeren();

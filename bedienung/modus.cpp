@@ -2,34 +2,59 @@
 #include "bedienung/modus.h"
 
 #include "bedienung/leitfaden.h"
-#include "calc/engine.h"
+#include "bedienung/vorschau.h"
+#include "bedienung/neuberechnung.h"
 
 namespace dkm {
 
 void Modus_beenden(Formular& f, Dialoge& d) {
-    if (f.Status_Vorschau == aktiv) {
-        f.Status_Vorschau = aus;
+    switch (f.aktiver_Modus) {
+    case Modus::Vorschau:
+        // the preview changed nothing: no run to repeat
+        f.aktiver_Modus = Modus::keiner;
         f[V::Druckvorsch] = false;
-        Neuberechnung(f, d);
-    }
-    if (f.Status_Korrektur == aktiv) {
-        f.Status_Korrektur = aus;
+        break;
+    case Modus::Korrektur:
+        f.aktiver_Modus = Modus::keiner;
         f[A::Command11] = true;
         f[V::Druckvorsch] = false;
         Hoehe_null(f, d);
+        break;
+    case Modus::Leitfaden:
+        Leitfaden_beenden(f, d);
+        break;
+    case Modus::keiner:
+        break;
     }
-    if (f.Status_Leitfaden == aktiv) Leitfaden_beenden(f, d);
+}
+
+void Command28_Click(Formular& f, Dialoge& d) {
+    switch (f.aktiver_Modus) {
+    case Modus::Korrektur: return Hoehe_groesser(f, d);
+    case Modus::Vorschau: return Vorschau_blaettern(f);
+    case Modus::Leitfaden: return Leitfaden_weiter(f, d);
+    case Modus::keiner: return;
+    }
+}
+
+void Command30_Click(Formular& f, Dialoge& d) {
+    if (f.aktiver_Modus == Modus::Korrektur) Hoehe_kleiner(f, d);
+    else if (f.aktiver_Modus == Modus::Leitfaden) Leitfaden_zurueck(f, d);
+}
+
+void Command31_Click(Formular& f, Dialoge& d) {
+    if (f.aktiver_Modus == Modus::Korrektur) Korrektur_uebernehmen(f, d);
 }
 
 bool Leitfaden_Konflikt(Formular& f, Dialoge& d, meldung::Befehl befehl) {
-    if (f.Status_Leitfaden != aktiv) return true;
+    if (f.aktiver_Modus != Modus::Leitfaden) return true;
     if (!d.frage(meldung::Leitfaden_Konflikt(befehl))) return false;
     Modus_beenden(f, d);
     return true;
 }
 
 bool Druckvorschau_moeglich(Formular& f, Dialoge& d) {
-    if (f.Status_Korrektur == aktiv) {
+    if (f.aktiver_Modus == Modus::Korrektur) {
         d.meldung(meldung::Vorschau_mit_Korrektur);
         return false;
     }
@@ -41,19 +66,19 @@ bool Druckausgabe_moeglich(Formular& f, Dialoge& d) {
 }
 
 bool Leitfaden_moeglich(Formular& f, Dialoge& d) {
-    if (f.Status_Korrektur != aktiv) return true;
+    if (f.aktiver_Modus != Modus::Korrektur) return true;
     d.meldung(meldung::Leitfaden_mit_Korrektur);
     return false;
 }
 
 void Korrektur_oeffnen(Formular& f, Dialoge& d) {
-    if (f.Status_Korrektur == aktiv) return;
+    if (f.aktiver_Modus == Modus::Korrektur) return;
     if (!Leitfaden_Konflikt(f, d, meldung::Befehl::Korrektur_Rinnenhoehe)) return;
-    if (f.Status_Vorschau == aktiv) {
+    if (f.aktiver_Modus == Modus::Vorschau) {
         if (!d.frage(meldung::Korrektur_mit_Vorschau)) return;
         Modus_beenden(f, d);
     }
-    f.Status_Korrektur = aktiv;
+    f.aktiver_Modus = Modus::Korrektur;
     f[V::Druckvorsch] = true;
     f[A::Command28] = f[A::Command29] = f[A::Command31] = true;
     f[A::Command30] = f.Hoehenkorrektur != 0;
@@ -62,7 +87,7 @@ void Korrektur_oeffnen(Formular& f, Dialoge& d) {
 }
 
 void Korrektur_uebernehmen(Formular& f, Dialoge& d) {
-    f.Status_Korrektur = aus;
+    f.aktiver_Modus = Modus::keiner;
     f[A::Command11] = true;
     f[V::Druckvorsch] = false;
     Pruefen_und_berechnen(f, d);

@@ -8,8 +8,14 @@
 
 namespace dkm {
 
-// The shared end command of guide, preview and height correction.
+// The shared end command of guide, preview and height correction ("Leitfaden abbrechen",
+// "abbrechen", "auf Null setzen": Command29).
 void Modus_beenden(Formular& f, Dialoge& d);
+// The other shared buttons, by the active mode: Command28 "Leitfaden weiter" / "blättern" /
+// "Höhe größer", Command30 "Leitfaden zurück" / "Höhe kleiner", Command31 "übernehmen".
+void Command28_Click(Formular& f, Dialoge& d);
+void Command30_Click(Formular& f, Dialoge& d);
+void Command31_Click(Formular& f, Dialoge& d);
 
 // Asks whether a running guide may end before `befehl` goes on; false when the
 // user keeps it (the command stops). True at once when no guide runs.

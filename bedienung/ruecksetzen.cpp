@@ -7,7 +7,7 @@
 #include "bedienung/handler.h"
 #include "bedienung/modus.h"
 #include "bedienung/projektstand.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/tabellen.h"
 
 namespace dkm {
@@ -32,7 +32,7 @@ void Werte_zuruecksetzen(Formular& f, Dialoge& d) {
     // Single mode and empty totals before anything else: the option and check
     // handlers fired below recalculate, and in total mode they would spread the
     // old totals over the segments again (and ask about the outlets beyond four).
-    Eingabe_Art_setzen(f, Eingabe_einzel);
+    Eingabe_Art_setzen(f, Masseingabe::einzel);
     Panel_einzel(f);
     f[T::Text25].clear();
     f[T::Text26].clear();

@@ -7,23 +7,23 @@ namespace dkm {
 
 bool Vorschau_oeffnen(Formular& f, Dialoge& d) {
     if (!Druckvorschau_moeglich(f, d)) return false;
-    f.Status_Vorschau = aktiv;
+    f.aktiver_Modus = Modus::Vorschau;
     f[V::Druckvorsch] = true;
     f[A::Command28] = f[A::Command29] = true;
-    f.Vorschau_Seite = "Seite eins";
+    f.Vorschau_Seite = Vorschauseite::eins;
     return true;
 }
 
 void Vorschau_verweigert(Formular& f) {
-    f.Status_Vorschau = aus;
+    f.aktiver_Modus = Modus::keiner;
     f[V::Druckvorsch] = false;
 }
 
 void Vorschau_blaettern(Formular& f) {
-    if (f.Status_Vorschau != aktiv) return;
-    f.Vorschau_Seite = f.Vorschau_Seite == "Seite eins" ? "Seite zwei" : "Seite eins";
+    if (f.aktiver_Modus != Modus::Vorschau) return;
+    f.Vorschau_Seite = f.Vorschau_Seite == Vorschauseite::eins ? Vorschauseite::zwei : Vorschauseite::eins;
 }
 
-int Vorschau_Seitennummer(const Formular& f) { return f.Vorschau_Seite == "Seite zwei" ? 2 : 1; }
+int Vorschau_Seitennummer(const Formular& f) { return f.Vorschau_Seite == Vorschauseite::zwei ? 2 : 1; }
 
 }  // namespace dkm

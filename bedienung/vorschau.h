@@ -11,8 +11,7 @@ namespace dkm {
 // "Druckansicht": refused while the height correction is open, asks to end a
 // running guide. True when the preview is on at page 1.
 bool Vorschau_oeffnen(Formular& f, Dialoge& d);
-// No report of these inputs: the preview closes without another recalculation,
-// whose message would only repeat the one just shown.
+// No report of these inputs: the preview closes again.
 void Vorschau_verweigert(Formular& f);
 // "blättern": the other page. Nothing outside the preview.
 void Vorschau_blaettern(Formular& f);

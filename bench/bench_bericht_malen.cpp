@@ -23,8 +23,8 @@ dkm::bericht::Bericht Beispiel(const dkm::bericht::Berichtsform& form) {
     dkm::Formular f;
     dkm::Startzustand(f, nullptr);
     const std::string datei = DKM_EXAMPLES_DIR "/innen_laengsseite.Dkm";
-    dkm::Projekt_laden(f, d, datei, dkm::Datei_lesen(datei, dkm::Projektdatei_Hoechstgroesse).value_or(""));
-    return dkm::bericht::Bericht_erstellen(f, d, form).value();
+    dkm::Projekt_laden(f, d, datei, dkm::Datei_lesen(datei, dkm::Projektdatei_Hoechstgroesse).wert_oder(""));
+    return *dkm::bericht::Bericht_erstellen(f, form);
 }
 
 // Page 2 has the most text and both drawings.
@@ -51,7 +51,7 @@ void Pdf_schreiben(benchmark::State& state) {
     const auto b = Beispiel(dkm::bericht::Papierform(10, 0, 0, {}, "01.02.2026"));
     const auto ziel = std::filesystem::temp_directory_path() / "dkm-bench-bericht.pdf";
     for (auto _ : state)
-        if (dkm::bericht::Pdf_schreiben(b, ziel)) state.SkipWithError("PDF nicht geschrieben");
+        if (!dkm::bericht::Pdf_schreiben(b, ziel)) state.SkipWithError("PDF nicht geschrieben");
     std::filesystem::remove(ziel);
 }
 BENCHMARK(Pdf_schreiben)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -125,8 +125,9 @@ void Leitfaden_Schritt(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         // the last step's "weiter" ends the guide: start it again outside the time
-        if (fenster.formular().Leitfaden_Schritt == "beenden" || fenster.formular().Status_Leitfaden != "aktiv") {
-            if (fenster.formular().Status_Leitfaden == "aktiv") fenster.findChild<QPushButton*>(QStringLiteral("Command29"))->click();
+        const bool leitfaden = fenster.formular().aktiver_Modus == dkm::Modus::Leitfaden;
+        if (fenster.formular().Leitfaden_Schritt == "beenden" || !leitfaden) {
+            if (leitfaden) fenster.findChild<QPushButton*>(QStringLiteral("Command29"))->click();
             start->click();
             QApplication::processEvents();
         }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/startzustand.h"
 
 namespace {
@@ -20,9 +20,7 @@ dkm::Formular Achtteilig(const char* hindernis_cm2) {
     Startzustand(f, nullptr);
     f[T::r5_5] = "300";
     f[T::r5_100] = "600";
-    f[S::Option1] = false;
-    f[S::Option2] = true;
-    f.Rinnenart = dkm::Rinne_innenliegend;
+    Rinnenart_setzen(f, Rinne::innenliegend);
     f[S::Option3] = false;
     f[S::Option5] = true;
     f[T::Text30] = "3";

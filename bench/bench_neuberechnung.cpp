@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "model/dialoge.h"
 #include "model/formular.h"
 #include "model/startzustand.h"

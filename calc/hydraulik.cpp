@@ -31,11 +31,12 @@ double Langrinnenfaktor(double x, bool x_runden) {
     return fl;
 }
 
-int Fallrohr_nachschlagen(const std::array<float, 22>& tabelle, float q) {
+Fallrohrgroesse Fallrohr_nachschlagen(const std::array<float, 22>& tabelle, float q) {
     size_t i = 0;
     // a flow equal to a capacity keeps that diameter
     while (i < tabelle.size() && tabelle[i] < q) ++i;
-    return i < tabelle.size() ? Fallrohr_Durchmesser[i] : Fallrohr_zu_gross;
+    if (i == tabelle.size()) return {};
+    return {Fallrohr_Durchmesser[i], tabelle[i]};
 }
 
 }  // namespace dkm

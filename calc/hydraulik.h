@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "model/rechenwerte.h"
 
@@ -21,7 +22,12 @@ extern const std::array<float, 22> Fallrohr_Tabelle_Trichter;
 extern const std::array<float, 22> Fallrohr_Tabelle_ohne_Trichter;
 
 
-// Smallest diameter whose capacity is at least q (single precision); Fallrohr_zu_gross beyond 300.
-int Fallrohr_nachschlagen(const std::array<float, 22>& tabelle, float q);
+// A downpipe diameter with its capacity in the table it was chosen from; no diameter beyond 300 mm.
+struct Fallrohrgroesse {
+    std::optional<int> mm;
+    float Kapazitaet_l_s = 0;
+};
+// Smallest diameter whose capacity is at least q (single precision).
+Fallrohrgroesse Fallrohr_nachschlagen(const std::array<float, 22>& tabelle, float q);
 
 }  // namespace dkm

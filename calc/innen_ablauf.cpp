@@ -4,13 +4,10 @@
 
 #include "calc/hydraulik.h"
 #include "calc/innen_schritte.h"
-#include "model/zahlen.h"
 
 namespace dkm {
 
 namespace {
-
-constexpr Stil unterstrichen{false, true};
 
 // Head at outlet k: the larger of the heads of the positions draining to it.
 float Kopf(const Innen_Werte& w, int k) {
@@ -26,17 +23,15 @@ float Kopf(const Innen_Werte& w, int k) {
 void Trichter_bemessen(Innen_Ablauf& a, int D, float B, float s) {
     const double Q = std::max(a.Abfluss_l_s, 0.0f), h = a.Druck_mm;
     const float frei = B - 0.1f * static_cast<float>(D);  // bottom width beside the pipe
-    if (!(h > 0)) {
-        // no water stands above an unsized outlet
-        a.Hinweis_rund = "rund nicht mögl.";
-        a.Hinweis_eckig = "eckig nicht möglich";
-        return;
-    }
+    a.frei_mm = frei;
+    // no water stands above an unsized outlet
+    a.rund_moeglich = a.eckig_moeglich = false;
+    if (!(h > 0)) return;
     float d = static_cast<float>(7500 * Q / (std::pow(h, 1.5) * s));
     // head above half the diameter: the orifice rule replaces the weir rule
     if (d / 2.0f < a.Druck_mm) d = static_cast<float>(std::sqrt(15000 * Q / (std::pow(h, 0.5) * s)));
     a.Trichter_rund_mm = d;
-    a.Hinweis_rund = frei < d ? "rund nicht mögl." : "";
+    a.rund_moeglich = !(frei < d);
 
     float P = static_cast<float>(24000 * Q / (std::pow(h, 1.5) * s));
     float seite = P / 4.0f;
@@ -53,58 +48,36 @@ void Trichter_bemessen(Innen_Ablauf& a, int D, float B, float s) {
     }
     a.Trichter_L_mm = L;
     a.Trichter_T_mm = T;
-    a.Hinweis_eckig = L < static_cast<float>(D) ? "eckig nicht möglich" : "";
+    a.eckig_moeglich = !(L < static_cast<float>(D));
 }
 
 }  // namespace
 
-void Ablaeufe_berechnen(const Formular& f, Innen_Werte& w) {
-    w.Schutzkorbfaktor = f[S::Check_Schutzkorb] ? 0.5f : 1.0f;
+void Ablaeufe_berechnen(Innenlauf& lauf) {
+    Innen_Werte& w = lauf.w;
+    w.Schutzkorbfaktor = lauf.e.Schutzkorb ? 0.5f : 1.0f;
     w.Fallrohr_unter_75 = false;
     for (int k = 1; k <= 4; ++k) {
         Innen_Ablauf& a = w.Ablauf[static_cast<size_t>(k - 1)];
-        const float Q = f.werte.Belastung_Fallrohr[static_cast<size_t>(k - 1)];
-        a.Fallrohr_mm = Fallrohr_nachschlagen(Fallrohr_Tabelle_Trichter, Q);
-        if (Q != 0 && a.Fallrohr_mm < 75) w.Fallrohr_unter_75 = true;
-        const int D_eigen = a.Fallrohr_mm;
+        const float Q = lauf.l.Belastung_Fallrohr[static_cast<size_t>(k - 1)];
+        const Fallrohrgroesse fallrohr = Fallrohr_nachschlagen(Fallrohr_Tabelle_Trichter, Q);
+        a.Fallrohr_mm = fallrohr.mm;
+        a.Fallrohr_Kapazitaet_l_s = fallrohr.Kapazitaet_l_s;
+        if (Q != 0 && a.Fallrohr_mm && *a.Fallrohr_mm < 75) w.Fallrohr_unter_75 = true;
         // an outlet without flow repeats the funnels of the one before it
         if (k >= 2 && Q <= 0) {
             a = w.Ablauf[static_cast<size_t>(k - 2)];
-            a.Fallrohr_mm = D_eigen;
+            a.Fallrohr_mm = fallrohr.mm;
+            a.Fallrohr_Kapazitaet_l_s = fallrohr.Kapazitaet_l_s;
             continue;
         }
         a.Abfluss_l_s = Q;
         a.Druck_mm = Kopf(w, k);
-        Trichter_bemessen(a, D_eigen, w.Rinnenbreite_unten_mm, w.Schutzkorbfaktor);
+        Trichter_bemessen(a, fallrohr.mm.value_or(Fallrohr_Durchmesser.back()), w.Rinnenbreite_unten_mm,
+                          w.Schutzkorbfaktor);
+        // no funnel leads into a pipe that no table has
+        if (!fallrohr.mm) a.rund_moeglich = a.eckig_moeglich = false;
     }
-}
-
-void Ablaeufe_drucken(Formular& f, const Innen_Werte& w) {
-    const std::string& sep = f.dezimaltrenner;
-    for (int k = 1; k <= 4; ++k) {
-        const Innen_Ablauf& a = w.Ablauf[static_cast<size_t>(k - 1)];
-        const float Q = f.werte.Belastung_Fallrohr[static_cast<size_t>(k - 1)];
-        Bild& b = f.Picture(28 + k);
-        b.leeren();
-        if (Q > 0) {
-            b.drucken("Fallrohr " + std::to_string(k) + ":", unterstrichen, false);
-            b.drucken(a.Fallrohr_mm == Fallrohr_zu_gross ? "  D > 300 " : "  D = " + Ganzzahltext(a.Fallrohr_mm));
-        }
-        b.drucken("Rinnenauslass:", unterstrichen);
-        b.drucken("verf. Druck: " + Muster(a.Druck_mm, "0 mm", sep));
-        b.drucken("Trichtermaße:", unterstrichen);
-        if (!a.Hinweis_rund.empty())
-            b.drucken(a.Hinweis_rund + " (" + Muster(a.Trichter_rund_mm, "0", sep) + ")");
-        else
-            b.drucken((k == 1 ? "D oben = H = " : "D oben = H =") + Muster(a.Trichter_rund_mm, "0 mm", sep));
-        if (!a.Hinweis_eckig.empty())
-            b.drucken(a.Hinweis_eckig);
-        else
-            b.drucken("L=H=" + Muster(a.Trichter_L_mm, "0", sep) + ", T=" + Muster(a.Trichter_T_mm, "0 mm", sep));
-        b.drucken("Rinnenkasten", unterstrichen, false);
-        b.drucken(" möglich");
-    }
-    f[V::Label6] = w.Fallrohr_unter_75;
 }
 
 }  // namespace dkm

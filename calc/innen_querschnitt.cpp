@@ -3,9 +3,8 @@
 #include <cmath>
 
 #include "calc/hydraulik.h"
-#include "calc/engine.h"
 #include "calc/innen_schritte.h"
-#include "model/zahlen.h"
+#include "model/meldungen.h"
 
 namespace dkm {
 
@@ -18,25 +17,25 @@ constexpr float Faktor_unten[10] = {0.65f, 0.621f, 0.579f, 0.553f, 0.532f, 0.514
 
 double Bogenmass(float grad) { return static_cast<double>(grad) * Pi / 180; }
 
-float Winkel_pruefen(Formular& f, Dialoge& d, T feld, const Meldungstext& meldung) {
-    float grad = Einzelwert(f[feld]);
+float Winkel_pruefen(float grad, Rechenlauf& r, bool& ersetzt, const Meldungstext& meldung) {
     if (grad > 90) {
-        d.meldung(meldung);
-        grad = 90;
-        f[feld] = "90";
-    } else if (grad <= 0) {
-        grad = 90;
-        f[feld] = "90";
+        r.melden(meldung);
+        ersetzt = true;
+        return 90;
+    }
+    if (grad <= 0) {
+        ersetzt = true;
+        return 90;
     }
     return grad;
 }
 
-float Rinnenbreite_lesen(Formular& f) {
-    float b = Einzelwert(f[T::Text2]);
+float Rinnenbreite(Innenlauf& lauf) {
+    float b = lauf.e.Rinnenbreite_unten;
     // a negative width can only come from a file; it would cross the walls
     if (b <= 0) {
         b = 300;
-        f[T::Text2] = "300";
+        lauf.r.Rinnenbreite_ersetzt = true;
     }
     return b;
 }
@@ -73,19 +72,23 @@ void Hoehen_ableiten(Querschnitt& q, float h1, float zusatz, float B, const Waen
 }
 
 // Emergency layer on top of the governing water surface; `zusatz` raises the overflow.
-void Notschicht(Formular& f, Dialoge& d, Innen_Werte& w, Querschnitt& q, float zusatz, bool mit_hoehen) {
-    const Waende wand = Winkel_lesen(f, d);
+void Notschicht(Innenlauf& lauf, Querschnitt& q, float zusatz, bool mit_hoehen) {
+    Innen_Werte& w = lauf.w;
+    const Waende& wand = lauf.waende();
     // without a sized segment there is no water surface to build on
     if (w.Anzahl_TS_belastet == 0) return;
-    const float Ts = w.Spiegelbreite, H = f.werte.Hindernisabzug;
+    const float Ts = w.Spiegelbreite, H = lauf.l.Hindernisabzug;
     const float Lf = q.Fliesslaenge_mm, Qe = q.Notabfluss_Schicht_l_s, k = w.Winkelfaktor_Rinne;
-    auto genuegt = [&](int stufe) {
+    auto kapazitaet = [&](int stufe) {
         const float h2 = static_cast<float>(stufe);
         const float T2 = Spiegel(Ts, h2, wand);
-        return Qe <= Kapazitaet_Innenrinne(Nassflaeche(Ts, T2, h2, H), h2, T2, Ts, Lf, k, false);
+        return Kapazitaet_Innenrinne(Nassflaeche(Ts, T2, h2, H), h2, T2, Ts, Lf, k, false);
     };
-    const float h2 = static_cast<float>(Tiefe_suchen(genuegt, w.Suchgrenze_erreicht));
+    const Tiefe t = Tiefe_bemessen(Qe, kapazitaet, w.Suchgrenze_erreicht);
+    const float h2 = static_cast<float>(t.mm);
     q.Notstauhoehe_mm = h2;
+    q.Kapazitaet_l_s = t.Kapazitaet_l_s;
+    q.Kapazitaet_darunter_l_s = t.Kapazitaet_darunter_l_s;
     q.Spiegelbreite_oben_mm = Spiegel(Ts, h2, wand);
     float T_oben = q.Spiegelbreite_oben_mm;
     if (zusatz != 0)
@@ -116,10 +119,11 @@ float Kapazitaet_Innenrinne(float A, float h, float T, float Bu, float Lf, float
     return static_cast<float>(0.9 * 3.89e-5 * std::pow(static_cast<double>(A), 1.25) * Fd * Fs * FL * k);
 }
 
-Waende Winkel_lesen(Formular& f, Dialoge& d) {
-    Waende w;
-    w.links_grad = Winkel_pruefen(f, d, T::Text3, meldung::Winkel_links);
-    w.rechts_grad = Winkel_pruefen(f, d, T::Text4, meldung::Winkel_rechts);
+const Waende& Innenlauf::waende() {
+    if (waende_) return *waende_;
+    Waende& w = waende_.emplace();
+    w.links_grad = Winkel_pruefen(e.Winkel_links, r, r.Winkel_links_ersetzt, meldung::Winkel_links);
+    w.rechts_grad = Winkel_pruefen(e.Winkel_rechts, r, r.Winkel_rechts_ersetzt, meldung::Winkel_rechts);
     w.tan_links = std::tan(Bogenmass(w.links_grad));
     w.tan_rechts = std::tan(Bogenmass(w.rechts_grad));
     w.sin_links = std::sin(Bogenmass(w.links_grad));
@@ -127,11 +131,12 @@ Waende Winkel_lesen(Formular& f, Dialoge& d) {
     return w;
 }
 
-void Bemessungsschicht(Formular& f, Dialoge& d, Innen_Werte& w) {
-    const float H = f.werte.Hindernisabzug;
+void Bemessungsschicht(Innenlauf& lauf) {
+    Innen_Werte& w = lauf.w;
+    const float H = lauf.l.Hindernisabzug;
     int i = 1;
     for (; i <= 8; ++i) {
-        const Teilstrecke& ts = f.werte.Teilstreckentabelle[static_cast<size_t>(i - 1)];
+        const Teilstrecke& ts = lauf.l.Teilstreckentabelle[static_cast<size_t>(i - 1)];
         const float L = 1000.0f * ts.laenge_m;
         if (ts.flaeche_m2 == 0) {
             if (i == 1) {
@@ -140,21 +145,25 @@ void Bemessungsschicht(Formular& f, Dialoge& d, Innen_Werte& w) {
             }
             break;
         }
-        const float B = Rinnenbreite_lesen(f);
-        const Waende wand = Winkel_lesen(f, d);
+        const float B = Rinnenbreite(lauf);
+        const Waende& wand = lauf.waende();
         w.Rinnenbreite_unten_mm = B;
         w.Winkel_links = wand.links_grad;
         w.Winkel_rechts = wand.rechts_grad;
-        auto genuegt = [&](int stufe) {
+        auto kapazitaet = [&](int stufe) {
             const float h = static_cast<float>(stufe);
             const float T = Spiegel(B, h, wand);
-            return ts.abfluss_l_s <= Kapazitaet_Innenrinne(Nassflaeche(B, T, h, H), h, T, B, L, ts.winkelfaktor, true);
+            return Kapazitaet_Innenrinne(Nassflaeche(B, T, h, H), h, T, B, L, ts.winkelfaktor, true);
         };
-        const float h = static_cast<float>(Tiefe_suchen(genuegt, w.Suchgrenze_erreicht));
+        const Tiefe t = Tiefe_bemessen(ts.abfluss_l_s, kapazitaet, w.Suchgrenze_erreicht);
+        const float h = static_cast<float>(t.mm);
         const float T = Spiegel(B, h, wand);
         const size_t p = static_cast<size_t>(i - w.Positionsversatz - 1);
         w.Wassertiefe_TS[p] = h;
         w.Druckhoehe_TS[p] = h * Druckhoehenfaktor(B / T);
+        w.Spiegelbreite_TS[p] = T;
+        w.Kapazitaet_TS[p] = t.Kapazitaet_l_s;
+        w.Kapazitaet_darunter_TS[p] = t.Kapazitaet_darunter_l_s;
         if (h > w.Bemessungstiefe) {
             w.Bemessungstiefe = h;
             w.Position_massgebend = static_cast<int>(p) + 1;
@@ -169,27 +178,29 @@ void Bemessungsschicht(Formular& f, Dialoge& d, Innen_Werte& w) {
     w.Anzahl_TS_belastet = (i - 1) - w.Positionsversatz;
 }
 
-bool Anzahl_Notueberlaeufe_lesen(Formular& f, Dialoge& d, Innen_Werte& w) {
-    const double gelesen = Zahl_lesen(f[T::Text30]);
+bool Anzahl_Notueberlaeufe_lesen(Innenlauf& lauf) {
+    Innen_Werte& w = lauf.w;
+    const double gelesen = lauf.e.Anzahl_Notueberlaeufe;
     const double n = std::isfinite(gelesen) ? std::nearbyint(gelesen) : gelesen;
     if (n < 1) {
         w.Anzahl_Notueberlaeufe = 1;
-        f[T::Text30] = "1";
+        lauf.r.Notueberlaeufe_ersetzt = true;
         return true;
     }
     // 2N is a 16-bit count
     if (!(n <= 16383)) {
-        Rechnung_angehalten(f, d, meldung::Notueberlaeufe);
+        lauf.r.anhalten(Rechenlauf::Stand::Lasten, meldung::Notueberlaeufe);
         return false;
     }
     w.Anzahl_Notueberlaeufe = static_cast<int>(n);
     return true;
 }
 
-void Notschichten(Formular& f, Dialoge& d, Innen_Werte& w) {
-    const Rechenwerte& r = f.werte;
+void Notschichten(Innenlauf& lauf) {
+    Innen_Werte& w = lauf.w;
+    const Lasten& r = lauf.l;
     w.Gesamtlaenge_m = r.Gesamtlaenge;
-    if (Ist_gesamt(f)) {
+    if (lauf.e.Eingabe_Art == Masseingabe::gesamt) {
         w.Summe_Abfluss_l_s = r.Gesamtflaeche * r.Bemessungsspende;
         w.Summe_Jahrhundert_l_s = r.Gesamtflaeche * r.Notspende;
     } else {
@@ -198,15 +209,15 @@ void Notschichten(Formular& f, Dialoge& d, Innen_Werte& w) {
             w.Summe_Jahrhundert_l_s = w.Summe_Jahrhundert_l_s + r.Belast_Jahrhundert[i];
         }
     }
-    const float D = f.Notueberlauf_Regen == Notregen_voll ? w.Summe_Jahrhundert_l_s
+    const float D = lauf.e.Notueberlauf_Regen == Notregen::voll ? w.Summe_Jahrhundert_l_s
                                                     : w.Summe_Jahrhundert_l_s - w.Summe_Abfluss_l_s;
     w.Notabfluss_gesamt_l_s = D;
     float winkel = 0;
     for (const Teilstrecke& ts : r.Teilstreckentabelle) winkel = winkel + ts.winkelfaktor;
     w.Winkelfaktor_Rinne = winkel < 8 ? 0.85f : 1.0f;
     // the correction can only raise the gutter
-    if (!(f.Hoehenkorrektur >= 0)) f.Hoehenkorrektur = 0;
-    w.Hoehenkorrektur_mm = f.Hoehenkorrektur;
+    lauf.r.Hoehenkorrektur_ersetzt = !(lauf.e.Hoehenkorrektur >= 0);
+    w.Hoehenkorrektur_mm = lauf.r.Hoehenkorrektur_ersetzt ? 0 : lauf.e.Hoehenkorrektur;
 
     const float L = 1000.0f * w.Gesamtlaenge_m;
     const float zwei_N = static_cast<float>(2 * w.Anzahl_Notueberlaeufe);
@@ -219,9 +230,9 @@ void Notschichten(Formular& f, Dialoge& d, Innen_Werte& w) {
     w.Laengsseite.Notabfluss_l_s = D / static_cast<float>(w.Anzahl_Notueberlaeufe);
 
     const bool mit_hoehen = r.Gesamtflaeche != 0 && w.Anzahl_TS_belastet > 0;
-    Notschicht(f, d, w, w.beidseits, 0, mit_hoehen);
-    Notschicht(f, d, w, w.eineSeite, 0, mit_hoehen);
-    Notschicht(f, d, w, w.Laengsseite, w.Hoehenkorrektur_mm, mit_hoehen);
+    Notschicht(lauf, w.beidseits, 0, mit_hoehen);
+    Notschicht(lauf, w.eineSeite, 0, mit_hoehen);
+    Notschicht(lauf, w.Laengsseite, w.Hoehenkorrektur_mm, mit_hoehen);
 }
 
 }  // namespace dkm

@@ -1,17 +1,12 @@
-// The steps of Innenrinne_berechnen and the hydraulics they share. Only the
+// The steps of the internal-gutter sizing and the hydraulics they share. Only the
 // internal-gutter files and their tests include this.
 #pragma once
 
-#include <string>
-#include <string_view>
-
+#include "calc/engine.h"
 #include "calc/hydraulik.h"
-#include "model/dialoge.h"
-#include "model/formular.h"
 #include "model/innen_werte.h"
 
 namespace dkm {
-
 
 // Head factor for X = bottom width / water-surface width (0..1).
 float Druckhoehenfaktor(float X);
@@ -47,37 +42,62 @@ int Tiefe_suchen(Genuegt&& genuegt, bool& grenze) {
     return reicht;
 }
 
-// Both wall angles as one reading uses them.
+// The first depth whose capacity carries q, with that capacity and the one a millimetre less.
+struct Tiefe {
+    int mm = 0;
+    float Kapazitaet_l_s = 0, Kapazitaet_darunter_l_s = 0;
+};
+// The search's bounds are always the depths it looked at last that did and did not carry q,
+// so both capacities come without another evaluation.
+template <class Kapazitaet>
+Tiefe Tiefe_bemessen(float q, Kapazitaet&& kapazitaet, bool& grenze) {
+    float reicht = 0, zu_klein = 0;
+    const int h = Tiefe_suchen(
+        [&](int stufe) {
+            const float k = kapazitaet(stufe);
+            const bool genuegt = q <= k;
+            (genuegt ? reicht : zu_klein) = k;
+            return genuegt;
+        },
+        grenze);
+    if (h > Suchgrenze_Schritte) reicht = kapazitaet(h);
+    return {h, reicht, h > 1 ? zu_klein : 0.0f};
+}
+
+// Both wall angles as the run uses them, read and corrected once.
 struct Waende {
     float links_grad = 90, rechts_grad = 90;
     double tan_links = 1, tan_rechts = 1, sin_links = 1, sin_rechts = 1;
 };
-// Reads Text3/Text4; above 90 is corrected with a message, 0 or less silently,
-// both written back as "90".
-Waende Winkel_lesen(Formular& f, Dialoge& d);
+
+// What the steps share: the inputs, the loads, and the run they report to.
+struct Innenlauf {
+    Innenlauf(const Eingaben& e_, const Lasten& l_, Rechenlauf& r_, Innen_Werte& w_) : e(e_), l(l_), r(r_), w(w_) {}
+    const Eingaben& e;
+    const Lasten& l;
+    Rechenlauf& r;
+    Innen_Werte& w;
+    // The walls, read at their first use: an angle above 90 is corrected with a message,
+    // one of 0 or less silently; both go back into their fields as 90.
+    const Waende& waende();
+
+private:
+    std::optional<Waende> waende_;
+};
 
 // Step 3: depth of each loaded segment; the deepest governs. Needs w zeroed.
-void Bemessungsschicht(Formular& f, Dialoge& d, Innen_Werte& w);
-// Step 4: N from Text30; false (after a message) when 2N does not fit 16 bits.
-bool Anzahl_Notueberlaeufe_lesen(Formular& f, Dialoge& d, Innen_Werte& w);
+void Bemessungsschicht(Innenlauf& lauf);
+// Step 4: N from Text30; false (after the message) when 2N does not fit 16 bits.
+bool Anzahl_Notueberlaeufe_lesen(Innenlauf& lauf);
 // Steps 4 to 6: the three emergency arrangements and the gutters they give.
-void Notschichten(Formular& f, Dialoge& d, Innen_Werte& w);
-// Step 7: Picture27, Picture26, Picture25.
-void Querschnitte_drucken(Formular& f, const Innen_Werte& w);
-// Step 8: the chosen arrangement into w.Auswahl and its sketch into Picture28.
-void Querschnitt_skizzieren(Formular& f, Innen_Werte& w);
-
-// Emergency overflows of the chosen arrangement: values, then Picture34/35, Text31/32.
-void Notueberlauf_berechnen(const Formular& f, Innen_Werte& w);
-void Notueberlauf_drucken(Formular& f, const Innen_Werte& w);
-// Outlet boxes shown for the number of outlets, and the overflow box's top.
-void Ablaufboxen_anordnen(Formular& f, Innen_Werte& w);
-// Round overflow text for flow Q_o (l/s) and head h_v (mm).
-std::string Durchmesser_Text(float Q_o, float h_v);
-
-// Downpipes, heads and funnels of the four outlets: values, then Picture29..32, Label6.
-void Ablaeufe_berechnen(const Formular& f, Innen_Werte& w);
-void Ablaeufe_drucken(Formular& f, const Innen_Werte& w);
-
+void Notschichten(Innenlauf& lauf);
+// The emergency overflows of the chosen arrangement.
+void Notueberlauf_berechnen(Innenlauf& lauf);
+// The round overflow for flow Q_o (l/s) and head h_v (mm).
+Rundueberlauf Rundueberlauf_fuer(float Q_o, float h_v);
+// The number of outlets, from the first empty segment.
+int Anzahl_Ablaeufe(const Lasten& l);
+// Downpipes, heads and funnels of the four outlets.
+void Ablaeufe_berechnen(Innenlauf& lauf);
 
 }  // namespace dkm

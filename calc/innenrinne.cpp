@@ -4,7 +4,6 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "calc/engine.h"
 #include "calc/innen_schritte.h"
 #include "model/meldungen.h"
 
@@ -12,31 +11,18 @@ namespace dkm {
 
 namespace {
 
-void Formular_einrichten(Formular& f) {
-    f[V::Rinne_vorgeh_einzel] = false;
-    f[V::Frame6] = false;
-    for (V v : {V::Rinnen_innenliegend, V::Frame4, V::Label33, V::Label21}) f[v] = true;
-    for (A a : {A::Option3, A::Option4, A::Option5, A::Combo_Diff_Notueberl, A::Label21, A::Label33}) f[a] = true;
-    f[A::Text30] = f[S::Option5];
-    // the open correction panel keeps its button until it closes
-    f[A::Command11] = f[S::Option5] && f.Status_Korrektur != aktiv;
-    f.Picture(27).vordergrund = f[S::Option3] ? Farbe_dunkelblau : Farbe_hellgrau;
-    f.Picture(26).vordergrund = f[S::Option4] ? Farbe_dunkelblau : Farbe_hellgrau;
-    f.Picture(25).vordergrund = f[S::Option5] ? Farbe_dunkelblau : Farbe_hellgrau;
-}
-
 // Segments must follow one another from TS 1 on, without a gap.
-bool Teilstrecken_durchgehend(const Formular& f) {
-    const auto& ts = f.werte.Teilstreckentabelle;
+bool Teilstrecken_durchgehend(const Lasten& l) {
+    const auto& ts = l.Teilstreckentabelle;
     bool luecke_laenge = false, luecke_flaeche = false;
     for (size_t i = 1; i < ts.size(); ++i) {
         // a loaded segment behind one without area would get a flow but no depth
         if (luecke_flaeche && ts[i].flaeche_m2 != 0) return false;
-        if (luecke_laenge && ts[i].laenge_m != 0 && f.werte.Gesamtlaenge != 0) return false;
+        if (luecke_laenge && ts[i].laenge_m != 0 && l.Gesamtlaenge != 0) return false;
         luecke_laenge = luecke_laenge || ts[i].laenge_m == 0;
         luecke_flaeche = luecke_flaeche || ts[i].flaeche_m2 == 0;
     }
-    return f.werte.Gesamtlaenge == 0 || ts[0].laenge_m != 0 || ts[1].laenge_m != 0;
+    return l.Gesamtlaenge == 0 || ts[0].laenge_m != 0 || ts[1].laenge_m != 0;
 }
 
 bool endlich(std::initializer_list<float> werte) {
@@ -58,50 +44,33 @@ bool Werte_endlich(const Innen_Werte& w) {
                     w.Oeffnung_Breite_mm, w.Oeffnung_Hoehe_mm});
 }
 
-// Nothing left to show below the cross-section: no box keeps a stale result.
-void Folgeergebnisse_leeren(Formular& f) {
-    for (int n : {28, 29, 30, 31, 32, 34, 35}) f.Picture(n).leeren();
-    f[T::Text31].clear();
-    f[T::Text32].clear();
-    f[V::Label6] = false;
-}
-
 }  // namespace
 
-void Innenrinne_berechnen(Formular& f, Dialoge& d) {
-    Formular_einrichten(f);
-    if (!Teilstrecken_durchgehend(f)) {
-        Rechnung_angehalten(f, d, meldung::Luecke);
+void Innenrinne_berechnen(const Eingaben& e, Rechenlauf& r) {
+    const Lasten& l = r.werte;
+    if (!Teilstrecken_durchgehend(l)) {
+        r.anhalten(Rechenlauf::Stand::Lasten, meldung::Luecke);
         return;
     }
     Innen_Werte w;
-    Bemessungsschicht(f, d, w);
-    if (!Anzahl_Notueberlaeufe_lesen(f, d, w)) return;
-    Notschichten(f, d, w);
+    Innenlauf lauf{e, l, r, w};
+    Bemessungsschicht(lauf);
+    if (!Anzahl_Notueberlaeufe_lesen(lauf)) return;
+    Notschichten(lauf);
     // TS 1 and TS 2 without area: nothing below the cross-section to size
-    const bool weiter = f.werte.Gesamtlaenge != 0 && w.Anzahl_TS_belastet > 0;
-    if (weiter) {
-        Notueberlauf_berechnen(f, w);
-        Ablaeufe_berechnen(f, w);
+    if (l.Gesamtlaenge != 0 && w.Anzahl_TS_belastet > 0) {
+        Notueberlauf_berechnen(lauf);
+        w.Anzahl_Ablaeufe = Anzahl_Ablaeufe(l);
+        Ablaeufe_berechnen(lauf);
         w.Ablaeufe_bemessen = true;
     }
     if (!Werte_endlich(w)) {
-        Rechnung_angehalten(f, d, meldung::zu_gross);
+        r.anhalten(Rechenlauf::Stand::Lasten, meldung::zu_gross);
         return;
     }
-    if (w.Suchgrenze_erreicht)
-        d.meldung(meldung::Suchgrenze);
-
-    Querschnitte_drucken(f, w);
-    if (weiter) {
-        Querschnitt_skizzieren(f, w);
-        Ablaufboxen_anordnen(f, w);
-        Notueberlauf_drucken(f, w);
-        Ablaeufe_drucken(f, w);
-    } else {
-        Folgeergebnisse_leeren(f);
-    }
-    f.werte.innen = w;
+    if (w.Suchgrenze_erreicht) r.melden(meldung::Suchgrenze);
+    r.werte.innen = w;
+    r.stand = Rechenlauf::Stand::fertig;
 }
 
 }  // namespace dkm

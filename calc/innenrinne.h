@@ -1,12 +1,12 @@
 // Internal gutter: cross-section, emergency overflows, outlets.
 #pragma once
 
-#include "model/dialoge.h"
-#include "model/formular.h"
+#include "calc/engine.h"
 
 namespace dkm {
 
-// Called by Neuberechnung when Rinnenart is "innenliegend".
-void Innenrinne_berechnen(Formular& f, Dialoge& d);
+// The internal-gutter sizing of a run whose loads are in `r.werte`: its values go into
+// `r.werte.innen` and `r.stand` becomes `fertig`, unless it stops with a message.
+void Innenrinne_berechnen(const Eingaben& e, Rechenlauf& r);
 
 }  // namespace dkm

@@ -184,19 +184,19 @@ std::string_view ohne_raender(std::string_view s) {
     return s;
 }
 
-Feldsuche Fehler(std::string text) { return {std::nullopt, std::move(text)}; }
+Fehler Kein_Feld(std::string text) { return {std::move(text)}; }
 
 Feldsuche Feld_fuer_Punkt(Geopunkt p) {
-    if (const auto f = Rasterfeld_fuer(p)) return {*f, {}};
+    if (const auto f = Rasterfeld_fuer(p)) return *f;
     const std::string ort = Gradtext(std::fabs(p.breite)) + "° " + (p.breite < 0 ? "S " : "N ") +
                             Gradtext(std::fabs(p.laenge)) + "° " + (p.laenge < 0 ? "W" : "O");
-    return Fehler(Eingesetzt(meldung::Kostra_ausserhalb, ort));
+    return Kein_Feld(Eingesetzt(meldung::Kostra_ausserhalb, ort));
 }
 
 }  // namespace
 
-std::variant<Geopunkt, std::string> Geopunkt_lesen(std::string_view text) {
-    const std::string unlesbar = Eingesetzt(meldung::Kostra_Standort_unlesbar, Zitat(ohne_raender(text)));
+Erfolg<Geopunkt> Geopunkt_lesen(std::string_view text) {
+    const Fehler unlesbar = Kein_Feld(Eingesetzt(meldung::Kostra_Standort_unlesbar, Zitat(ohne_raender(text))));
     const auto zeichen = text.size() > 200 ? std::nullopt : zerlegen(text);
     const auto k = zeichen ? gruppieren(*zeichen) : std::nullopt;
     if (!k || k->size() != 2) return unlesbar;
@@ -206,7 +206,7 @@ std::variant<Geopunkt, std::string> Geopunkt_lesen(std::string_view text) {
         const Koordinate& c = (*k)[static_cast<size_t>(n)];
         if ((c.mit_minute && (!c.grad_ganz || c.minute < 0 || c.minute >= 60)) ||
             (c.mit_sekunde && (!c.minute_ganz || c.sekunde < 0 || c.sekunde >= 60)))
-            return Eingesetzt(meldung::Kostra_Minuten_ungueltig, Zitat(ohne_raender(text)));
+            return Kein_Feld(Eingesetzt(meldung::Kostra_Minuten_ungueltig, Zitat(ohne_raender(text))));
         if (c.richtung && std::signbit(c.grad)) return unlesbar;
         const double betrag = std::fabs(c.grad) + c.minute / 60 + c.sekunde / 3600;
         wert[n] = std::signbit(c.grad) || c.richtung == 'S' || c.richtung == 'W' ? -betrag : betrag;
@@ -217,8 +217,9 @@ std::variant<Geopunkt, std::string> Geopunkt_lesen(std::string_view text) {
     if (!a.richtung && b.richtung) ist_breite[0] = !ist_breite[1];
     if (ist_breite[0] == ist_breite[1]) return unlesbar;
     const Geopunkt p = ist_breite[0] ? Geopunkt{wert[0], wert[1]} : Geopunkt{wert[1], wert[0]};
-    if (std::fabs(p.breite) > 90) return Eingesetzt(meldung::Kostra_Breite_ungueltig, Gradtext(p.breite));
-    if (std::fabs(p.laenge) > 180) return Eingesetzt(meldung::Kostra_Laenge_ungueltig, Gradtext(p.laenge));
+    if (std::fabs(p.breite) > 90) return Kein_Feld(Eingesetzt(meldung::Kostra_Breite_ungueltig, Gradtext(p.breite)));
+    if (std::fabs(p.laenge) > 180)
+        return Kein_Feld(Eingesetzt(meldung::Kostra_Laenge_ungueltig, Gradtext(p.laenge)));
     return p;
 }
 
@@ -227,32 +228,32 @@ Feldsuche Feld_fuer_Nummer(std::string_view text) {
     if (s.size() >= 4 && (s.substr(0, 4) == "Feld" || s.substr(0, 4) == "feld")) s = ohne_raender(s.substr(4));
     bool nur_ziffern = !s.empty();
     for (char c : s) nur_ziffern = nur_ziffern && ziffer(c);
-    if (!nur_ziffern) return Fehler(Eingesetzt(meldung::Kostra_Standort_unlesbar, Zitat(ohne_raender(text))));
+    if (!nur_ziffern) return Kein_Feld(Eingesetzt(meldung::Kostra_Standort_unlesbar, Zitat(ohne_raender(text))));
     std::string_view ohne_nullen = s;
     while (ohne_nullen.size() > 1 && ohne_nullen.front() == '0') ohne_nullen.remove_prefix(1);
     long long nummer = -1;
     if (ohne_nullen.size() <= 6) std::from_chars(ohne_nullen.data(), ohne_nullen.data() + ohne_nullen.size(), nummer);
-    if (const auto f = Rasterfeld_aus_Nummer(nummer)) return {*f, {}};
-    return Fehler(Eingesetzt(meldung::Kostra_Feld_ungueltig, Zitat(s)));
+    if (const auto f = Rasterfeld_aus_Nummer(nummer)) return *f;
+    return Kein_Feld(Eingesetzt(meldung::Kostra_Feld_ungueltig, Zitat(s)));
 }
 
 Feldsuche Feld_fuer_Eingabe(std::string_view text) {
     const std::string_view s = ohne_raender(text);
-    if (s.empty()) return Fehler(std::string(meldung::Kostra_Standort_leer));
+    if (s.empty()) return Kein_Feld(std::string(meldung::Kostra_Standort_leer));
     bool nur_ziffern = true;
     for (char c : s) nur_ziffern = nur_ziffern && ziffer(c);
     if (nur_ziffern || s.starts_with("Feld") || s.starts_with("feld")) return Feld_fuer_Nummer(s);
-    auto p = Geopunkt_lesen(s);
-    if (auto* fehler = std::get_if<std::string>(&p)) return Fehler(std::move(*fehler));
-    return Feld_fuer_Punkt(std::get<Geopunkt>(p));
+    const auto p = Geopunkt_lesen(s);
+    if (!p) return p.fehler();
+    return Feld_fuer_Punkt(*p);
 }
 
 Feldsuche Feld_fuer_Ort(std::string_view breite, std::string_view laenge) {
     if (ohne_raender(breite).empty() || ohne_raender(laenge).empty())
-        return Fehler(std::string(meldung::Kostra_Standort_leer));
-    auto p = Geopunkt_lesen(std::string(ohne_raender(breite)) + "; " + std::string(ohne_raender(laenge)));
-    if (auto* fehler = std::get_if<std::string>(&p)) return Fehler(std::move(*fehler));
-    return Feld_fuer_Punkt(std::get<Geopunkt>(p));
+        return Kein_Feld(std::string(meldung::Kostra_Standort_leer));
+    const auto p = Geopunkt_lesen(std::string(ohne_raender(breite)) + "; " + std::string(ohne_raender(laenge)));
+    if (!p) return p.fehler();
+    return Feld_fuer_Punkt(*p);
 }
 
 }  // namespace dkm

@@ -3,31 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <string>
 
-#include "calc/engine.h"
 #include "calc/hydraulik.h"
-#include "model/meldungen.h"
-#include "model/zahlen.h"
 
 namespace dkm {
-
-const std::array<Rinne_halbrund, 6> Rinnengroesse_Tabelle_halbrund = {{
-    {200, 3153, 48},
-    {250, 5274, 62},
-    {285, 7476, 72.5f},
-    {333, 10722, 86.5f},
-    {400, 16588, 107},
-    {500, 27293, 136},
-}};
-
-const std::array<Rinne_Kasten, 5> Rinnengroesse_Tabelle_Kasten = {{
-    {200, 2940, 42, 70, 70},
-    {250, 4675, 55, 85, 85},
-    {333, 9000, 75, 120, 120},
-    {400, 13500, 90, 150, 150},
-    {500, 22000, 110, 200, 200},
-}};
 
 namespace {
 
@@ -111,7 +90,7 @@ int erste_ausreichende(K& kapazitaet, float q, int lo, int hi, int schaetzung) {
 }
 
 template <class K>
-int linear(K kapazitaet, float q) {
+int linear(K& kapazitaet, float q) {
     int n = Suche_Start_mm;
     while (n <= Suche_Ende_mm && !(q <= kapazitaet(n))) ++n;
     return n;
@@ -120,8 +99,7 @@ int linear(K kapazitaet, float q) {
 // The wetted area is floored at 1 mm² while the obstacle takes all of it; the
 // sizes with a floored area come first and may carry more than the next ones.
 template <class R, class K>
-int suche(R flaeche_roh, K kapazitaet_roh, float q, int schaetzung) {
-    Gemerkt<K> kapazitaet(kapazitaet_roh);
+int suche(R flaeche_roh, Gemerkt<K>& kapazitaet, float q, int schaetzung) {
     int frei = Suche_Start_mm;
     if (!(flaeche_roh(frei) > 0))
         frei = erste_monoton([&](int n) { return flaeche_roh(n) > 0; }, Suche_Start_mm, Suche_Ende_mm, schaetzung);
@@ -142,10 +120,6 @@ int schaetzung_runden(double n) {
 
 namespace {
 
-struct Standardgroesse {
-    float zuschnitt = 0, schluessel = 0, kapazitaet = 0;
-};
-
 // The leading factors of both formulas, evaluated in the same order as the whole product.
 double halbrund_vorn(float A_E, float schutzkorbfaktor) {
     return 1e-5 * (static_cast<double>(schutzkorbfaktor) * 0.9 * 2.78) * std::pow(static_cast<double>(A_E), 1.25);
@@ -160,6 +134,12 @@ float kapazitaet(double vorn, float L, float W, float winkelfaktor) {
     return static_cast<float>(vorn * Laengenfaktor(L, W) * winkelfaktor);
 }
 
+// A search's size with its capacity and the capacity one step smaller, which the search has mostly looked at.
+template <class K>
+Mass_nach_Bedarf gefunden(int n, Gemerkt<K>& kapazitaet, float L, float W) {
+    return {static_cast<float>(n), W, L / W, kapazitaet(n), n > Suche_Start_mm ? kapazitaet(n - 1) : 0.0f};
+}
+
 }  // namespace
 
 float Kapazitaet_halbrund(float A_E, float W, float L, float winkelfaktor, float schutzkorbfaktor) {
@@ -170,17 +150,21 @@ float Kapazitaet_Kasten(float A_E, float W, float T, float B, float L, float win
     return kapazitaet(Kasten_vorn(A_E, W, T, B), L, W, winkelfaktor);
 }
 
-int Durchmesser_nach_Bedarf(float q, float L, float wf, float sk, float hindernis) {
+namespace {
+
+Mass_nach_Bedarf Rund_nach_Bedarf(float q, float L, float wf, float sk, float hindernis) {
     auto flaeche_roh = [&](int n) {
         const double D = static_cast<float>(n);
         return static_cast<float>(Pi * (D * D) / 8) - hindernis;
     };
-    auto kapazitaet = [&](int n) {
+    auto kapazitaet_roh = [&](int n) {
         float A_E = flaeche_roh(n);
         if (A_E <= 0) A_E = 1;
         return Kapazitaet_halbrund(A_E, static_cast<float>(n) / 2, L, wf, sk);
     };
-    if (!(wf > 0) || !std::isfinite(wf)) return linear(kapazitaet, q);
+    Gemerkt kapazitaet(kapazitaet_roh);
+    auto ergebnis = [&](int D) { return gefunden(D, kapazitaet, L, static_cast<float>(D) / 2); };
+    if (!(wf > 0) || !std::isfinite(wf)) return ergebnis(linear(kapazitaet, q));
 
     // Estimate from the formula solved for the area, the length factor taken at the last estimate.
     const double c = 1e-5 * (static_cast<double>(sk) * 0.9 * 2.78) * wf;
@@ -191,23 +175,25 @@ int Durchmesser_nach_Bedarf(float q, float L, float wf, float sk, float hinderni
         if (!(D >= Suche_Start_mm && D <= Suche_Ende_mm)) break;
         F_L = Laengenfaktor(L, static_cast<float>(D / 2));
     }
-    return suche(flaeche_roh, kapazitaet, q, schaetzung_runden(D));
+    return ergebnis(suche(flaeche_roh, kapazitaet, q, schaetzung_runden(D)));
 }
 
-int Breite_nach_Bedarf(float q, float L, float wf, float r, float hindernis) {
+Mass_nach_Bedarf Rechteckig_nach_Bedarf(float q, float L, float wf, float r, float hindernis) {
     auto flaeche_roh = [&](int n) {
         const float B = static_cast<float>(n);
         const float H = r * B;
         return B * H - hindernis;
     };
-    auto kapazitaet = [&](int n) {
+    auto kapazitaet_roh = [&](int n) {
         const float B = static_cast<float>(n);
         const float H = r * B;
         float A_E = B * H - hindernis;
         if (A_E <= 0) A_E = 1;
         return Kapazitaet_Kasten(A_E, H, B, B, L, wf);
     };
-    if (!(wf > 0) || !std::isfinite(wf) || !(r > 0)) return linear(kapazitaet, q);
+    Gemerkt kapazitaet(kapazitaet_roh);
+    auto ergebnis = [&](int B) { return gefunden(B, kapazitaet, L, r * static_cast<float>(B)); };
+    if (!(wf > 0) || !std::isfinite(wf) || !(r > 0)) return ergebnis(linear(kapazitaet, q));
 
     const double c = 1e-5 * 3.132 * std::pow(static_cast<double>(r), 0.25) * wf;
     double B = Suche_Start_mm, F_L = 1;
@@ -217,20 +203,46 @@ int Breite_nach_Bedarf(float q, float L, float wf, float r, float hindernis) {
         if (!(B >= Suche_Start_mm && B <= Suche_Ende_mm)) break;
         F_L = Laengenfaktor(L, static_cast<float>(r * B));
     }
-    return suche(flaeche_roh, kapazitaet, q, schaetzung_runden(B));
+    return ergebnis(suche(flaeche_roh, kapazitaet, q, schaetzung_runden(B)));
 }
 
-float Verhaeltnis_HB_lesen(const Formular& f) {
-    const float r = Einzelwert(f[T::Text1]);
-    return r == 0 ? 0.625f : r;
+}  // namespace
+
+int Durchmesser_nach_Bedarf(float q, float L, float wf, float sk, float hindernis) {
+    return static_cast<int>(Rund_nach_Bedarf(q, L, wf, sk, hindernis).mm);
+}
+
+int Breite_nach_Bedarf(float q, float L, float wf, float r, float hindernis) {
+    return static_cast<int>(Rechteckig_nach_Bedarf(q, L, wf, r, hindernis).mm);
+}
+
+float Verhaeltnis_HB(float gelesen) { return gelesen == 0 ? 0.625f : gelesen; }
+
+bool Traufe_im_Bereich(float verhaeltnis_hb, const Lasten& l, const std::array<float, 8>& winkelfaktor) {
+    // the ratio multiplies widths up to the search limit, an angle factor from a file the standard capacities
+    const float grenze = static_cast<float>(Suche_Start_mm + Suchgrenze_Schritte);
+    if (!std::isfinite(Verhaeltnis_HB(verhaeltnis_hb) * grenze * grenze)) return false;
+    const auto& h = Rinnengroesse_Tabelle_halbrund.back();
+    const auto& k = Rinnengroesse_Tabelle_Kasten.back();
+    for (size_t j = 0; j < 8; ++j) {
+        const float wf = winkelfaktor[j];
+        if (l.Einzel_Flaeche[j] == 0 || std::fabs(wf) <= 1) continue;
+        const float L = 1000.0f * l.Laenge[j];
+        if (!std::isfinite(Kapazitaet_halbrund(h.A_E_mm2, h.W_mm, L, wf, 1)) ||
+            !std::isfinite(Kapazitaet_Kasten(k.A_E_mm2, k.W_mm, k.T_mm, k.B_mm, L, wf)))
+            return false;
+    }
+    return true;
 }
 
 namespace {
 
-// The cross-section factors of the standard sizes never change.
+// The cross-section factors of the standard sizes never change: one per row of each table.
+template <size_t N>
+using Faktoren = std::array<double, N>;
 struct Standard_vorn {
-    std::array<double, 6> halbrund_voll, halbrund_halb;
-    std::array<double, 5> kasten;
+    Faktoren<Rinnengroesse_Tabelle_halbrund.size()> halbrund_voll, halbrund_halb;
+    Faktoren<Rinnengroesse_Tabelle_Kasten.size()> kasten;
 };
 const Standard_vorn& standard_vorn() {
     static const Standard_vorn v = [] {
@@ -250,90 +262,66 @@ const Standard_vorn& standard_vorn() {
 
 // The first table row whose capacity exceeds q; equal capacity is not enough for a standard size.
 template <class Tabelle, size_t N>
-Standardgroesse standard_waehlen(const Tabelle& tabelle, const std::array<double, N>& vorn, float q, float L,
-                                 float winkelfaktor) {
-    Standardgroesse s{0, 600, 0};
+Standardwahl standard_waehlen(const Tabelle& tabelle, const Faktoren<N>& vorn, float q, float L, float winkelfaktor) {
+    Standardwahl s;
     for (size_t i = 0; i < N; ++i) {
-        s.kapazitaet = kapazitaet(vorn[i], L, tabelle[i].W_mm, winkelfaktor);
-        if (s.kapazitaet > q) {
-            const float zuschnitt = static_cast<float>(tabelle[i].zuschnitt_mm);
-            return {zuschnitt, zuschnitt, s.kapazitaet};
+        const float W = tabelle[i].W_mm;
+        const double F_L = Laengenfaktor(L, W);
+        Groesse_versucht& g = s.versucht[s.anzahl_versucht++];
+        g = {tabelle[i].zuschnitt_mm, W, L / W, static_cast<float>(F_L), static_cast<float>(vorn[i] * F_L * winkelfaktor)};
+        if (g.Kapazitaet_l_s > q) {
+            s.groesse = i;
+            return s;
         }
     }
     return s;
 }
 
-void Eingaben_Innenrinne_sperren(Formular& f) {
-    f[V::Rinne_vorgeh_einzel] = true;
-    f[V::Frame6] = true;
-    f[V::Rinnen_innenliegend] = false;
-    f[V::Frame4] = false;
-    for (A a : {A::Text30, A::Combo_Diff_Notueberl, A::Label33, A::Label21, A::Command11, A::Option3, A::Option4,
-                A::Option5})
-        f[a] = false;
+// Sort key of the governing segment: the larger standard size governs, none suffices over all.
+template <size_t N>
+size_t Rang(const Standardwahl& s) {
+    return s.groesse.value_or(N);
 }
 
-void Standard_drucken(Bild& bild, std::string_view titel, float zuschnitt, float kapazitaet, const Formular& f) {
-    bild.drucken(titel, {true, false});
-    bild.drucken("Zuschnitt:  " + Ganzzahltext(Ganzzahl(zuschnitt)));
-    bild.drucken("bis max.    " + Muster(kapazitaet, "0.00 l/s", f.dezimaltrenner));
-}
-
-}  // namespace
-
-namespace {
-
-// Standard sizes of every loaded segment and of the governing one; false when no segment is loaded.
-bool Standardgroessen(Formular& f, bool halb) {
-    Traufe_Werte& tw = f.werte.traufe;
-    const auto& tabelle = f.werte.Teilstreckentabelle;
+// Standard sizes of every loaded segment and the governing ones: the largest, the earlier segment on a tie.
+void Standardgroessen(Traufe_Werte& tw, const Lasten& l, bool halb) {
+    constexpr size_t N_halbrund = Rinnengroesse_Tabelle_halbrund.size(), N_Kasten = Rinnengroesse_Tabelle_Kasten.size();
     const Standard_vorn& vorn = standard_vorn();
-    bool belastet = false;
-    Standardgroesse halbrund, kasten;  // of the governing segment
-    for (size_t i = 0; i < tabelle.size(); ++i) {
-        const Teilstrecke& ts = tabelle[i];
-        auto& erg = tw.Ergebnisse_TS[i];
-        erg = {};
+    for (size_t i = 0; i < l.Teilstreckentabelle.size(); ++i) {
+        const Teilstrecke& ts = l.Teilstreckentabelle[i];
+        Traufe_TS& t = tw.TS[i];
         if (ts.flaeche_m2 == 0) continue;
-        belastet = true;
-        const float L = 1000.0f * ts.laenge_m;
-        const Standardgroesse h =
-            standard_waehlen(Rinnengroesse_Tabelle_halbrund, halb ? vorn.halbrund_halb : vorn.halbrund_voll,
-                             ts.abfluss_l_s, L, ts.winkelfaktor);
-        const Standardgroesse k =
-            standard_waehlen(Rinnengroesse_Tabelle_Kasten, vorn.kasten, ts.abfluss_l_s, L, ts.winkelfaktor);
-        erg = {h.zuschnitt, h.schluessel, h.kapazitaet, k.zuschnitt, k.schluessel, k.kapazitaet};
-        // the largest sort key governs, the earlier segment on a tie
-        if (h.schluessel > halbrund.schluessel) halbrund = h;
-        if (k.schluessel > kasten.schluessel) kasten = k;
+        t.belastet = true;
+        t.L_mm = 1000.0f * ts.laenge_m;
+        t.Abfluss_l_s = ts.abfluss_l_s;
+        t.Winkelfaktor = ts.winkelfaktor;
+        t.halbrund = standard_waehlen(Rinnengroesse_Tabelle_halbrund, halb ? vorn.halbrund_halb : vorn.halbrund_voll,
+                                      ts.abfluss_l_s, t.L_mm, ts.winkelfaktor);
+        t.kasten = standard_waehlen(Rinnengroesse_Tabelle_Kasten, vorn.kasten, ts.abfluss_l_s, t.L_mm, ts.winkelfaktor);
+        if (!tw.massgebend_halbrund || Rang<N_halbrund>(t.halbrund) > Rang<N_halbrund>(tw.TS[*tw.massgebend_halbrund].halbrund))
+            tw.massgebend_halbrund = i;
+        if (!tw.massgebend_Kasten || Rang<N_Kasten>(t.kasten) > Rang<N_Kasten>(tw.TS[*tw.massgebend_Kasten].kasten))
+            tw.massgebend_Kasten = i;
     }
-    tw.Zuschnitt_halbrund = halbrund.zuschnitt;
-    tw.Kapazitaet_halbrund = halbrund.kapazitaet;
-    tw.Zuschnitt_Kasten = kasten.zuschnitt;
-    tw.Kapazitaet_Kasten = kasten.kapazitaet;
-    return belastet;
 }
 
-// Sizes to measure: the largest over the loaded segments, with the messages of this run.
-void Masse_nach_Bedarf(Formular& f, Dialoge& d) {
-    Traufe_Werte& tw = f.werte.traufe;
+// Sizes to measure: the largest over the loaded segments.
+void Masse_nach_Bedarf(Traufe_Werte& tw, const Lasten& l, float r) {
     float Dmax = 0, Bmax = 0;
-    float r = Verhaeltnis_HB_lesen(f);
-    bool belastet = false, grenze = false;
-    tw.x_R = tw.x_K = 0;
-    for (const Teilstrecke& ts : f.werte.Teilstreckentabelle) {
-        if (ts.flaeche_m2 == 0) continue;
+    bool grenze = false;
+    bool belastet = false;
+    for (Traufe_TS& t : tw.TS) {
+        if (!t.belastet) continue;
         belastet = true;
-        const float L = 1000.0f * ts.laenge_m;
-        const int D = Durchmesser_nach_Bedarf(ts.abfluss_l_s, L, ts.winkelfaktor, tw.Schutzkorbfaktor,
-                                              f.werte.Hindernisabzug);
-        Dmax = std::max(Dmax, static_cast<float>(D));
-        tw.x_R = L / (static_cast<float>(D) / 2);
+        t.rund = Rund_nach_Bedarf(t.Abfluss_l_s, t.L_mm, t.Winkelfaktor, tw.Schutzkorbfaktor, l.Hindernisabzug);
+        const float D = t.rund.mm;
+        Dmax = std::max(Dmax, D);
+        tw.x_R = t.L_mm / (D / 2);
 
-        if (Einzelwert(f[T::Text1]) == 0) f[T::Text1] = Zahlentext(r);
-        const int B = Breite_nach_Bedarf(ts.abfluss_l_s, L, ts.winkelfaktor, r, f.werte.Hindernisabzug);
-        Bmax = std::max(Bmax, static_cast<float>(B));
-        tw.x_K = L / (r * static_cast<float>(B));
+        t.rechteckig = Rechteckig_nach_Bedarf(t.Abfluss_l_s, t.L_mm, t.Winkelfaktor, r, l.Hindernisabzug);
+        const float B = t.rechteckig.mm;
+        Bmax = std::max(Bmax, B);
+        tw.x_K = t.L_mm / (r * B);
         grenze = grenze || D > Suche_Ende_mm || B > Suche_Ende_mm;
     }
     tw.Verhaeltnis_HB = r;
@@ -342,68 +330,45 @@ void Masse_nach_Bedarf(Formular& f, Dialoge& d) {
     tw.Hoehe_nach_Bedarf = r * Bmax;
     tw.Massfehler = belastet && (tw.x_R > 500 || tw.x_K > 500);
     tw.Suchgrenze = grenze;
-    if (tw.Massfehler) d.meldung(meldung::Massfehler);
-    // A size from the step limit is no design: say so instead of showing it silently.
-    if (grenze) d.meldung(meldung::Suchgrenze);
-}
-
-void Masse_drucken(Formular& f) {
-    const Traufe_Werte& tw = f.werte.traufe;
-    f[V::Picture1] = true;
-    f[V::Picture2] = true;
-    Bild& p1 = f.Picture(1);
-    p1.drucken("Rinne mit Halbkreis", {true, false});
-    p1.drucken("als Querschnitt", {true, false});
-    p1.drucken("Durchm.:    " + Muster(tw.Durchmesser_nach_Bedarf, "0.0 mm", f.dezimaltrenner));
-    Bild& p2 = f.Picture(2);
-    p2.drucken("Rechteckige Rinne", {true, false});
-    p2.drucken("Breite:    " + Muster(tw.Breite_nach_Bedarf, "0.0 mm", f.dezimaltrenner));
-    p2.drucken("Höhe:      " + Muster(tw.Hoehe_nach_Bedarf, "0.0 mm", f.dezimaltrenner));
 }
 
 }  // namespace
 
-void Traufe_berechnen(Formular& f, Dialoge& d) {
-    Eingaben_Innenrinne_sperren(f);
-    Traufe_Werte& tw = f.werte.traufe;
-    tw.Label48 = Label48_Text;
-    const bool halb = f[S::Check_Schutzkorb];
-    tw.Schutzkorbfaktor = halb ? 0.5f : 1.0f;
-
-    const bool belastet = Standardgroessen(f, halb);
-    // Nothing to size without a loaded segment, even when a total area is given.
-    const bool anzeigen = f.werte.Gesamtflaeche != 0 && belastet;
-    for (int n : {3, 4}) f.Picture(n).leeren();
-    if (anzeigen) {
-        Standard_drucken(f.Picture(3), "runde Rinne", tw.Zuschnitt_halbrund, tw.Kapazitaet_halbrund, f);
-        Standard_drucken(f.Picture(4), "Kastenrinne", tw.Zuschnitt_Kasten, tw.Kapazitaet_Kasten, f);
-    }
-    Masse_nach_Bedarf(f, d);
-    for (int n : {1, 2}) f.Picture(n).leeren();
-    if (anzeigen) Masse_drucken(f);
+Traufe_Werte Traufe_berechnen(const Lasten& l, float verhaeltnis_hb, bool schutzkorb) {
+    Traufe_Werte tw;
+    tw.Schutzkorbfaktor = schutzkorb ? 0.5f : 1.0f;
+    Standardgroessen(tw, l, schutzkorb);
+    Masse_nach_Bedarf(tw, l, Verhaeltnis_HB(verhaeltnis_hb));
+    return tw;
 }
 
-namespace {
-
-// Both width buttons: the ratio moves by one step and the window recalculates.
-void Verhaeltnis_aendern(Formular& f, Dialoge& d, float schritt) {
-    float r = Einzelwert(f[T::Text1]);
-    if (std::isfinite(r)) {
-        if (r == 0) r = 0.625f;
-        r += schritt;
-        // A ratio of zero or below cannot be sized; the smallest step stays.
-        if (r < 0.0025f) {
-            d.piepton();
-            return;
-        }
-        f[T::Text1] = Zahlentext(r);
-    }
-    Pruefen_und_berechnen(f, d);
+std::optional<Einhangstutzen> Einhangstutzen_fuer(std::optional<size_t> halbrund, float q) {
+    if (!halbrund) return std::nullopt;
+    for (const Einhang_Stufe& s : Rinnengroesse_Tabelle_halbrund[*halbrund].einhangstutzen)
+        if (s.mm > 0 && q <= s.bis_l_s) return Einhangstutzen{s.mm, s.oder_mm, s.bis_l_s};
+    return std::nullopt;
 }
 
-}  // namespace
-
-void Command12_Click(Formular& f, Dialoge& d) { Verhaeltnis_aendern(f, d, 0.005f); }
-void Command13_Click(Formular& f, Dialoge& d) { Verhaeltnis_aendern(f, d, -0.005f); }
+void Fallrohre_waehlen(Traufe_Werte& tw, const std::array<float, 4>& abfluss) {
+    const std::optional<size_t> halbrund = tw.Standard_halbrund();
+    bool unter_75 = false;
+    for (size_t k = 0; k < 4; ++k) {
+        const float q = abfluss[k];
+        Fallrohr_Wahl& w = tw.Fallrohr[k];
+        w = {};
+        w.Abfluss_l_s = q;
+        const Fallrohrgroesse mit = Fallrohr_nachschlagen(Fallrohr_Tabelle_Trichter, q);
+        if (q != 0 && mit.mm && *mit.mm < 75) unter_75 = true;
+        // an outlet without flow has no downpipe
+        if (!(q > 0)) continue;
+        const Fallrohrgroesse ohne = Fallrohr_nachschlagen(Fallrohr_Tabelle_ohne_Trichter, q);
+        w.mit_Trichter_mm = mit.mm;
+        w.mit_Trichter_Kapazitaet_l_s = mit.Kapazitaet_l_s;
+        w.ohne_Trichter_mm = ohne.mm;
+        w.ohne_Trichter_Kapazitaet_l_s = ohne.Kapazitaet_l_s;
+        w.Einhang = Einhangstutzen_fuer(halbrund, q);
+    }
+    tw.Fallrohr_unter_75 = unter_75;
+}
 
 }  // namespace dkm

@@ -33,9 +33,10 @@ std::string Meldung_als_Zeile(const Meldung& m) {
 
 }  // namespace
 
-Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
+Erfolg<Rechneraufruf> Aufruf_lesen(const std::vector<std::string>& args) {
     using A = Rechneraufruf;
     A a;
+    std::string falsch;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         a.art = A::Hilfe;
         return a;
@@ -46,7 +47,7 @@ Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
     }
     // the first fault found is the one reported
     auto fehler = [&](const std::string& text) {
-        if (a.fehler.empty()) a.fehler = text;
+        if (falsch.empty()) falsch = text;
     };
     auto art = [&](A::Art neu, const std::string& name) {
         if (a.art != A::Dump)
@@ -94,55 +95,68 @@ Rechneraufruf Aufruf_lesen(const std::vector<std::string>& args) {
     else a.datei = dateien[0];
     if (!a.datum.empty() && a.art != A::Bericht) fehler("--datum gilt nur mit --bericht");
     if (a.ersetzen && a.art != A::Speichern && a.art != A::Pdf) fehler("--ersetzen gilt nur mit --speichern oder --pdf");
+    if (!falsch.empty()) return Fehler{falsch};
     return a;
 }
 
-Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, Formular& f, int status,
+Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, const Formular& f, int status,
                              const std::filesystem::path& einstellungsordner, const Pdf_Ausgabe& pdf) {
-    Aussteller aussteller;
-    Aussteller_lesen(einstellungsordner / Aussteller_Dateiname, aussteller);
     const std::string datum = a.datum.empty() ? bericht::Heute() : a.datum;
-    Aufzeichnung d(&f);
     if (a.art == Rechneraufruf::Pdf && status != 0) return Nichts_geschrieben(a);
-    bericht::Berichtsform form = bericht::Vorschauform(aussteller, datum);
+    bericht::Berichtsform form = bericht::Vorschauform(f.aussteller, datum);
     if (a.art == Rechneraufruf::Pdf) {
         if (!pdf) return Abgelehnt(2, "Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.");
-        Druckwerte w{10, 0, 0};
-        Druckwerte_lesen(einstellungsordner / Druckwrt_Dateiname, w);
-        form = bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, aussteller,
+        const Druckwerte w = Druckwerte_lesen(einstellungsordner / Druckwrt_Dateiname, Druckwerte{10, 0, 0})
+                                 .wert_oder(Druckwerte{10, 0, 0});
+        form = bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, f.aussteller,
                                    datum);
     }
-    const std::optional<bericht::Bericht> b = bericht::Bericht_erstellen(f, d, form);
-    if (!b) return {1, "", "dkm-rechner: " + Meldung_als_Zeile(d.meldungen.back())};
+    const Erfolg<bericht::Bericht> b = bericht::Bericht_erstellen(f, form);
+    if (!b) return {1, "", "dkm-rechner: " + Meldung_als_Zeile({b.fehler().titel, b.fehler().text})};
     if (a.art == Rechneraufruf::Bericht) return {status, bericht::Als_Text(*b), ""};
-    if (const auto fehler = pdf(*b, a.ausgabe)) return Abgelehnt(2, *fehler);
+    if (const Erfolg<> e = pdf(*b, a.ausgabe); !e) return Abgelehnt(2, e.fehler().text);
     return {0, "", ""};
 }
 
-std::optional<Rechnerlauf> Ziel_vorab_pruefen(const Rechneraufruf& a) {
+namespace {
+
+Erfolg<> Nicht_das_Projekt(const Rechneraufruf& a) {
     const fs::path ziel(a.ausgabe), quelle(a.datei);
     if (Dieselbe_Datei(ziel, quelle) || ziel.lexically_normal() == quelle.lexically_normal())
-        return Abgelehnt(1, meldung::Eingesetzt(meldung::Projektdatei_als_Ziel_Text, a.ausgabe));
-    if (auto grund = Ziel_pruefen(ziel)) return Abgelehnt(2, *grund);
-    // after that check, whatever is not clearly missing stands there: a file, a link, a dangling link
+        return Fehler{meldung::Eingesetzt(meldung::Projektdatei_als_Ziel_Text, a.ausgabe)};
+    return {};
+}
+
+// Run after Ziel_pruefen: whatever is not clearly missing then stands there (a file, a link, a dangling link).
+Erfolg<> Ersetzen_erlaubt(const Rechneraufruf& a) {
+    const fs::path ziel(a.ausgabe);
     std::error_code ec;
     const bool vorhanden = fs::symlink_status(ziel, ec).type() != fs::file_type::not_found;
-    if (!vorhanden || a.ersetzen) return std::nullopt;
+    if (!vorhanden || a.ersetzen) return {};
     if (a.art == Rechneraufruf::Speichern)
-        return Abgelehnt(1, "Die Datei " + zitiert(a.ausgabe) + " gibt es schon; --ersetzen überschreibt sie.");
+        return Fehler{"Die Datei " + zitiert(a.ausgabe) + " gibt es schon; --ersetzen überschreibt sie."};
     if (!Ist_Pdf(ziel))
-        return Abgelehnt(1, "Die Datei " + zitiert(a.ausgabe) +
-                                " gibt es schon und ist keine PDF-Datei; --ersetzen überschreibt sie.");
-    return std::nullopt;
+        return Fehler{"Die Datei " + zitiert(a.ausgabe) +
+                      " gibt es schon und ist keine PDF-Datei; --ersetzen überschreibt sie."};
+    return {};
+}
+
+}  // namespace
+
+Rechnerlauf Ziel_vorab_pruefen(const Rechneraufruf& a) {
+    if (const Erfolg<> e = Nicht_das_Projekt(a); !e) return Abgelehnt(1, e.fehler().text);
+    if (const Erfolg<> e = Ziel_pruefen(a.ausgabe); !e) return Abgelehnt(2, e.fehler().text);
+    if (const Erfolg<> e = Ersetzen_erlaubt(a); !e) return Abgelehnt(1, e.fehler().text);
+    return {};
 }
 
 Rechnerlauf Nichts_geschrieben(const Rechneraufruf& a) {
     return Abgelehnt(1, "Datei-Kontrolle: " + zitiert(a.datei) + " ist keine lesbare Projektdatei; nichts geschrieben.");
 }
 
-Rechnerlauf Umgewandelt_speichern(const Rechneraufruf& a, Formular& f, int status) {
+Rechnerlauf Umgewandelt_speichern(const Rechneraufruf& a, const Formular& f, int status) {
     if (status != 0) return Nichts_geschrieben(a);
-    if (const auto fehler = Projekt_speichern(f, a.ausgabe)) return Abgelehnt(2, *fehler);
+    if (const Erfolg<> e = Projekt_speichern(f, a.ausgabe); !e) return Abgelehnt(2, e.fehler().text);
     return {0, "", ""};
 }
 

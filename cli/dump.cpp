@@ -11,6 +11,8 @@
 #include "model/startzustand.h"
 #include "model/version.h"
 #include "cli/bericht_aufruf.h"
+#include "cli/json.h"
+#include "cli/werte_json.h"
 
 namespace dkm {
 
@@ -69,30 +71,8 @@ std::vector<A> Aktive() {
     return v;
 }
 
-void Json_Text(std::string& aus, std::string_view s) {
-    static constexpr char hex[] = "0123456789abcdef";
-    aus += '"';
-    for (size_t i = 0; i < s.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c == '"' || c == '\\') {
-            aus += '\\';
-            aus += static_cast<char>(c);
-        } else if (c < 0x20) {
-            aus += "\\u00";
-            aus += hex[c >> 4];
-            aus += hex[c & 15];
-        } else {
-            aus += static_cast<char>(c);
-        }
-    }
-    aus += '"';
-}
-
-std::string Zahl(float w) {
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, w);
-    return std::string(buf, r.ptr);
-}
+using json::Zahl;
+void Json_Text(std::string& aus, std::string_view s) { json::Text(aus, s); }
 
 // Writes `"name": ` with the indentation of an object member.
 void Schluessel(std::string& aus, std::string_view name, bool& erstes) {
@@ -165,7 +145,9 @@ std::string Dump(const Formular& f, const std::vector<Meldung>& meldungen) {
         Schluessel(aus, Name(a), erstes);
         aus += f[a] ? "true" : "false";
     }
-    aus += "\n  },\n  \"meldungen\": [";
+    aus += "\n  },\n  \"werte\": ";
+    Werte_json(aus, f);
+    aus += ",\n  \"meldungen\": [";
     for (size_t i = 0; i < meldungen.size(); ++i) {
         aus += i ? ",\n    {\"titel\": " : "\n    {\"titel\": ";
         Json_Text(aus, meldungen[i].titel);
@@ -192,8 +174,9 @@ constexpr std::string_view Hilfe =
     "        dkm-rechner --help | --version\n"
     "\n"
     "Lädt die Projektdatei DATEI (*.Dkm, auch ältere *.Dkl) so, wie das Fenster ein vorhandenes\n"
-    "Projekt aufruft, rechnet neu und gibt Eingaben, Ergebnisse, sichtbare und aktive Felder und\n"
-    "alle Meldungen als JSON-Objekt (UTF-8) aus. Fragen werden mit ´Ja´ beantwortet.\n"
+    "Projekt aufruft, rechnet neu und gibt Eingaben, Ergebnisse, sichtbare und aktive Felder, die\n"
+    "Zahlen der Berechnung (\"werte\", ungerundet, Einheit im Namen) und alle Meldungen als\n"
+    "JSON-Objekt (UTF-8) aus. Fragen werden mit ´Ja´ beantwortet.\n"
     "\n"
     "Eigene Regenspenden kommen aus Regeneig.dat im Einstellungsordner des Programms\n"
     "($XDG_CONFIG_HOME/Dachkandelmesser, sonst ~/.config/Dachkandelmesser), wenn die Datei\n"
@@ -233,21 +216,26 @@ constexpr std::string_view Hilfe =
 Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string& dezimaltrenner,
                     const std::filesystem::path& einstellungsordner, const std::filesystem::path& arbeitsordner,
                     const Pdf_Ausgabe& pdf) {
-    const Rechneraufruf a = Aufruf_lesen(argumente);
+    const Erfolg<Rechneraufruf> aufruf = Aufruf_lesen(argumente);
+    if (!aufruf)
+        return {2, "", "dkm-rechner: " + aufruf.fehler().text + " (dkm-rechner --help erklärt den Aufruf).\n"};
+    const Rechneraufruf& a = *aufruf;
     if (a.art == Rechneraufruf::Hilfe) return {0, std::string(Hilfe), ""};
     if (a.art == Rechneraufruf::Version) return {0, "dkm-rechner " + std::string(Programmversion) + "\n", ""};
-    if (!a.fehler.empty()) return {2, "", "dkm-rechner: " + a.fehler + " (dkm-rechner --help erklärt den Aufruf).\n"};
     if (a.art == Rechneraufruf::Pdf && !pdf)
         return {2, "", "dkm-rechner: Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.\n"};
 
     const std::string& datei = a.datei;
     if (a.art == Rechneraufruf::Speichern || a.art == Rechneraufruf::Pdf)
-        if (auto nein = Ziel_vorab_pruefen(a)) return *nein;
+        if (Rechnerlauf nein = Ziel_vorab_pruefen(a); nein.status != 0) return nein;
     const auto inhalt = Datei_lesen(datei, Projektdatei_Hoechstgroesse);
     if (!inhalt)
         return {2, "", "dkm-rechner: Die Datei \u201E" + datei + "\u201C kann nicht geöffnet werden.\n"};
 
-    if (!arbeitsordner.empty()) Einstellungen_uebernehmen(einstellungsordner, arbeitsordner);
+    std::string hinweis;
+    if (!arbeitsordner.empty())
+        if (const Erfolg<> e = Einstellungen_uebernehmen(einstellungsordner, arbeitsordner); !e)
+            hinweis = "dkm-rechner: Hinweis: " + e.fehler().text + "\n";
     // a converted file is written with the file's own decimal point, whatever the locale
     Formular f = Startformular(einstellungsordner / Regeneig_Dateiname,
                                a.art == Rechneraufruf::Speichern ? std::string(".") : dezimaltrenner);
@@ -255,9 +243,11 @@ Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string
     Aufzeichnung d(&f);
     const Ladeergebnis e = Projekt_laden(f, d, datei, *inhalt);
     const int status = e == Ladeergebnis::Datei_Kontrolle ? 1 : 0;
-    if (a.art == Rechneraufruf::Dump) return {status, Dump(f, d.meldungen), ""};
-    if (a.art == Rechneraufruf::Speichern) return Umgewandelt_speichern(a, f, status);
-    return Bericht_ausgeben(a, f, status, einstellungsordner, pdf);
+    Rechnerlauf lauf = a.art == Rechneraufruf::Dump        ? Rechnerlauf{status, Dump(f, d.meldungen), ""}
+                       : a.art == Rechneraufruf::Speichern ? Umgewandelt_speichern(a, f, status)
+                                                           : Bericht_ausgeben(a, f, status, einstellungsordner, pdf);
+    lauf.fehler.insert(0, hinweis);
+    return lauf;
 }
 
 }  // namespace dkm

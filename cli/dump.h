@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/dialoge.h"
+#include "model/erfolg.h"
 #include "model/formular.h"
 
 namespace dkm {
@@ -53,9 +54,8 @@ struct Rechnerlauf {
 namespace bericht {
 struct Bericht;
 }
-// Writes the paper report as a PDF file; an error text on failure. Only a
-// build with the window supplies one.
-using Pdf_Ausgabe = std::function<std::optional<std::string>(const bericht::Bericht&, const std::filesystem::path&)>;
+// Writes the paper report as a PDF file. Only a build with the window supplies one.
+using Pdf_Ausgabe = std::function<Erfolg<>(const bericht::Bericht&, const std::filesystem::path&)>;
 
 // The whole program without the process around it: arguments after the
 // program name, the decimal separator, the folder of Regeneig.dat, and the

@@ -30,7 +30,7 @@ std::string Json(const Kostra_Werte& w) {
            ", \"uc5_100\": " + Prozent(w.uc5_100) + ", \"quelle\": \"" + std::string(Kostra_Quelle) + "\"}\n";
 }
 
-Rechnerlauf Fehler(int status, const std::string& text) { return {status, "", "dkm-rechner: " + text + "\n"}; }
+Rechnerlauf Abgelehnt(int status, const std::string& text) { return {status, "", "dkm-rechner: " + text + "\n"}; }
 
 }  // namespace
 
@@ -59,11 +59,11 @@ Rechnerlauf Kostra_Rechner(const std::vector<std::string>& a) {
 
     // the place first: a mistyped place needs no table read
     const Feldsuche s = zelle ? Feld_fuer_Nummer(*zelle) : Feld_fuer_Ort(*breite, *laenge);
-    if (!s.feld) return Fehler(1, s.meldung);
+    if (!s) return Abgelehnt(1, s.fehler().text);
     const Kostra_Lesen t = Kostra_Tabelle_lesen(*tabelle);
-    if (!t.tabelle) return Fehler(1, t.meldung);
-    const auto w = t.tabelle->werte(*s.feld);
-    if (!w) return Fehler(1, Kostra_keine_Werte_Text(*s.feld));
+    if (!t) return Abgelehnt(1, t.fehler().text);
+    const auto w = t->werte(*s);
+    if (!w) return Abgelehnt(1, Kostra_keine_Werte_Text(*s));
     return {0, Json(*w), w->aus_hoehen ? "dkm-rechner: Hinweis: " + std::string(meldung::Kostra_aus_Hoehen) + "\n" : ""};
 }
 

@@ -72,7 +72,7 @@ void Altprojekt_lesen(Zeilenleser& z, const std::string& erste_zeile, const Proj
     l.zahl(p.Hindernis_Rinne);
     l.wert();  // the old lower width, replaced by 300 in every case
     if (!l.ok) return;
-    if (p.Rinnenart == Rinne_innenliegend) hinweis(meldung::Innenrinne_alt);
+    if (p.Rinnenart == Text_innenliegend) hinweis(meldung::Innenrinne_alt);
     p.Rinnenbreite_unten = 300;
 
     l.zahl(p.Winkel_links);
@@ -83,7 +83,7 @@ void Altprojekt_lesen(Zeilenleser& z, const std::string& erste_zeile, const Proj
     l.zahlen(p.Winkelfaktor);
     if (!l.ok) return;
 
-    p.Eingabe_Art = Eingabe_einzel;
+    p.Eingabe_Art = Text_einzel;
     p.Index_Diff_Notueberl = 0;
     p.Index_Abfl_beiwert = Abflussbeiwert_oder_erster(p.Combo_Abfl_beiwert);
     ergebnis.daten = std::move(p);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <system_error>
 #include <variant>
 
@@ -12,7 +13,7 @@ namespace dkm {
 
 namespace fs = std::filesystem;
 using plattform::Eintrag;
-using plattform::Fehler;
+using plattform::Grund;
 
 namespace {
 
@@ -30,12 +31,12 @@ struct Ziel {
 };
 
 // The reason a path cannot take a file.
-std::string Pfadfehler(Fehler fehler, const fs::path& name) {
-    switch (fehler) {
-        case Fehler::Schleife: return Text(meldung::Verweisschleife_Text, name);
-        case Fehler::zu_lang: return Text(meldung::Pfad_zu_lang_Text, name);
-        case Fehler::kein_Ordner: return Text(meldung::Datei_als_Ordner_Text, name);
-        case Fehler::fehlt: return Text(meldung::Ordner_fehlt_Text, name);
+std::string Pfadfehler(Grund grund, const fs::path& name) {
+    switch (grund) {
+        case Grund::Schleife: return Text(meldung::Verweisschleife_Text, name);
+        case Grund::zu_lang: return Text(meldung::Pfad_zu_lang_Text, name);
+        case Grund::kein_Ordner: return Text(meldung::Datei_als_Ordner_Text, name);
+        case Grund::fehlt: return Text(meldung::Ordner_fehlt_Text, name);
         default: return Text(meldung::Speicherfehler_Text, name);
     }
 }
@@ -45,14 +46,14 @@ std::variant<Ziel, std::string> Ziel_finden(const fs::path& name) {
     Ziel z{name, {}};
     for (int glied = 0;; ++glied) {
         z.alt = plattform::Ansehen(z.datei, false);
-        if (z.alt.fehler != Fehler::keiner) return Pfadfehler(z.alt.fehler, name);
+        if (z.alt.fehler != Grund::keiner) return Pfadfehler(z.alt.fehler, name);
         if (z.alt.art != Eintrag::Art::Verweis) break;
-        if (glied == 40) return Pfadfehler(Fehler::Schleife, name);
+        if (glied == 40) return Pfadfehler(Grund::Schleife, name);
         std::error_code ec;
         const fs::path verweis = fs::read_symlink(z.datei, ec);
-        if (ec) return Pfadfehler(ec == std::errc::filename_too_long ? Fehler::zu_lang
-                                  : ec == std::errc::no_such_file_or_directory ? Fehler::fehlt
-                                                                               : Fehler::anderer,
+        if (ec) return Pfadfehler(ec == std::errc::filename_too_long ? Grund::zu_lang
+                                  : ec == std::errc::no_such_file_or_directory ? Grund::fehlt
+                                                                               : Grund::anderer,
                                   name);
         z.datei = verweis.is_absolute() ? verweis : Ordner_von(z.datei) / verweis;
     }
@@ -60,9 +61,9 @@ std::variant<Ziel, std::string> Ziel_finden(const fs::path& name) {
     if (z.vorhanden() && !z.alt.schreibbar) return Text(meldung::schreibgeschuetzt_Text, z.datei);
     const fs::path ordner = Ordner_von(z.datei);
     const Eintrag o = plattform::Ansehen(ordner, true);
-    if (o.fehler != Fehler::keiner) return Pfadfehler(o.fehler, z.datei);
-    if (o.art == Eintrag::Art::fehlt) return Pfadfehler(Fehler::fehlt, z.datei);
-    if (o.art != Eintrag::Art::Ordner) return Pfadfehler(Fehler::kein_Ordner, z.datei);
+    if (o.fehler != Grund::keiner) return Pfadfehler(o.fehler, z.datei);
+    if (o.art == Eintrag::Art::fehlt) return Pfadfehler(Grund::fehlt, z.datei);
+    if (o.art != Eintrag::Art::Ordner) return Pfadfehler(Grund::kein_Ordner, z.datei);
     if (!o.schreibbar) return Text(meldung::Ordner_schreibgeschuetzt_Text, ordner, z.datei.filename());
     return z;
 }
@@ -107,14 +108,16 @@ std::string Pfadtext(const fs::path& p) {
     return std::string(u8.begin(), u8.end());
 }
 
-std::optional<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens) {
-    return plattform::Lesen(datei, hoechstens);
+Erfolg<std::string> Datei_lesen(const fs::path& datei, size_t hoechstens) {
+    auto inhalt = plattform::Lesen(datei, hoechstens);
+    if (!inhalt) return Fehler{meldung::Eingesetzt(meldung::Datei_unlesbar_Text, Pfadtext(datei))};
+    return std::move(*inhalt);
 }
 
-std::optional<std::string> Ziel_pruefen(const fs::path& datei) {
+Erfolg<> Ziel_pruefen(const fs::path& datei) {
     auto gefunden = Ziel_finden(datei);
-    if (auto* fehler = std::get_if<std::string>(&gefunden)) return std::move(*fehler);
-    return std::nullopt;
+    if (auto* fehler = std::get_if<std::string>(&gefunden)) return Fehler{std::move(*fehler)};
+    return {};
 }
 
 bool Dieselbe_Datei(const fs::path& a, const fs::path& b) {
@@ -127,9 +130,9 @@ fs::path Temp_Name(const fs::path& datei, long pid, unsigned zaehler) {
     return Ordner_von(datei) / fs::path(name);
 }
 
-std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view inhalt) {
+Erfolg<> Datei_ersetzen(const fs::path& name, std::string_view inhalt) {
     auto gefunden = Ziel_finden(name);
-    if (auto* fehler = std::get_if<std::string>(&gefunden)) return std::move(*fehler);
+    if (auto* fehler = std::get_if<std::string>(&gefunden)) return Fehler{std::move(*fehler)};
     const Ziel& z = std::get<Ziel>(gefunden);
     const fs::path ordner = Ordner_von(z.datei);
     // before writing, so that a dead process's file under this process's id cannot stand in the way
@@ -139,10 +142,10 @@ std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view
     // a name that is taken all the same (a folder, another user's file) gives way to the next counter
     for (unsigned zaehler = 0;; ++zaehler) {
         temp = Temp_Name(z.datei, plattform::Prozessnummer(), zaehler);
-        const Fehler f = neu.anlegen(temp);
-        if (f == Fehler::keiner) break;
-        if (f == Fehler::Zugriff) return Text(meldung::Ordner_schreibgeschuetzt_Text, ordner, z.datei.filename());
-        if (f != Fehler::vorhanden || zaehler == 1000) return Pfadfehler(f, z.datei);
+        const Grund g = neu.anlegen(temp);
+        if (g == Grund::keiner) break;
+        if (g == Grund::Zugriff) return Fehler{Text(meldung::Ordner_schreibgeschuetzt_Text, ordner, z.datei.filename())};
+        if (g != Grund::vorhanden || zaehler == 1000) return Fehler{Pfadfehler(g, z.datei)};
     }
     bool ok = neu.schreiben(inhalt);
     // the replacement keeps the old file's permissions and, where allowed, its owner
@@ -151,10 +154,10 @@ std::optional<std::string> Datei_ersetzen(const fs::path& name, std::string_view
     if (!ok || !plattform::Ersetzen(temp, z.datei)) {
         std::error_code ec;
         fs::remove(temp, ec);
-        return Text(meldung::Speicherfehler_Text, z.datei);
+        return Fehler{Text(meldung::Speicherfehler_Text, z.datei)};
     }
     plattform::Ordner_sichern(ordner);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace dkm

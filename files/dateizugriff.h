@@ -3,9 +3,10 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/erfolg.h"
 
 namespace dkm {
 
@@ -13,18 +14,18 @@ namespace dkm {
 std::string Pfadtext(const std::filesystem::path& p);
 
 // At most `hoechstens` + 1 bytes of a regular file, so that a caller can tell
-// an oversized file; nullopt when it cannot be opened or read.
-std::optional<std::string> Datei_lesen(const std::filesystem::path& datei, size_t hoechstens);
+// an oversized file; a failure when it cannot be opened or read.
+Erfolg<std::string> Datei_lesen(const std::filesystem::path& datei, size_t hoechstens);
 
 // Writes `inhalt` to a temporary file beside `datei`, syncs it to the disk and
 // renames it over `datei`; a link is followed and stays (on Windows it is refused). A target that is no
 // regular file, is write-protected or has no folder is refused untouched. On
-// failure `datei` is as it was and a German sentence naming it is returned.
+// failure `datei` is as it was and the German sentence says why, naming it.
 // What earlier saves of the same target left behind when their process died is removed first.
-std::optional<std::string> Datei_ersetzen(const std::filesystem::path& datei, std::string_view inhalt);
+Erfolg<> Datei_ersetzen(const std::filesystem::path& datei, std::string_view inhalt);
 
-// The refusal Datei_ersetzen would give `datei` as things stand, without writing; nullopt when it may be written.
-std::optional<std::string> Ziel_pruefen(const std::filesystem::path& datei);
+// The refusal Datei_ersetzen would give `datei` as things stand, without writing.
+Erfolg<> Ziel_pruefen(const std::filesystem::path& datei);
 
 // One file on the disk under both names (device and inode), through links and hard links alike;
 // false when either cannot be reached.

@@ -22,15 +22,18 @@ bool zahl_lesen(Zeilenleser& z, float& ziel) {
     return true;
 }
 
-std::optional<std::string> Einstellung_schreiben(const std::filesystem::path& datei, const std::string& inhalt,
-                                                 std::string_view was) {
+}  // namespace
+
+Erfolg<> Einstellung_schreiben(const std::filesystem::path& datei, const std::string& inhalt, std::string_view was) {
     std::error_code ec;
     if (datei.has_parent_path()) std::filesystem::create_directories(datei.parent_path(), ec);
-    const auto grund = ec ? std::optional(meldung::Eingesetzt(meldung::Speicherfehler_Text, Pfadtext(datei)))
-                          : Datei_ersetzen(datei, inhalt);
-    if (!grund) return std::nullopt;
-    return meldung::Eingesetzt(meldung::Einstellungen_unveraendert_Text, was, *grund);
+    const Erfolg<> geschrieben = ec ? Fehler{meldung::Eingesetzt(meldung::Speicherfehler_Text, Pfadtext(datei))}
+                                    : Datei_ersetzen(datei, inhalt);
+    if (geschrieben) return {};
+    return Fehler{meldung::Eingesetzt(meldung::Einstellungen_unveraendert_Text, was, geschrieben.fehler().text)};
 }
+
+namespace {
 
 // One line of text, without breaks and at most `n` characters (UTF-8 kept whole).
 std::string einzeilig(std::string t, size_t n) {
@@ -64,19 +67,20 @@ void Eigene_Orte_lesen_aus(std::string_view bytes, Eigene_Orte& orte) {
     }
 }
 
-bool Eigene_Orte_lesen(const std::filesystem::path& datei, Eigene_Orte& orte) {
-    const auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
-    if (!inhalt) return false;
+Erfolg<Eigene_Orte> Eigene_Orte_lesen(const std::filesystem::path& datei, Eigene_Orte orte) {
+    auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
+    if (!inhalt) return inhalt.fehler();
     Eigene_Orte_lesen_aus(*inhalt, orte);
-    return true;
+    return orte;
 }
 
 Formular Startformular(const std::filesystem::path& orte_datei, std::string dezimaltrenner) {
     Formular f;
-    Eigene_Orte orte{};
-    const bool gelesen = Eigene_Orte_lesen(orte_datei, orte);
-    Startzustand(f, gelesen ? &orte : nullptr);
+    const auto orte = Eigene_Orte_lesen(orte_datei, {});
+    Startzustand(f, orte ? &*orte : nullptr);
     f.kostra_orte = Kostra_Einstellungen_lesen(orte_datei.parent_path() / Kostra_Dateiname).orte;
+    // without the file the report names no issuer
+    f.aussteller = Aussteller_lesen(orte_datei.parent_path() / Aussteller_Dateiname).wert_oder({});
     f.dezimaltrenner = std::move(dezimaltrenner);
     return f;
 }
@@ -92,24 +96,25 @@ std::string Eigene_Orte_Dateiinhalt(const Eigene_Orte& orte) {
     return aus;
 }
 
-std::optional<std::string> Eigene_Orte_schreiben(const std::filesystem::path& datei, const Eigene_Orte& orte) {
+Erfolg<> Eigene_Orte_schreiben(const std::filesystem::path& datei, const Eigene_Orte& orte) {
     return Einstellung_schreiben(datei, Eigene_Orte_Dateiinhalt(orte), "Die eigenen Regenspenden");
 }
 
 void Druckwerte_lesen_aus(std::string_view bytes, Druckwerte& werte) {
     if (bytes.size() <= Einstellungsdatei_Hoechstgroesse) {
         Zeilenleser z(bytes);
-        (void)(zahl_lesen(z, werte.Schriftgroesse) && zahl_lesen(z, werte.Verschiebung_horizontal) &&
-               zahl_lesen(z, werte.Verschiebung_vertikal));
+        // the first value that does not read ends the reading
+        for (float* wert : {&werte.Schriftgroesse, &werte.Verschiebung_horizontal, &werte.Verschiebung_vertikal})
+            if (!zahl_lesen(z, *wert)) break;
     }
     if (werte.Schriftgroesse == 0) werte.Schriftgroesse = 10;
 }
 
-bool Druckwerte_lesen(const std::filesystem::path& datei, Druckwerte& werte) {
-    const auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
-    if (!inhalt) return false;
+Erfolg<Druckwerte> Druckwerte_lesen(const std::filesystem::path& datei, Druckwerte werte) {
+    auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
+    if (!inhalt) return inhalt.fehler();
     Druckwerte_lesen_aus(*inhalt, werte);
-    return true;
+    return werte;
 }
 
 std::string Druckwerte_Dateiinhalt(const Druckwerte& w) {
@@ -117,7 +122,7 @@ std::string Druckwerte_Dateiinhalt(const Druckwerte& w) {
                    Zahlentext(w.Verschiebung_vertikal)});
 }
 
-std::optional<std::string> Druckwerte_schreiben(const std::filesystem::path& datei, const Druckwerte& werte) {
+Erfolg<> Druckwerte_schreiben(const std::filesystem::path& datei, const Druckwerte& werte) {
     return Einstellung_schreiben(datei, Druckwerte_Dateiinhalt(werte), "Die Druckereinstellungen");
 }
 
@@ -131,8 +136,7 @@ std::filesystem::path Projektordner_lesen(const std::filesystem::path& datei) {
     return ordner;
 }
 
-std::optional<std::string> Projektordner_schreiben(const std::filesystem::path& datei,
-                                                   const std::filesystem::path& ordner) {
+Erfolg<> Projektordner_schreiben(const std::filesystem::path& datei, const std::filesystem::path& ordner) {
     return Einstellung_schreiben(datei, Pfadtext(ordner) + "\r\n", "Der zuletzt benutzte Ordner");
 }
 
@@ -146,11 +150,12 @@ void Aussteller_lesen_aus(std::string_view bytes, Aussteller& a) {
     }
 }
 
-bool Aussteller_lesen(const std::filesystem::path& datei, Aussteller& a) {
-    const auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
-    if (!inhalt) return false;
+Erfolg<Aussteller> Aussteller_lesen(const std::filesystem::path& datei) {
+    auto inhalt = Datei_lesen(datei, Einstellungsdatei_Hoechstgroesse);
+    if (!inhalt) return inhalt.fehler();
+    Aussteller a;
     Aussteller_lesen_aus(*inhalt, a);
-    return true;
+    return a;
 }
 
 std::string Aussteller_Dateiinhalt(const Aussteller& a) {
@@ -160,7 +165,7 @@ std::string Aussteller_Dateiinhalt(const Aussteller& a) {
     return aus;
 }
 
-std::optional<std::string> Aussteller_schreiben(const std::filesystem::path& datei, const Aussteller& a) {
+Erfolg<> Aussteller_schreiben(const std::filesystem::path& datei, const Aussteller& a) {
     return Einstellung_schreiben(datei, Aussteller_Dateiinhalt(a), "Die Angaben zum Aussteller");
 }
 

@@ -6,6 +6,7 @@
 #include "files/dateizugriff.h"
 #include "files/einstellungen.h"
 #include "files/plattform/plattform.h"
+#include "model/meldungen.h"
 
 namespace dkm {
 
@@ -23,7 +24,8 @@ fs::path Einstellungsordner(const char* xdg_config_home, const char* home) {
 
 fs::path Einstellungsordner() { return plattform::Einstellungsordner(); }
 
-void Einstellungen_uebernehmen(const fs::path& ordner, const fs::path& arbeitsordner) {
+Erfolg<> Einstellungen_uebernehmen(const fs::path& ordner, const fs::path& arbeitsordner) {
+    Erfolg<> alle;
     for (const std::string_view name : {Regeneig_Dateiname, Druckwrt_Dateiname}) {
         std::error_code ec;
         // a dangling link counts as present: the user put it there
@@ -31,8 +33,11 @@ void Einstellungen_uebernehmen(const fs::path& ordner, const fs::path& arbeitsor
         const auto inhalt = Datei_lesen(arbeitsordner / name, Einstellungsdatei_Hoechstgroesse);
         if (!inhalt || inhalt->size() > Einstellungsdatei_Hoechstgroesse) continue;
         fs::create_directories(ordner, ec);
-        if (!ec) (void)Datei_ersetzen(ordner / name, *inhalt);
+        Erfolg<> kopiert = ec ? Fehler{meldung::Eingesetzt(meldung::Speicherfehler_Text, Pfadtext(ordner / name))}
+                              : Datei_ersetzen(ordner / name, *inhalt);
+        if (!kopiert && alle) alle = std::move(kopiert);
     }
+    return alle;
 }
 
 }  // namespace dkm

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+#include "model/erfolg.h"
+
 namespace dkm {
 
 inline constexpr const char* Programmname = "Dachkandelmesser";
@@ -18,7 +20,8 @@ std::filesystem::path Einstellungsordner();
 
 // First start: a settings file that `ordner` lacks but `arbeitsordner` holds
 // is copied over, so the places kept beside the program so far are not lost.
-// Silent like every reading of these files; the folder is created on demand.
-void Einstellungen_uebernehmen(const std::filesystem::path& ordner, const std::filesystem::path& arbeitsordner);
+// A file that cannot be read there is left as it is, like every reading of these
+// files; one that cannot be written gives the message, the others are still copied.
+Erfolg<> Einstellungen_uebernehmen(const std::filesystem::path& ordner, const std::filesystem::path& arbeitsordner);
 
 }  // namespace dkm

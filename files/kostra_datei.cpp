@@ -119,7 +119,7 @@ Zip_Tabelle Zip_Tabelle_auspacken(std::string_view bytes, size_t hoechstens) {
 
 Kostra_Lesen Kostra_Tabelle_aus(std::string_view bytes, std::string_view dateiname) {
     auto abgelehnt = [&](std::string_view grund) {
-        return Kostra_Lesen{std::nullopt, Eingesetzt(meldung::Kostra_Datei_Text, dateiname, grund)};
+        return Fehler{Eingesetzt(meldung::Kostra_Datei_Text, dateiname, grund)};
     };
     Namensbefund befund = Name_pruefen(dateiname);
     if (befund.art == Namensbefund::abgelehnt) return abgelehnt(befund.grund);
@@ -136,8 +136,8 @@ Kostra_Lesen Kostra_Tabelle_aus(std::string_view bytes, std::string_view dateina
     }
     if (befund.art == Namensbefund::ohne_dauer) return abgelehnt(meldung::Kostra_Dauerstufe_fehlt);
     Kostra_Lesen e = Kostra_Text_lesen(csv);
-    if (!e.tabelle) return abgelehnt(e.meldung);
-    e.tabelle->dateiname = dateiname;
+    if (!e) return abgelehnt(e.fehler().text);
+    e->dateiname = dateiname;
     return e;
 }
 
@@ -147,10 +147,9 @@ Kostra_Lesen Kostra_Tabelle_lesen(const fs::path& datei) {
     const auto groesse = fs::file_size(datei, ec);
     // a huge file is refused before a byte of it is read
     if (!ec && groesse > Kostra_Hoechstgroesse && Name_pruefen(name).art != Namensbefund::abgelehnt)
-        return {std::nullopt, Eingesetzt(meldung::Kostra_Datei_Text, name,
-                                         Eingesetzt(meldung::Kostra_zu_gross, Groesse_MB()))};
+        return Fehler{Eingesetzt(meldung::Kostra_Datei_Text, name, Eingesetzt(meldung::Kostra_zu_gross, Groesse_MB()))};
     const auto inhalt = Datei_lesen(datei, Kostra_Hoechstgroesse);
-    if (!inhalt) return {std::nullopt, Eingesetzt(meldung::Kostra_Datei_Text, name, meldung::Kostra_nicht_lesbar)};
+    if (!inhalt) return Fehler{Eingesetzt(meldung::Kostra_Datei_Text, name, meldung::Kostra_nicht_lesbar)};
     return Kostra_Tabelle_aus(*inhalt, name);
 }
 

@@ -91,14 +91,8 @@ std::string Kostra_Einstellungen_Inhalt(const Kostra_Einstellungen& e) {
     return aus;
 }
 
-std::optional<std::string> Kostra_Einstellungen_schreiben(const std::filesystem::path& datei,
-                                                          const Kostra_Einstellungen& e) {
-    std::error_code ec;
-    if (datei.has_parent_path()) std::filesystem::create_directories(datei.parent_path(), ec);
-    const auto grund = ec ? std::optional(meldung::Eingesetzt(meldung::Speicherfehler_Text, Pfadtext(datei)))
-                          : Datei_ersetzen(datei, Kostra_Einstellungen_Inhalt(e));
-    if (!grund) return std::nullopt;
-    return meldung::Eingesetzt(meldung::Einstellungen_unveraendert_Text, "Die Angaben zu KOSTRA-DWD-2020", *grund);
+Erfolg<> Kostra_Einstellungen_schreiben(const std::filesystem::path& datei, const Kostra_Einstellungen& e) {
+    return Einstellung_schreiben(datei, Kostra_Einstellungen_Inhalt(e), "Die Angaben zu KOSTRA-DWD-2020");
 }
 
 }  // namespace dkm

@@ -4,11 +4,11 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/erfolg.h"
 #include "model/kostra.h"
 
 namespace dkm {
@@ -26,7 +26,6 @@ void Kostra_Einstellungen_lesen_aus(std::string_view bytes, Kostra_Einstellungen
 Kostra_Einstellungen Kostra_Einstellungen_lesen(const std::filesystem::path& datei);
 std::string Kostra_Einstellungen_Inhalt(const Kostra_Einstellungen& e);
 // Replaces the file atomically; a German message for the window on failure, the old file intact.
-std::optional<std::string> Kostra_Einstellungen_schreiben(const std::filesystem::path& datei,
-                                                          const Kostra_Einstellungen& e);
+Erfolg<> Kostra_Einstellungen_schreiben(const std::filesystem::path& datei, const Kostra_Einstellungen& e);
 
 }  // namespace dkm

@@ -160,7 +160,7 @@ Kostra_Lesen Kostra_Text_lesen(std::string_view text) {
         return true;
     };
     auto fehler = [&](std::string grund) {
-        return Kostra_Lesen{std::nullopt, Eingesetzt(meldung::Kostra_Zeile, std::to_string(zeile), grund)};
+        return Kostra_Lesen(Fehler{Eingesetzt(meldung::Kostra_Zeile, std::to_string(zeile), grund)});
     };
 
     std::string_view l;
@@ -169,8 +169,8 @@ Kostra_Lesen Kostra_Text_lesen(std::string_view text) {
     const std::optional<Spalten> s = Kopf_lesen(l, grund);
     if (!s) return fehler(grund);
 
-    Kostra_Lesen ergebnis{Kostra_Tabelle{}, {}};
-    Kostra_Tabelle& t = *ergebnis.tabelle;
+    Kostra_Lesen ergebnis{Kostra_Tabelle{}};
+    Kostra_Tabelle& t = *ergebnis;
     t.aus_hoehen = s->aus_hoehen;
     std::vector<uint32_t> zeile_von(t.felder.size(), 0);  // where each cell stood, for a repeated one
     size_t gelesen = 0;
@@ -228,7 +228,7 @@ Kostra_Lesen Kostra_Text_lesen(std::string_view text) {
         if (w.r5_5 >= 0 && w.r5_100 >= 0) ++t.felder_mit_werten;
         t.felder[i] = w;
     }
-    if (gelesen == 0) return {std::nullopt, std::string(meldung::Kostra_leer)};
+    if (gelesen == 0) return Fehler{std::string(meldung::Kostra_leer)};
     return ergebnis;
 }
 

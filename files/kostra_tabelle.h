@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/erfolg.h"
 #include "model/kostra.h"
 
 namespace dkm {
@@ -38,15 +39,13 @@ public:
     std::vector<Feld> felder = std::vector<Feld>(Raster_Zeilen * Raster_Spalten);
 };
 
-struct Kostra_Lesen {
-    std::optional<Kostra_Tabelle> tabelle;
-    std::string meldung;  // German, naming the file (and the line), when there is no table
-};
+// The table, or the German message naming the file (and the line) why there is none.
+using Kostra_Lesen = Erfolg<Kostra_Tabelle>;
 
 // Reads a table file; the duration is taken from the file's name (and the name within a zip).
-[[nodiscard]] Kostra_Lesen Kostra_Tabelle_lesen(const std::filesystem::path& datei);
+Kostra_Lesen Kostra_Tabelle_lesen(const std::filesystem::path& datei);
 // The same from the file's bytes and name.
-[[nodiscard]] Kostra_Lesen Kostra_Tabelle_aus(std::string_view bytes, std::string_view dateiname);
+Kostra_Lesen Kostra_Tabelle_aus(std::string_view bytes, std::string_view dateiname);
 
 // The message text for a cell the table has no values for.
 std::string Kostra_keine_Werte_Text(Rasterfeld f);

@@ -4,7 +4,7 @@
 
 #include "bedienung/eingabeart.h"
 #include "bedienung/projektstand.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "files/dateizugriff.h"
 #include "model/startzustand.h"
 #include "model/tabellen.h"
@@ -64,19 +64,20 @@ const Projektdaten& Startwerte() {
     static const Projektdaten werte = [] {
         Formular start;
         Startzustand(start, nullptr);
-        Projektdaten p;
-        (void)Projektdaten_sammeln(start, p);
-        return p;
+        const auto p = Projektdaten_sammeln(start);
+        // the start state holds nothing a file could not take
+        return p ? *p : Projektdaten{};
     }();
     return werte;
 }
 
 }  // namespace
 
-std::optional<Projektdaten> Projektinhalt_lesen(std::string_view bytes, Formular& f, Dialoge& d) {
+Erfolg<Projektdaten> Projektinhalt_lesen(std::string_view bytes, Formular& f, Dialoge& d) {
     Gelesenes_Projekt g = Projekt_lesen(bytes, Startwerte());
     Hinweise_zeigen(f, d, g.hinweise);
-    return std::move(g.daten);
+    if (!g.daten) return Fehler{std::string(meldung::Datei_Kontrolle.text), std::string(meldung::Datei_Kontrolle.titel)};
+    return std::move(*g.daten);
 }
 
 namespace {
@@ -117,7 +118,7 @@ void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
     }
     f[T::Text1] = Zahlentext(p.Verhaeltnis_HB);
 
-    f.Rinnenart = p.Rinnenart;
+    // an unknown text leaves the gutter kind as it was
     Option_nach_Text(f, p.Rinnenart, Rinnenart_Optionen);
 
     const int schutz = Schutzfaktor_Index(p.Combo_Schutzfaktor);
@@ -137,8 +138,8 @@ void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
     for (int i = 1; i <= 8; ++i) Winkelfaktor_setzen(f, i, p.Winkelfaktor[static_cast<size_t>(i - 1)]);
 
     Ohne_Umschaltfrage umschalten(d);
-    if (p.Eingabe_Art == Eingabe_einzel) Option10_Click(f, umschalten);
-    else if (p.Eingabe_Art == Eingabe_gesamt) Option11_Click(f, umschalten);
+    if (p.Eingabe_Art == Eingabeart_Optionen[0].text) Option10_Click(f, umschalten);
+    else if (p.Eingabe_Art == Eingabeart_Optionen[1].text) Option11_Click(f, umschalten);
 
     f[T::Text25] = Zahlentext_gerundet(p.Gesamtlaenge);
     f[T::Text26] = Zahlentext_gerundet(p.Gesamtflaeche);
@@ -158,12 +159,12 @@ void Projektdaten_anwenden(Formular& f, Dialoge& d, const Projektdaten& p) {
 }
 
 Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname,
-                           const std::function<std::optional<std::string>()>& inhalt_lesen) {
-    f.Ladevorgang = ja;
+                           const std::function<Erfolg<std::string>()>& inhalt_lesen) {
+    f.Ladevorgang = true;
     // only input not yet saved is worth a question
     if (Projekt_geaendert(f)) {
         if (!d.frage(meldung::Daten_aufrufen)) {
-            f.Ladevorgang = nein;
+            f.Ladevorgang = false;
             return Ladeergebnis::abgelehnt;
         }
     }
@@ -173,25 +174,25 @@ Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname
     f[T::Text24] = dateiname;
 
     const auto inhalt = inhalt_lesen();
-    const auto daten = inhalt ? Projektinhalt_lesen(*inhalt, f, d) : std::nullopt;
+    const auto daten = inhalt ? Projektinhalt_lesen(*inhalt, f, d) : Erfolg<Projektdaten>(inhalt.fehler());
     if (!daten) {
         // the window keeps the project it shows, so it keeps that project's name too
         f[V::Label4] = label_vorher;
         f[V::Text24] = name_sichtbar_vorher;
         f[T::Text24] = std::move(name_vorher);
-        f.Ladevorgang = nein;
+        f.Ladevorgang = false;
         d.meldung(meldung::Datei_Kontrolle);
         return Ladeergebnis::Datei_Kontrolle;
     }
     Projektdaten_anwenden(f, d, *daten);
-    f.Ladevorgang = nein;
+    f.Ladevorgang = false;
     Neuberechnung(f, d);
     Stand_merken(f);
     return Ladeergebnis::geladen;
 }
 
 Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname, std::string_view inhalt) {
-    return Projekt_laden(f, d, dateiname, [inhalt] { return std::optional<std::string>(inhalt); });
+    return Projekt_laden(f, d, dateiname, [inhalt] { return Erfolg<std::string>(std::string(inhalt)); });
 }
 
 Ladeergebnis Projekt_laden_Datei(Formular& f, Dialoge& d, const std::filesystem::path& datei) {

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,16 +20,16 @@ enum class Ladeergebnis {
 };
 
 // Asks before overwriting unsaved input, shows the file name, reads with `inhalt_lesen`
-// (nullopt: the file cannot be read), applies and recalculates. The file is
+// (a failure: the file cannot be read), applies and recalculates. The file is
 // parsed completely before anything is applied; a loaded project counts as saved.
 Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname,
-                           const std::function<std::optional<std::string>()>& inhalt_lesen);
+                           const std::function<Erfolg<std::string>()>& inhalt_lesen);
 Ladeergebnis Projekt_laden(Formular& f, Dialoge& d, const std::string& dateiname, std::string_view inhalt);
 Ladeergebnis Projekt_laden_Datei(Formular& f, Dialoge& d, const std::filesystem::path& datei);
 
-// The project in a file's bytes, current or older layout; nullopt when it is
+// The project in a file's bytes, current or older layout; "Datei-Kontrolle" when it is
 // none. Shows the boxes of the older import, with its note in the window's help box.
-std::optional<Projektdaten> Projektinhalt_lesen(std::string_view bytes, Formular& f, Dialoge& d);
+Erfolg<Projektdaten> Projektinhalt_lesen(std::string_view bytes, Formular& f, Dialoge& d);
 
 // Puts a read project into the controls, in the order the load always used;
 // the option handlers of the mode switch fire, the others stay quiet while

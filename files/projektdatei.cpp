@@ -105,7 +105,7 @@ Gelesenes_Projekt Projekt_lesen(std::string_view bytes, const Projektdaten& vorg
     return g;
 }
 
-std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten& p) {
+Erfolg<Projektdaten> Projektdaten_sammeln(const Formular& f) {
     std::string fehler;
     std::string_view fehlertext = meldung::Speichern_zu_gross_Text;
     auto zahl = [&](T feld, std::string_view bezeichnung) {
@@ -133,7 +133,7 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
         return t;
     };
 
-    p = Projektdaten{};
+    Projektdaten p;
     p.Bauherr = text(f[T::Bauherr], "Bauherr");
     p.strasse = text(f[T::strasse], "Straße");
     p.PLZ_Ort = text(f[T::PLZ_Ort], "PLZ / Ort");
@@ -152,7 +152,7 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
         p.Winkelfaktor[i - 1] = Winkelfaktor_nach_Check(f, i);
     }
     p.Verhaeltnis_HB = einzel(T::Text1, "Verhältnis Höhe/Breite");
-    p.Rinnenart = text(f.Rinnenart, "Rinnenart");
+    p.Rinnenart = Option_Text(f, Rinnenart_Optionen);
     p.Combo_Schutzfaktor = text(f[L::Combo_Schutzfaktor].text, "Sicherheitsfaktor");
     p.Hindernis_Rinne = einzel(T::Text5, "Hindernis in der Rinne");
     p.Rinnenbreite_unten = einzel(T::Text2, "untere Rinnenbreite");
@@ -160,7 +160,7 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
     p.Winkel_rechts = einzel(T::Text4, "Winkel rechts");
     p.Notueberlauf_Art = Option_Text(f, Notueberlauf_Optionen);
     p.Check_Schutzkorb = f[S::Check_Schutzkorb];
-    p.Eingabe_Art = text(f.Eingabe_Art, "Eingabeart");
+    p.Eingabe_Art = Option_Text(f, Eingabeart_Optionen);
     p.Gesamtlaenge = einzel(T::Text25, "Gesamtlänge");
     p.Gesamtflaeche = einzel(T::Text26, "Gesamtfläche");
     p.Anzahl_Stutzen = ganz(T::Text27, "Anzahl der Abläufe");
@@ -170,9 +170,9 @@ std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten&
     p.Index_Abfl_beiwert = f[L::Combo_Abfl_beiwert].index;
     p.Anzahl_Notueberlaeufe = ganz(T::Text30, "Anzahl der Notüberläufe");
     p.Hoehenkorrektur = f.Hoehenkorrektur;
-    if (zeichen_fehler) return zeichen_fehler;
-    if (fehler.empty()) return std::nullopt;
-    return meldung::Eingesetzt(fehlertext, fehler);
+    if (zeichen_fehler) return Fehler{std::move(*zeichen_fehler)};
+    if (!fehler.empty()) return Fehler{meldung::Eingesetzt(fehlertext, fehler)};
+    return p;
 }
 
 std::string Projektdatei_schreiben(const Projektdaten& p) {
@@ -222,13 +222,12 @@ std::string Projektdatei_schreiben(const Projektdaten& p) {
     return aus;
 }
 
-std::optional<std::string> Projekt_speichern(Formular& f, const std::filesystem::path& datei) {
-    Projektdaten p;
-    if (auto fehler = Projektdaten_sammeln(f, p)) return fehler;
-    Winkelfaktoren_nach_Checks(f);
-    auto fehler = Datei_ersetzen(datei, Projektdatei_schreiben(p));
-    if (fehler) *fehler += meldung::Projekt_unveraendert_Text;
-    return fehler;
+Erfolg<> Projekt_speichern(const Formular& f, const std::filesystem::path& datei) {
+    const auto p = Projektdaten_sammeln(f);
+    if (!p) return p.fehler();
+    const Erfolg<> geschrieben = Datei_ersetzen(datei, Projektdatei_schreiben(*p));
+    if (geschrieben) return {};
+    return Fehler{geschrieben.fehler().text + std::string(meldung::Projekt_unveraendert_Text)};
 }
 
 }  // namespace dkm

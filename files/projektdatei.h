@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "files/zeilenleser.h"
+#include "model/erfolg.h"
 #include "model/formular.h"
 #include "model/meldungen.h"
 
@@ -18,13 +19,15 @@ namespace dkm {
 inline constexpr std::string_view Projektkopf = "Wertedatei für Dachkandelmesser Version 07 08";
 inline constexpr std::string_view Projektkopf_12_05 = "Wertedatei für Dachkandelmesser Version 12_05";
 
-// The option groups whose choice the file holds as a text.
+// The option groups whose choice the file holds as a text: gutter kind, input mode, overflows, outlets.
 struct Optionstext {
     S option;
     std::string_view text;
 };
+inline constexpr std::string_view Text_innenliegend = "innenliegend", Text_einzel = "einzel";
 inline constexpr std::array<Optionstext, 2> Rinnenart_Optionen = {{
-    {S::Option1, Rinne_vorgehaengt}, {S::Option2, Rinne_innenliegend}}};
+    {S::Option1, "vorgehaengt"}, {S::Option2, Text_innenliegend}}};
+inline constexpr std::array<Optionstext, 2> Eingabeart_Optionen = {{{S::Option10, Text_einzel}, {S::Option11, "gesamt"}}};
 inline constexpr std::array<Optionstext, 3> Notueberlauf_Optionen = {{
     {S::Option3, "Notüberlauf_beidseits"}, {S::Option4, "Notüberlauf_eineSeite"},
     {S::Option5, "Notüberlauf_Laengsseite"}}};
@@ -87,12 +90,12 @@ Gelesenes_Projekt Projekt_lesen(std::string_view bytes, const Projektdaten& vorg
 
 // What the controls show now. Fails with a German message when a box holds a
 // number beyond the range of the calculation, which no file could give back.
-std::optional<std::string> Projektdaten_sammeln(const Formular& f, Projektdaten& daten);
+Erfolg<Projektdaten> Projektdaten_sammeln(const Formular& f);
 // The file content: header and 43 lines, Windows-1252, CR LF.
 std::string Projektdatei_schreiben(const Projektdaten& daten);
 
 // Collects, writes and replaces `datei` safely; the angle factors follow the
-// check boxes as saving has always done. Returns the message on failure.
-std::optional<std::string> Projekt_speichern(Formular& f, const std::filesystem::path& datei);
+// check boxes as saving has always done. The record stays as it is, saved or not.
+Erfolg<> Projekt_speichern(const Formular& f, const std::filesystem::path& datei);
 
 }  // namespace dkm

@@ -39,9 +39,8 @@ const Formular& Vorher() {
 }
 
 std::string Gespeichert(const Formular& f) {
-    Projektdaten p;
-    if (Projektdaten_sammeln(f, p)) return {};
-    return Projektdatei_schreiben(p);
+    const auto p = Projektdaten_sammeln(f);
+    return p ? Projektdatei_schreiben(*p) : std::string();
 }
 
 }  // namespace

@@ -31,13 +31,23 @@ T Flaeche_Fallrohr(int k) { return plus(T::Flaeche_Fallrohr_1_2, k); }
 T Belastung_Fallrohr(int k) { return plus(T::Belastung_Fallrohr_1_2, k); }
 S Check(int i) { return static_cast<S>(static_cast<int>(S::Check1) + i - 1); }
 
-bool Ist_gesamt(const Formular& f) { return f.Eingabe_Art == Eingabe_gesamt; }
-bool Ist_innenliegend(const Formular& f) { return f.Rinnenart == Rinne_innenliegend; }
+Rinne Rinnenart(const Formular& f) { return f[S::Option2] ? Rinne::innenliegend : Rinne::vorgehaengt; }
+Masseingabe Eingabe_Art(const Formular& f) { return f[S::Option11] ? Masseingabe::gesamt : Masseingabe::einzel; }
+bool Ist_gesamt(const Formular& f) { return Eingabe_Art(f) == Masseingabe::gesamt; }
+bool Ist_innenliegend(const Formular& f) { return Rinnenart(f) == Rinne::innenliegend; }
 
-void Eingabe_Art_setzen(Formular& f, std::string_view art) {
-    f.Eingabe_Art = art;
-    f[S::Option10] = art == Eingabe_einzel;
-    f[S::Option11] = art == Eingabe_gesamt;
+void Rinnenart_setzen(Formular& f, Rinne art) {
+    f[S::Option1] = art == Rinne::vorgehaengt;
+    f[S::Option2] = art == Rinne::innenliegend;
+}
+
+void Eingabe_Art_setzen(Formular& f, Masseingabe art) {
+    f[S::Option10] = art == Masseingabe::einzel;
+    f[S::Option11] = art == Masseingabe::gesamt;
+}
+
+Notregen Notueberlauf_Regen(const Formular& f) {
+    return f[L::Combo_Diff_Notueberl].index == 1 ? Notregen::voll : Notregen::abzueglich;
 }
 
 void Winkelfaktor_setzen(Formular& f, int i, float faktor) {

@@ -9,7 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "model/aussteller.h"
 #include "model/bild.h"
+#include "model/erfolg.h"
 #include "model/druckwerte.h"
 #include "model/eigene_orte.h"
 #include "model/kostra.h"
@@ -30,9 +32,10 @@ namespace dkm {
     X(Breite_1) X(Breite_2) X(Breite_3) X(Breite_4)                                          \
     X(Breite_5) X(Breite_6) X(Breite_7) X(Breite_8)                                          \
     X(Zusatz_Flaeche_1) X(Zusatz_Flaeche_2) X(Zusatz_Flaeche_3) X(Zusatz_Flaeche_4)          \
-    X(Zusatz_Flaeche_5) X(Zusatz_Flaeche_6) X(Zusatz_Flaeche_7) X(Zusatz_Flaeche_8)
+    X(Zusatz_Flaeche_5) X(Zusatz_Flaeche_6) X(Zusatz_Flaeche_7) X(Zusatz_Flaeche_8)                  \
+    X(Aussteller_Name) X(Aussteller_Strasse) X(Aussteller_Ort) X(Aussteller_Telefon)
 
-// Text boxes the engine writes its results into, in the order dkm-rechner prints them.
+// Text boxes the display step writes the results into, in the order dkm-rechner prints them.
 #define DKM_ERGEBNISFELDER(X)                                                                \
     X(Einzel_Flaeche_1) X(Einzel_Flaeche_2) X(Einzel_Flaeche_3) X(Einzel_Flaeche_4)          \
     X(Einzel_Flaeche_5) X(Einzel_Flaeche_6) X(Einzel_Flaeche_7) X(Einzel_Flaeche_8)          \
@@ -101,7 +104,7 @@ namespace dkm {
     X(Label_Fax) X(Label_Flaeche) X(Label_Flaeche_Ablauf) X(Label_PLZ_Ort) X(Label_Standard)          \
     X(Label_TS1) X(Label_TS2) X(Label_TS3) X(Label_TS4) X(Label_TS5) X(Label_TS6) X(Label_TS7)        \
     X(Label_TS8) X(Label_Telef) X(Label_Text1) X(Label_Text6) X(Label_Text7) X(Label_Text8)           \
-    X(Label_Text30) X(Label_Grenze_Text7) X(Label_Grenze_Text8) X(Aussteller_Name) X(Aussteller_Strasse) X(Aussteller_Ort) X(Aussteller_Telefon)  \
+    X(Label_Text30) X(Label_Grenze_Text7) X(Label_Grenze_Text8)                                        \
     X(Label_Aussteller_Name) X(Label_Aussteller_Strasse) X(Label_Aussteller_Ort)                      \
     X(Label_Aussteller_Telefon) X(Label_r5_5_eigen) X(Label_r5_100_eigen) X(Label_strasse)            \
     X(MDIForm1) X(MDIForm1_2) X(Rinnenvorgaben) X(frame3) X(Label_Regenvorgabe)                        \
@@ -157,13 +160,16 @@ struct Liste {
     int index = -1;
 };
 
-// Flag values, compared literally as the program always did.
-inline constexpr std::string_view ja = "ja", nein = "nein", aktiv = "aktiv", aus = "aus",
-                                  sichtbar = "sichtbar", nicht_sichtbar = "nicht_sichtbar";
-// Values of Rinnenart, Eingabe_Art and Notueberlauf_Regen, as files store them.
-inline constexpr std::string_view Rinne_vorgehaengt = "vorgehaengt", Rinne_innenliegend = "innenliegend";
-inline constexpr std::string_view Eingabe_einzel = "einzel", Eingabe_gesamt = "gesamt";
-inline constexpr std::string_view Notregen_voll = "voll", Notregen_abzueglich = "Jahrh_abz_Bererechnungsregen";
+// The kind of gutter (Rinnenart): hung in front of the roof edge, or inside the building.
+enum class Rinne { vorgehaengt, innenliegend };
+// How the dimensions are entered (Eingabe_Art): segment by segment, or as totals spread evenly.
+enum class Masseingabe { einzel, gesamt };
+// What the emergency overflows carry (Notueberlauf_Regen): the 100-year rain less the design rain, or all of it.
+enum class Notregen { abzueglich, voll };
+// Guide, print preview and height correction exclude each other: at most one is active.
+enum class Modus { keiner, Leitfaden, Vorschau, Korrektur };
+enum class Vorschauseite { eins, zwei };
+
 // The angle factor of a segment with a corner (its check box ticked).
 inline constexpr float Winkelfaktor_Ecke = 0.85f;
 
@@ -188,33 +194,28 @@ struct Formular {
     Bild& Picture(int n) { return bild[static_cast<size_t>(n)]; }
     const Bild& Picture(int n) const { return bild[static_cast<size_t>(n)]; }
 
-    // Derived values (Part of the record, kept beside the controls).
+    // Derived values kept beside the controls. The gutter kind and the input mode have
+    // their home in the option buttons (Rinnenart, Eingabe_Art below).
     float Abflussbeiwert = 1.0f;
     float Sicherheitsfaktor = 1.0f;
     // Mirrored by Check1..8; written only through Winkelfaktor_setzen.
     std::array<float, 8> Winkelfaktor{1, 1, 1, 1, 1, 1, 1, 1};
-    std::string Notueberlauf_Regen;
-    std::string Rinnenart = std::string(Rinne_vorgehaengt);
-    // Mirrored by Option10/Option11; written only through Eingabe_Art_setzen.
-    std::string Eingabe_Art = std::string(Eingabe_einzel);
     float Hoehenkorrektur = 0.0f;
 
     // State flags.
-    std::string Masse_vollstaendig;
-    std::string Ladevorgang;
-    std::string Status_Leitfaden = "aus";
-    std::string Status_Korrektur = "aus";
-    std::string Status_Vorschau = "aus";
-    std::string Vorschau_Seite = "Seite eins";
-    std::string Status_Hilfe = "sichtbar";
-    std::string Status_Eigenwerte = "nicht_sichtbar";
-    std::string Status_Druckjustage = "nicht_sichtbar";
+    bool Masse_vollstaendig = true;  // the segments' measures, as Eingabepruefung found them
+    bool Ladevorgang = false;        // a project file is being applied
+    Modus aktiver_Modus = Modus::keiner;
+    Vorschauseite Vorschau_Seite = Vorschauseite::eins;
+    bool Hilfe_an = true;            // "Hilfe ausschalten" not pressed
+    bool Eigenwerte_offen = false;   // the own-values window
+    bool Druckjustage_offen = false;  // the printer panel
     std::string Leitfaden_Schritt;
     // Keys of the guide steps shown, at 1..25; entry Leitfaden_Zaehler is on screen.
     std::array<std::string, 26> Leitfaden_Verlauf{};
     int16_t Leitfaden_Zaehler = 0;
-    std::string Leitfaden_zurueck = "nein";
-    std::string Hilfe_vor_Leitfaden;
+    bool Leitfaden_zurueck = false;     // the step to show was reached by "Leitfaden zurück"
+    bool Hilfe_vor_Leitfaden = false;  // the guide switched the help off and gives it back at its end
     // Controls the guide paints in Markierungsgelb, by name; all others keep their normal colour.
     std::vector<std::string> Markierung;
     // What the guide box shows.
@@ -226,11 +227,14 @@ struct Formular {
     // earlier state; Masse_Hinweis then names the segments concerned.
     bool Ergebnisse_aktuell = true;
     std::string Masse_Hinweis;
+    // The message that stopped the last run, which a report of these inputs gives again.
+    Fehler Anhaltgrund;
 
-    // The own places and the printer adjustment as last read or saved: what a
-    // short settings file does not give keeps these.
+    // The own places, the printer adjustment and the issuer of the report as last read or
+    // saved: what a short settings file does not give keeps these.
     Eigene_Orte eigene_orte{};
     Druckwerte druckwerte{};
+    Aussteller aussteller{};
     // Own places taken over from the KOSTRA-DWD-2020 grid, with their cells (settings file Kostra.dat).
     std::vector<Kostra_Ort> kostra_orte;
 
@@ -250,10 +254,15 @@ struct Formular {
     std::string dezimaltrenner = ".";
 };
 
+// Option2 selected means an internal gutter, Option11 total dimensions.
+Rinne Rinnenart(const Formular& f);
+Masseingabe Eingabe_Art(const Formular& f);
 bool Ist_gesamt(const Formular& f);
 bool Ist_innenliegend(const Formular& f);
-// The input mode and the two option buttons that show it, together.
-void Eingabe_Art_setzen(Formular& f, std::string_view art);
+void Rinnenart_setzen(Formular& f, Rinne art);
+void Eingabe_Art_setzen(Formular& f, Masseingabe art);
+// What the emergency overflows carry, from the list Combo_Diff_Notueberl: its second entry is all of it.
+Notregen Notueberlauf_Regen(const Formular& f);
 // Angle factor of TS i (1..8) and its check box, together (a file may hold other factors than 0.85).
 void Winkelfaktor_setzen(Formular& f, int i, float faktor);
 // The factor the check box of TS i stands for; every factor from its check box, as saving has always done.

@@ -291,6 +291,7 @@ inline constexpr std::string_view Pfad_zu_lang_Text =
     "wählen Sie einen kürzeren Namen oder Ordner.";
 inline constexpr std::string_view Datei_als_Ordner_Text =
     "Die Datei \u201E%1\u201C konnte nicht gespeichert werden: Ein Teil ihres Pfades ist eine Datei, kein Ordner.";
+inline constexpr std::string_view Datei_unlesbar_Text = "Die Datei \u201E%1\u201C lässt sich nicht lesen.";
 // A report would replace the project it was made from.
 inline constexpr std::string_view Projektdatei_als_Ziel_Text =
     "\u201E%1\u201C ist die Projektdatei selbst und wird nicht überschrieben; bitte wählen Sie einen anderen Namen.";

@@ -16,9 +16,6 @@ void Eigene_Orte_anzeigen(Formular& f, const Eigene_Orte& orte) {
 
 void Startzustand(Formular& f, const Eigene_Orte* orte) {
     f = Formular{};
-    f.Status_Hilfe = sichtbar;
-    f.Status_Eigenwerte = nicht_sichtbar;
-    f.Status_Druckjustage = nicht_sichtbar;
 
     for (V v : {V::Frame2, V::Rinne_vorgeh_einzel, V::Frame6, V::Picture1, V::Picture2, V::Picture25,
                 V::Picture26, V::Picture27, V::Picture28, V::Picture29, V::Picture30, V::Picture31,

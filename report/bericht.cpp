@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "calc/engine.h"
+#include "calc/eingaben.h"
 #include "model/aussteller.h"
 #include "model/meldungen.h"
 #include "model/zahlen.h"
@@ -15,7 +15,7 @@ namespace dkm::bericht {
 Lage::Lage(const Formular& f_, const Berichtsform& form_) : f(f_), form(form_) {
     for (size_t j = 0; j < 8; ++j) laenge[j] = f.werte.Laenge[j] != 0;
     innen = f[S::Option2];
-    gesamt = f.Eingabe_Art == "gesamt";
+    gesamt = Ist_gesamt(f);
     fallrohre = f.werte.Anzahl_Stutzen;
     teilstrecken = static_cast<int>(Ganzzahl(f.werte.Anzahl_Teilstrecken));
     insgesamt = gesamt && fallrohre > 4;
@@ -29,7 +29,7 @@ std::string Kurzzahl(float wert, const std::string& sep) {
     return s;
 }
 
-std::string Durchmesser(int mm) { return mm == Fallrohr_zu_gross ? " > 300" : Ganzzahltext(mm); }
+std::string Durchmesser(const std::optional<int>& mm) { return mm ? Ganzzahltext(*mm) : " > 300"; }
 
 void Kopf(Schreiber& w, const Lage& l, int seite) {
     const bool papier = l.form.papier;
@@ -213,14 +213,18 @@ Bericht Bericht_zusammenstellen(const Formular& f, const Berichtsform& form) {
     return b;
 }
 
-std::optional<Bericht> Bericht_erstellen(Formular& f, Dialoge& d, const Berichtsform& form) {
-    Pruefen_und_berechnen(f, d);
-    if (f.Masse_vollstaendig == nein || !f.Ergebnisse_aktuell) return std::nullopt;  // its message is shown
+namespace {
+Fehler Verweigert(const Meldungstext& m) { return {std::string(m.text), std::string(m.titel)}; }
+}  // namespace
+
+Erfolg<Bericht> Bericht_erstellen(const Formular& f, const Berichtsform& form) {
+    if (!Massluecken(Teilstrecken_einlesen(f)).empty()) return Verweigert(meldung::Masse_fehlen);
+    // the run that stopped said why; results stale for missing measures say that
+    if (!f.Ergebnisse_aktuell)
+        return f.Anhaltgrund.titel.empty() ? Verweigert(meldung::Masse_fehlen) : f.Anhaltgrund;
     const Lage l(f, form);
-    if (std::none_of(l.laenge.begin(), l.laenge.end(), [](bool b) { return b; })) {
-        d.meldung(meldung::Bericht_ohne_Masse);
-        return std::nullopt;
-    }
+    if (std::none_of(l.laenge.begin(), l.laenge.end(), [](bool b) { return b; }))
+        return Verweigert(meldung::Bericht_ohne_Masse);
     return Bericht_zusammenstellen(f, form);
 }
 

@@ -12,9 +12,12 @@ namespace {
 std::string s(std::string_view v) { return std::string(v); }
 }  // namespace
 
-Druckausgang Projekt_drucken(Formular& f, Dialoge& d, Drucker& p, const Berichtsform& papier) {
-    const std::optional<Bericht> b = Bericht_erstellen(f, d, papier);
-    if (!b) return Druckausgang::verweigert;
+Druckausgang Projekt_drucken(const Formular& f, Dialoge& d, Drucker& p, const Berichtsform& papier) {
+    const Erfolg<Bericht> b = Bericht_erstellen(f, papier);
+    if (!b) {
+        d.meldung(b.fehler().titel, b.fehler().text);
+        return Druckausgang::verweigert;
+    }
     if (!p.drucker_vorhanden())
         return d.frage(s(meldung::Kein_Drucker_Titel), s(meldung::Kein_Drucker_Text)) ? Druckausgang::kein_Drucker_Pdf
                                                                                       : Druckausgang::abgebrochen;
@@ -26,9 +29,9 @@ Druckausgang Projekt_drucken(Formular& f, Dialoge& d, Drucker& p, const Berichts
     }
     // each copy its own job, so that a stack of copies comes out sorted
     for (int i = 0; i < std::max(wahl.kopien, 1); ++i) {
-        if (const auto fehler = p.drucken(*b, wahl.drucker)) {
+        if (const Erfolg<> gedruckt = p.drucken(*b, wahl.drucker); !gedruckt) {
             d.meldung(s(meldung::Druckfehler_Titel),
-                      meldung::Eingesetzt(meldung::Druckfehler_Text, *fehler));
+                      meldung::Eingesetzt(meldung::Druckfehler_Text, gedruckt.fehler().text));
             return Druckausgang::fehlgeschlagen;
         }
     }

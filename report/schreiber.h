@@ -76,7 +76,7 @@ void TS_Reihe(Schreiber& w, const Lage& l, const std::string& label, const std::
 void FR_Reihe(Schreiber& w, const Lage& l, const std::string& label, const std::array<std::string, 4>& zellen);
 // A row of plain-text numbers "0.00" per existing downpipe.
 std::array<std::string, 4> FR_Werte(const Lage& l, const std::array<float, 4>& werte, const char* muster);
-std::string Durchmesser(int mm);
+std::string Durchmesser(const std::optional<int>& mm);  // " > 300" where none is large enough
 // Shortest decimal of a float, leading zero, locale separator ("20", "0,5").
 std::string Kurzzahl(float wert, const std::string& sep);
 

@@ -1,4 +1,5 @@
 // Page 2 for an internal gutter and for an eaves gutter.
+#include "bedienung/anzeige.h"
 #include "model/zahlen.h"
 #include "report/schreiber.h"
 
@@ -69,9 +70,9 @@ void Querschnitt_Block(Schreiber& w, const Lage& l, Querschnitt_Raum& raum) {
         w.zeile({E(20, "Notabfluss: " + Muster(iw.Notabfluss_l_s, "0.0 l/s", sep)),
                  E(42, "lichte Höhe: " + Muster(iw.Oeffnung_Hoehe_mm, "0 mm", sep)),
                  E(70, "verfügb. Druck:" + Muster(iw.Notdruck_mm, "0 mm", sep))});
-        w.zeile({E(20, iw.Durchmesser_Text == "Durchmesser    (>300 mm)"
+        w.zeile({E(20, iw.rund.art == Rundueberlauf::Art::zu_gross
                            ? "Notüberläufe rund: Durchmesser größer als 300 mm, daher nicht möglich."
-                           : "Notüberläufe rund: " + iw.Durchmesser_Text + " (ev. nur der unterer Rohrquerschnitt)")});
+                           : "Notüberläufe rund: " + Durchmesser_Text(iw.rund) + " (ev. nur der unterer Rohrquerschnitt)")});
     }
 }
 
@@ -96,12 +97,12 @@ Querschnitt_Raum Seite2_innen(Schreiber& w, const Lage& l) {
     FR_Reihe(w, l, "verfügb.Druckh.:", Zellen([&](size_t k) { return Muster(iw.Ablauf[k].Druck_mm, "0 mm", sep); }));
     FR_Reihe(w, l, "D oben = H:", Zellen([&](size_t k) {
                  const Innen_Ablauf& a = iw.Ablauf[k];
-                 return a.Hinweis_rund.empty() ? Muster(a.Trichter_rund_mm, "0 mm", sep)
-                                               : "(" + Muster(a.Trichter_rund_mm, "0", sep) + ")";
+                 return a.rund_moeglich ? Muster(a.Trichter_rund_mm, "0 mm", sep)
+                                        : "(" + Muster(a.Trichter_rund_mm, "0", sep) + ")";
              }));
     FR_Reihe(w, l, "Rechteck LxB:", Zellen([&](size_t k) {
                  const Innen_Ablauf& a = iw.Ablauf[k];
-                 return a.Hinweis_eckig.empty()
+                 return a.eckig_moeglich
                             ? Muster(a.Trichter_L_mm, "0", sep) + "/" + Muster(a.Trichter_T_mm, "0 mm", sep)
                             : std::string("(nicht mögl.)");
              }));
@@ -129,33 +130,38 @@ void Seite2_traufe(Schreiber& w, const Lage& l) {
     w.leer();
     w.zeile({U(5, "Fallrohrdurchmesser:")});
     // a downpipe without flow has no size: an empty cell, as in the window
-    const auto durchmesser = [&](const std::array<int, 4>& mm) {
-        return Zellen([&](size_t k) { return f.werte.Belastung_Fallrohr[k] > 0 ? Durchmesser(mm[k]) : std::string(); });
+    const auto durchmesser = [&](std::optional<int> Fallrohr_Wahl::*mm) {
+        return Zellen([&](size_t k) {
+            const Fallrohr_Wahl& r = tw.Fallrohr[k];
+            return r.Abfluss_l_s > 0 ? Durchmesser(r.*mm) : std::string();
+        });
     };
-    FR_Reihe(w, l, "mit Trichter: ", durchmesser(tw.Durchmesser_mit));
-    FR_Reihe(w, l, "ohne Trichter:", durchmesser(tw.Durchmesser_ohne));
-    FR_Reihe(w, l, "Einhängestutzen:", tw.Einhangstutzen);
+    FR_Reihe(w, l, "mit Trichter: ", durchmesser(&Fallrohr_Wahl::mit_Trichter_mm));
+    FR_Reihe(w, l, "ohne Trichter:", durchmesser(&Fallrohr_Wahl::ohne_Trichter_mm));
+    FR_Reihe(w, l, "Einhängestutzen:", Zellen([&](size_t k) {
+                 return tw.Fallrohr[k].Abfluss_l_s > 0 ? Einhangstutzen_Text(tw.Fallrohr[k].Einhang) : std::string();
+             }));
     Warnung_75(w, tw.Fallrohr_unter_75, optionale);
     w.leer(2);
     w.zeile({E(5, "Vorgehängte Rinne", true, true)});
     w.leer();
     w.zeile({U(5, "halbrund:")});
-    if (tw.Zuschnitt_halbrund == 0)
-        w.zeile({E(5, "Fertige halbrunde Rinne ist nur bis " + Muster(tw.Kapazitaet_halbrund, "0.00 l/s", sep) +
+    if (!tw.Standard_halbrund())
+        w.zeile({E(5, "Fertige halbrunde Rinne ist nur bis " + Muster(tw.Kapazitaet_halbrund(), "0.00 l/s", sep) +
                           " möglich.")});
     else
-        w.zeile({E(5, "Zuschnitt: " + Ganzzahltext(Ganzzahl(tw.Zuschnitt_halbrund)) + "  (bis max. " +
-                          Muster(tw.Kapazitaet_halbrund, "0.00 l/s", sep) + " möglich)")});
+        w.zeile({E(5, "Zuschnitt: " + Ganzzahltext(tw.Zuschnitt_halbrund()) + "  (bis max. " +
+                          Muster(tw.Kapazitaet_halbrund(), "0.00 l/s", sep) + " möglich)")});
     w.zeile({E(5, "Rinne mit Halbkreis als Querschnitt, erforderlicher Durchmesser:    " +
                       Muster(tw.Durchmesser_nach_Bedarf, "0 mm", sep))});
     w.leer();
     w.zeile({U(5, "Kastenrinne:")});
-    if (tw.Zuschnitt_Kasten == 0)
-        w.zeile({E(5, "Fertige Kastenrinne ist nur bis " + Muster(tw.Kapazitaet_Kasten, "0.00 l/s", sep) +
+    if (!tw.Standard_Kasten())
+        w.zeile({E(5, "Fertige Kastenrinne ist nur bis " + Muster(tw.Kapazitaet_Kasten(), "0.00 l/s", sep) +
                           " möglich.")});
     else
-        w.zeile({E(5, "Zuschnitt: " + Ganzzahltext(Ganzzahl(tw.Zuschnitt_Kasten)) + " (bis max. " +
-                          Muster(tw.Kapazitaet_Kasten, "0.00 l/s", sep) + " möglich)")});
+        w.zeile({E(5, "Zuschnitt: " + Ganzzahltext(tw.Zuschnitt_Kasten()) + " (bis max. " +
+                          Muster(tw.Kapazitaet_Kasten(), "0.00 l/s", sep) + " möglich)")});
     w.zeile({E(5, "Rechteckige Rinne, erforderliche Maße: Breite " + Muster(tw.Breite_nach_Bedarf, "0 mm", sep) +
                       "     Höhe: " + Muster(tw.Hoehe_nach_Bedarf, "0 mm", sep))});
     if (f[S::Check_Schutzkorb])

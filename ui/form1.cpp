@@ -14,7 +14,7 @@
 #include <QRadioButton>
 
 #include "bedienung/bedienung.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "ui/vorschauseite.h"
 #include "ui/bildbox.h"
 #include "ui/hilfe.h"
@@ -310,7 +310,7 @@ void Form1::panelplatz_zeigen() {
     const V panels[] = {V::Frame9, V::Frame5, V::Druckvorsch};
     for (V v : panels) {
         // the guide's box floats elsewhere and leaves the panels where they are
-        const bool offen = f_[v] && !(v == V::Druckvorsch && f_.Status_Leitfaden == aktiv);
+        const bool offen = f_[v] && !(v == V::Druckvorsch && f_.aktiver_Modus == Modus::Leitfaden);
         const auto pos = std::find(offene_panels_.begin(), offene_panels_.end(), v);
         if (offen && pos == offene_panels_.end()) offene_panels_.push_back(v);
         if (!offen && pos != offene_panels_.end()) offene_panels_.erase(pos);
@@ -326,10 +326,10 @@ void Form1::panel_zustand_zeigen() {
         if (segmentfeld(static_cast<T>(i))) feld_sperren(text_[i], gesamt);
     for (T t : {T::Text25, T::Text26, T::Text27}) feld_sperren(text_[static_cast<size_t>(t)], !gesamt);
     // the guide switches the help off for its duration without a word on the button
-    const bool aus = f_.Status_Hilfe == nicht_sichtbar && f_.Hilfe_vor_Leitfaden != ja;
+    const bool aus = !f_.Hilfe_an && !f_.Hilfe_vor_Leitfaden;
     hilfe_knopf_->setText(aus ? QStringLiteral("Hilfe einschalten")
                                                             : QStringLiteral("Hilfe ausschalten"));
-    drucker_knopf_->setText(f_.Status_Druckjustage == sichtbar ? QStringLiteral("Drucker justieren ´aus´")
+    drucker_knopf_->setText(f_.Druckjustage_offen ? QStringLiteral("Drucker justieren ´aus´")
                                                                : QStringLiteral("Drucker justieren ´ein´"));
 }
 

@@ -150,15 +150,12 @@ private:
     void uebernehmen(int zeile);
     // form1_kostra.cpp: a grid cell's values stored as an own place and chosen.
     bool kostra_uebernehmen(const Kostra_Ort& ort);
-    // form1_bericht.cpp: preview page, PDF file, issuer fields.
+    // form1_bericht.cpp: preview page, PDF file.
     void vorschau_zeichnen();
     void vorschau_platzieren();
     bericht::Berichtsform papierform() const;
     void pdf_speichern(const bericht::Berichtsform& form);
     void vorschau_verlassen();
-    Aussteller aussteller_lesen() const;
-    void aussteller_zeigen(const Aussteller& a);
-    Aussteller aussteller_aus_feldern() const;
 
     // form1_projekt.cpp: save, load and end; the folder of the file dialogs.
     void Command2();

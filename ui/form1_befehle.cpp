@@ -1,6 +1,6 @@
 // The command buttons of the main window.
 #include "bedienung/bedienung.h"
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "files/einstellungen.h"
 #include "model/version.h"
 #include "ui/form1.h"
@@ -24,45 +24,29 @@ void Form1::Command29() { handler([this] { Modus_beenden(f_, p_); }); }
 
 void Form1::Command28() {
     handler([this] {
-        if (f_.Status_Korrektur == aktiv) {
-            Hoehe_groesser(f_, p_);
-        } else if (f_.Status_Vorschau == aktiv) {
-            Vorschau_blaettern(f_);
-            vorschau_zeichnen();
-        } else if (f_.Status_Leitfaden == aktiv) {
-            Leitfaden_weiter(f_, p_);
-        }
+        Command28_Click(f_, p_);
+        if (f_.aktiver_Modus == Modus::Vorschau) vorschau_zeichnen();
     });
 }
 
-void Form1::Command30() {
-    handler([this] {
-        if (f_.Status_Korrektur == aktiv) Hoehe_kleiner(f_, p_);
-        else if (f_.Status_Leitfaden == aktiv) Leitfaden_zurueck(f_, p_);
-    });
-}
-
-void Form1::Command31() {
-    handler([this] {
-        if (f_.Status_Korrektur == aktiv) Korrektur_uebernehmen(f_, p_);
-    });
-}
+void Form1::Command30() { handler([this] { Command30_Click(f_, p_); }); }
+void Form1::Command31() { handler([this] { Command31_Click(f_, p_); }); }
 
 void Form1::Command22() {
     handler([this] {
         // places the file does not give keep the values held so far, not unsaved edits in the boxes
-        Eigene_Orte orte = f_.eigene_orte;
-        Eigene_Orte_lesen(einstellungen_ / Regeneig_Dateiname, orte);
+        const Eigene_Orte orte =
+            Eigene_Orte_lesen(einstellungen_ / Regeneig_Dateiname, f_.eigene_orte).wert_oder(f_.eigene_orte);
         Command22_Click(f_, &orte);
-        if (f_.Status_Eigenwerte == sichtbar) kostra_->oeffnen(einstellungen_);
+        if (f_.Eigenwerte_offen) kostra_->oeffnen(einstellungen_);
     });
 }
 
 void Form1::uebernehmen(int zeile) {
     handler([&] {
         Uebernehmen_Click(f_, p_, zeile, [this](const Eigene_Orte& orte) {
-            if (auto fehler = Eigene_Orte_schreiben(einstellungen_ / Regeneig_Dateiname, orte))
-                p_.meldung(std::string(meldung::Eigene_Werte_Titel), *fehler);
+            if (const Erfolg<> e = Eigene_Orte_schreiben(einstellungen_ / Regeneig_Dateiname, orte); !e)
+                p_.meldung(std::string(meldung::Eigene_Werte_Titel), e.fehler().text);
         });
     });
 }
@@ -75,18 +59,21 @@ void Form1::Command17() { handler([this] { Command17_Click(f_); }); }
 
 void Form1::Command19() {
     handler([this] {
-        Command19_Click(f_, [this](Druckwerte& w) { Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w); });
-        if (f_.Status_Druckjustage == sichtbar) aussteller_zeigen(aussteller_lesen());
+        Command19_Click(f_, [this](Druckwerte& w, Aussteller& a) {
+            // without a file the panel shows what it held last
+            w = Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w).wert_oder(w);
+            a = Aussteller_lesen(einstellungen_ / Aussteller_Dateiname).wert_oder(a);
+        });
     });
 }
 
 void Form1::Command20() {
     handler([this] {
-        Command20_Click(f_, [this](const Druckwerte& w) {
-            if (auto fehler = Druckwerte_schreiben(einstellungen_ / Druckwrt_Dateiname, w))
-                p_.meldung(std::string(meldung::Drucker_justieren_Titel), *fehler);
-            if (auto fehler = Aussteller_schreiben(einstellungen_ / Aussteller_Dateiname, aussteller_aus_feldern()))
-                p_.meldung(std::string(meldung::Aussteller_Fehler_Titel), *fehler);
+        Command20_Click(f_, [this](const Druckwerte& w, const Aussteller& a) {
+            if (const Erfolg<> e = Druckwerte_schreiben(einstellungen_ / Druckwrt_Dateiname, w); !e)
+                p_.meldung(std::string(meldung::Drucker_justieren_Titel), e.fehler().text);
+            if (const Erfolg<> e = Aussteller_schreiben(einstellungen_ / Aussteller_Dateiname, a); !e)
+                p_.meldung(std::string(meldung::Aussteller_Fehler_Titel), e.fehler().text);
         });
     });
 }

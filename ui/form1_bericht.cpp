@@ -19,9 +19,6 @@ namespace dkm::ui {
 
 namespace {
 
-constexpr const char* Aussteller_Felder[] = {"Aussteller_Name", "Aussteller_Strasse", "Aussteller_Ort",
-                                             "Aussteller_Telefon"};
-
 std::string s(std::string_view v) { return std::string(v); }
 
 // The file name a saved report is proposed under: the project file's, else the client's.
@@ -35,35 +32,19 @@ std::string Pdf_Vorschlag(const Formular& f) {
 
 }  // namespace
 
-Aussteller Form1::aussteller_lesen() const {
-    Aussteller a;
-    Aussteller_lesen(einstellungen_ / Aussteller_Dateiname, a);
-    return a;
-}
-
-void Form1::aussteller_zeigen(const Aussteller& a) {
-    const std::string* texte[] = {&a.name, &a.strasse, &a.ort, &a.telefon};
-    for (int i = 0; i < 4; ++i)
-        if (auto* e = findChild<QLineEdit*>(QLatin1String(Aussteller_Felder[i])))
-            e->setText(QString::fromStdString(*texte[i]));
-}
-
-Aussteller Form1::aussteller_aus_feldern() const {
-    Aussteller a;
-    std::string* texte[] = {&a.name, &a.strasse, &a.ort, &a.telefon};
-    for (int i = 0; i < 4; ++i)
-        if (auto* e = findChild<QLineEdit*>(QLatin1String(Aussteller_Felder[i]))) *texte[i] = e->text().toStdString();
-    return a;
-}
-
 void Form1::vorschau_zeichnen() {
-    const auto b = bericht::Bericht_erstellen(f_, p_, bericht::Vorschauform(aussteller_lesen(), bericht::Heute()));
-    if (!b) Vorschau_verweigert(f_);
-    seite_->setze(b, Vorschau_Seitennummer(f_));
+    const auto b = bericht::Bericht_erstellen(f_, bericht::Vorschauform(f_.aussteller, bericht::Heute()));
+    if (!b) {
+        p_.meldung(b.fehler().titel, b.fehler().text);
+        Vorschau_verweigert(f_);
+        seite_->setze(std::nullopt, Vorschau_Seitennummer(f_));
+        return;
+    }
+    seite_->setze(*b, Vorschau_Seitennummer(f_));
 }
 
 void Form1::vorschau_platzieren() {
-    if (f_.Status_Vorschau != aktiv) {
+    if (f_.aktiver_Modus != Modus::Vorschau) {
         if (seite_->bericht()) seite_->setze(std::nullopt, 1);
         return;
     }
@@ -88,7 +69,7 @@ void Form1::Command3() {
 // Leaving "Druckansicht" for anything but the preview's own buttons closes the preview;
 // the correction panel in the same box stays.
 void Form1::vorschau_verlassen() {
-    if (f_.Status_Vorschau != aktiv) return;
+    if (f_.aktiver_Modus != Modus::Vorschau) return;
     const QWidget* neu = QApplication::focusWidget();
     if (neu && (neu == korrektur_ || korrektur_->isAncestorOf(neu) || neu == seite_)) return;
     handler([this] { Modus_beenden(f_, p_); });
@@ -96,10 +77,10 @@ void Form1::vorschau_verlassen() {
 
 // The paper version with the printer and issuer settings as the files hold them now.
 bericht::Berichtsform Form1::papierform() const {
-    Druckwerte w{10, 0, 0};
-    Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, w);
-    return bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal,
-                               aussteller_lesen(), bericht::Heute());
+    const Druckwerte vorgabe{10, 0, 0};
+    const Druckwerte w = Druckwerte_lesen(einstellungen_ / Druckwrt_Dateiname, vorgabe).wert_oder(vorgabe);
+    return bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, f_.aussteller,
+                               bericht::Heute());
 }
 
 void Form1::Formular_Print() {
@@ -119,8 +100,8 @@ void Form1::Als_PDF_speichern() {
 }
 
 void Form1::pdf_speichern(const bericht::Berichtsform& form) {
-    const auto b = bericht::Bericht_erstellen(f_, p_, form);
-    if (!b) return;
+    const auto b = bericht::Bericht_erstellen(f_, form);
+    if (!b) return p_.meldung(b.fehler().titel, b.fehler().text);
     const auto ziel = p_.speichern_unter({s(meldung::Pdf_Fehler_Titel), Pdf_Vorschlag(f_), "pdf",
                                           {{"PDF-Dateien", "*.pdf"}}});
     if (!ziel) return;
@@ -128,7 +109,7 @@ void Form1::pdf_speichern(const bericht::Berichtsform& form) {
     const std::filesystem::path pdf = std::filesystem::u8path(*ziel);
     if (!f_[T::Text24].empty() && Dieselbe_Datei(pdf, std::filesystem::u8path(f_[T::Text24])))
         return p_.meldung(s(meldung::Pdf_Fehler_Titel), meldung::Eingesetzt(meldung::Projektdatei_als_Ziel_Text, *ziel));
-    if (const auto fehler = bericht::Pdf_schreiben(*b, pdf)) p_.meldung(s(meldung::Pdf_Fehler_Titel), *fehler);
+    if (const Erfolg<> e = bericht::Pdf_schreiben(*b, pdf); !e) p_.meldung(s(meldung::Pdf_Fehler_Titel), e.fehler().text);
 }
 
 }  // namespace dkm::ui

@@ -4,7 +4,6 @@
 #include "ui/aufbau_hilfen.h"
 #include "ui/bildbox.h"
 #include "ui/form1.h"
-#include "model/traufe_werte.h"
 
 namespace dkm::ui {
 
@@ -28,7 +27,9 @@ QWidget* Form1::rechte_spalte() {
     gt->addWidget(new BildBox(QStringLiteral("Picture2"), 3, 24), 4, 0, 1, 2);
     gt->addWidget(schaltflaeche(QStringLiteral("Command12"), QStringLiteral("Breite kleiner")), 5, 0);
     gt->addWidget(schaltflaeche(QStringLiteral("Command13"), QStringLiteral("Breite größer")), 5, 1);
-    gt->addWidget(label(QStringLiteral("Label48"), n(Label48_Text), true), 6, 0, 1, 2);
+    gt->addWidget(label(QStringLiteral("Label48"),
+                        QStringLiteral("Die Dimensionierung erfolgt nach der un- günstigsten Teilstrecke."), true),
+                  6, 0, 1, 2);
     v->addWidget(traufe);
 
     QGroupBox* rohre = rahmen(QStringLiteral("Frame6"), QStringLiteral("Fallrohre (vorgehängte Rinne)"));

@@ -16,12 +16,12 @@ bool Form1::kostra_uebernehmen(const Kostra_Ort& ort) {
                 // the chosen table stays as the file names it
                 Kostra_Einstellungen e = Kostra_Einstellungen_lesen(einstellungen_ / Kostra_Dateiname);
                 e.orte = orte;
-                if (auto fehler = Kostra_Einstellungen_schreiben(einstellungen_ / Kostra_Dateiname, e))
-                    p_.meldung(titel, *fehler);
+                if (const Erfolg<> e_ = Kostra_Einstellungen_schreiben(einstellungen_ / Kostra_Dateiname, e); !e_)
+                    p_.meldung(titel, e_.fehler().text);
             },
             [&](const Eigene_Orte& orte) {
-                if (auto fehler = Eigene_Orte_schreiben(einstellungen_ / Regeneig_Dateiname, orte))
-                    p_.meldung(std::string(meldung::Eigene_Werte_Titel), *fehler);
+                if (const Erfolg<> e = Eigene_Orte_schreiben(einstellungen_ / Regeneig_Dateiname, orte); !e)
+                    p_.meldung(std::string(meldung::Eigene_Werte_Titel), e.fehler().text);
             });
     });
     return uebernommen;

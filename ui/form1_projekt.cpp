@@ -1,5 +1,6 @@
 // Saving and loading the project with the file dialogs, and ending the program.
 #include <QCloseEvent>
+#include <QStatusBar>
 
 #include "bedienung/bedienung.h"
 #include "files/dateizugriff.h"
@@ -19,8 +20,10 @@ std::filesystem::path Form1::letzter_ordner() const {
 }
 
 void Form1::ordner_merken(const std::filesystem::path& datei) {
-    // a convenience for the next dialog: not worth a message when it cannot be kept
-    if (datei.has_parent_path()) (void)Projektordner_schreiben(einstellungen_ / Projektordner_Dateiname, datei.parent_path());
+    if (!datei.has_parent_path()) return;
+    // a convenience for the next dialog: a note in the status line when it cannot be kept, no box
+    if (const Erfolg<> e = Projektordner_schreiben(einstellungen_ / Projektordner_Dateiname, datei.parent_path()); !e)
+        statusBar()->showMessage(QString::fromStdString(e.fehler().text), 10000);
 }
 
 void Form1::Command2() {
@@ -29,8 +32,8 @@ void Form1::Command2() {
         const std::optional<std::string> pfad = p_.speichern_unter(
             {"aktuelles Projekt speichern", Speichervorschlag(f_, letzter_ordner()), "Dkm", {{"*.Dkm", "*.Dkm"}}});
         if (!pfad) return;
-        if (auto fehler = Projekt_speichern(f_, pfad_aus(*pfad))) {
-            p_.meldung(std::string(meldung::Speichern_Titel), *fehler);
+        if (const Erfolg<> e = Projekt_speichern(f_, pfad_aus(*pfad)); !e) {
+            p_.meldung(std::string(meldung::Speichern_Titel), e.fehler().text);
             return;
         }
         Projekt_gespeichert(f_, *pfad);

@@ -38,7 +38,7 @@ bool ist_eingabe_oder_ergebnis(const QWidget* w) {
 std::string Panelstand(const Formular& f) {
     std::string s;
     for (V v : {V::Frame2, V::Frame8, V::Frame9, V::Frame5, V::Druckvorsch}) s += f[v] ? '1' : '0';
-    return s + f.Status_Vorschau + f.Status_Korrektur + f.Status_Leitfaden;
+    return s + std::to_string(static_cast<int>(f.aktiver_Modus));
 }
 
 // The sections of a long entry stand on one line each in a narrow box; across the window they follow on.

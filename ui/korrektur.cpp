@@ -128,10 +128,7 @@ void Korrektur_Panel::resizeEvent(QResizeEvent* e) {
 }
 
 void Korrektur_Panel::anzeigen(const Formular& f) {
-    const Modus modus = f.Status_Korrektur == aktiv    ? Modus::Korrektur
-                        : f.Status_Vorschau == aktiv  ? Modus::Vorschau
-                        : f.Status_Leitfaden == aktiv ? Modus::Leitfaden
-                                                      : Modus::keiner;
+    const Modus modus = f.aktiver_Modus;
     if (modus == Modus::Korrektur) {
         groesser_->setText(QStringLiteral("Höhe größer"));
         kleiner_->setText(QStringLiteral("Höhe kleiner"));

@@ -26,7 +26,6 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    enum class Modus { keiner, Korrektur, Vorschau, Leitfaden };
     QPushButton *groesser_, *null_, *kleiner_, *uebernehmen_;
     QLineEdit *hoehe_, *breite_;
     Modus modus_ = Modus::keiner;

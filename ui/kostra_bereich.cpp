@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "calc/standort.h"
+#include "bedienung/kostra_uebernahme.h"
 #include "files/dateizugriff.h"
 #include "files/kostra_einstellungen.h"
 #include "model/meldungen.h"
@@ -92,17 +92,17 @@ void Kostra_Bereich::dateiname_zeigen() {
     datei_->setToolTip(pfad_.empty() ? QString() : QString::fromStdString(Pfadtext(pfad_)));
 }
 
-std::optional<std::string> Kostra_Bereich::laden(const fs::path& pfad) {
+Erfolg<> Kostra_Bereich::laden(const fs::path& pfad) {
     std::error_code ec;
     const auto zeit = fs::last_write_time(pfad, ec);
     const auto groesse = ec ? 0 : fs::file_size(pfad, ec);
-    if (tabelle_ && pfad == pfad_ && !ec && zeit == gelesen_zeit_ && groesse == gelesen_groesse_) return std::nullopt;
+    if (tabelle_ && pfad == pfad_ && !ec && zeit == gelesen_zeit_ && groesse == gelesen_groesse_) return {};
     Kostra_Lesen e = Kostra_Tabelle_lesen(pfad);
-    if (!e.tabelle) return e.meldung;
-    tabelle_ = std::move(e.tabelle);
+    if (!e) return e.fehler();
+    tabelle_ = std::move(*e);
     gelesen_zeit_ = zeit;
     gelesen_groesse_ = groesse;
-    return std::nullopt;
+    return {};
 }
 
 void Kostra_Bereich::tabelle_waehlen() {
@@ -112,15 +112,15 @@ void Kostra_Bereich::tabelle_waehlen() {
                                       {{"KOSTRA-DWD-2020-Tabelle", "*.csv.zip *.csv *.zip"}}});
     if (!gewaehlt) return;
     const fs::path pfad(std::u8string(gewaehlt->begin(), gewaehlt->end()));
-    if (const auto fehler = laden(pfad)) {
+    if (const Erfolg<> gelesen = laden(pfad); !gelesen) {
         // the table chosen before stays
-        p_.meldung(std::string(meldung::Kostra_Titel), *fehler);
+        p_.meldung(std::string(meldung::Kostra_Titel), gelesen.fehler().text);
         return;
     }
     Kostra_Einstellungen e = Kostra_Einstellungen_lesen(ordner_ / Kostra_Dateiname);
     e.tabelle = pfad;
-    if (const auto fehler = Kostra_Einstellungen_schreiben(ordner_ / Kostra_Dateiname, e))
-        p_.meldung(std::string(meldung::Kostra_Titel), *fehler);
+    if (const Erfolg<> gemerkt = Kostra_Einstellungen_schreiben(ordner_ / Kostra_Dateiname, e); !gemerkt)
+        p_.meldung(std::string(meldung::Kostra_Titel), gemerkt.fehler().text);
     pfad_ = pfad;
     gefunden_.reset();
     ergebnis_zeigen();
@@ -132,11 +132,11 @@ void Kostra_Bereich::suchen() {
     ergebnis_zeigen();
     auto melden = [this](const std::string& text) { p_.meldung(std::string(meldung::Kostra_Titel), text); };
     if (pfad_.empty()) return melden(std::string(meldung::Kostra_keine_Tabelle));
-    const Feldsuche s = Feld_fuer_Eingabe(ort_->text().toStdString());
-    if (!s.feld) return melden(s.meldung);
-    if (const auto fehler = laden(pfad_)) return melden(*fehler);
-    gefunden_ = tabelle_->werte(*s.feld);
-    if (!gefunden_) return melden(Kostra_keine_Werte_Text(*s.feld));
+    const Feldsuche s = Kostra_Feld_suchen(ort_->text().toStdString());
+    if (!s) return melden(s.fehler().text);
+    if (const Erfolg<> gelesen = laden(pfad_); !gelesen) return melden(gelesen.fehler().text);
+    gefunden_ = tabelle_->werte(*s);
+    if (!gefunden_) return melden(Kostra_keine_Werte_Text(*s));
     name_->setText(QString::fromStdString(Kostra_Ortsname(gefunden_->feld)));
     ergebnis_zeigen();
 }

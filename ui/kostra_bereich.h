@@ -50,7 +50,7 @@ private:
     void suchen();
     void uebernehmen();
     // The table of `pfad`, read unless it is the one held; the message on failure.
-    std::optional<std::string> laden(const std::filesystem::path& pfad);
+    Erfolg<> laden(const std::filesystem::path& pfad);
     void ergebnis_zeigen();
     void dateiname_zeigen();
 

@@ -54,7 +54,7 @@ void Leitfaden_Anzeige::anzeigen(const Formular& f) {
     // a change of the input mode repaints the segment boxes: paint them again
     for (QWidget* w : markiert_)
         if (w) markieren(w, true);
-    platzieren(f.Status_Leitfaden == aktiv, f[V::Druckvorsch]);
+    platzieren(f.aktiver_Modus == Modus::Leitfaden, f[V::Druckvorsch]);
 }
 
 void Leitfaden_Anzeige::platzieren(bool schweben, bool sichtbar) {

@@ -128,17 +128,17 @@ std::optional<bericht::Druckerwahl> Qt_Plattform::drucker_waehlen() {
     return bericht::Druckerwahl{drucker.printerName().toStdString(), std::max(drucker.copyCount(), 1)};
 }
 
-std::optional<std::string> Qt_Plattform::drucken(const bericht::Bericht& b, const std::string& name) {
+Erfolg<> Qt_Plattform::drucken(const bericht::Bericht& b, const std::string& name) {
     QPrinter drucker(QPrinter::HighResolution);
     if (!name.empty()) drucker.setPrinterName(q(name));
     drucker.setCopyCount(1);
     drucker.setDocName(QStringLiteral("Dachkandelmesser"));
     bericht::Seite_einrichten(drucker);
     QPainter p;
-    if (!drucker.isValid() || !p.begin(&drucker)) return std::string(meldung::Drucker_nicht_bereit_Text);
+    if (!drucker.isValid() || !p.begin(&drucker)) return Fehler{std::string(meldung::Drucker_nicht_bereit_Text)};
     const bool beide = bericht::Bericht_malen(p, drucker, b);
-    if (!p.end() || !beide) return std::string(meldung::Drucker_nicht_bereit_Text);
-    return std::nullopt;
+    if (!p.end() || !beide) return Fehler{std::string(meldung::Drucker_nicht_bereit_Text)};
+    return {};
 }
 
 }  // namespace dkm::ui

@@ -65,7 +65,7 @@ public:
     std::optional<std::string> oeffnen(const Dateidialog& d) override;
     bool drucker_vorhanden() override;
     std::optional<bericht::Druckerwahl> drucker_waehlen() override;
-    std::optional<std::string> drucken(const bericht::Bericht& b, const std::string& drucker) override;
+    Erfolg<> drucken(const bericht::Bericht& b, const std::string& drucker) override;
 
 private:
     QWidget* eltern_;

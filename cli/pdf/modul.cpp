@@ -32,7 +32,7 @@ extern "C" bool dkm_pdf_schreiben(const dkm::bericht::Bericht& b, const std::fil
     qInstallMessageHandler(Qt_Meldung);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication app(argc, argv);
-    auto f = dkm::bericht::Pdf_schreiben(b, ziel);
-    if (f) fehler = std::move(*f);
-    return !f;
+    const dkm::Erfolg<> geschrieben = dkm::bericht::Pdf_schreiben(b, ziel);
+    if (!geschrieben) fehler = geschrieben.fehler().text;
+    return static_cast<bool>(geschrieben);
 }

@@ -14,7 +14,7 @@ namespace dkm::plattform {
 namespace fs = std::filesystem;
 
 // Why a name could not be looked at or made; the caller chooses the message.
-enum class Fehler { keiner, fehlt, vorhanden, Schleife, zu_lang, kein_Ordner, Zugriff, anderer };
+enum class Grund { keiner, fehlt, vorhanden, Schleife, zu_lang, kein_Ordner, Zugriff, anderer };
 
 // What a replacement takes over from the file it replaces: permissions and owner
 // on POSIX, the attributes (hidden, archive, …) on Windows.
@@ -27,7 +27,7 @@ struct Eintrag {
     enum class Art { fehlt, Verweis, Datei, Ordner, anderes } art = Art::fehlt;
     bool schreibbar = false;  // by the write bits or attribute and by this process's rights
     Rechte rechte;
-    Fehler fehler = Fehler::keiner;  // set when the name could not be looked at
+    Grund fehler = Grund::keiner;  // set when the name could not be looked at
 };
 
 // A final link is followed only when `folgen`; on Windows a link or junction counts as `anderes`.
@@ -53,7 +53,7 @@ public:
     Neue_Datei(const Neue_Datei&) = delete;
     Neue_Datei& operator=(const Neue_Datei&) = delete;
     ~Neue_Datei();
-    Fehler anlegen(const fs::path& p);
+    Grund anlegen(const fs::path& p);
     bool schreiben(std::string_view inhalt);
     void rechte_uebernehmen(const Rechte& r);
     // on the disk and closed: false when either failed

@@ -15,14 +15,14 @@ namespace dkm::plattform {
 
 namespace {
 
-Fehler Fehler_von(int nummer) {
+Grund Grund_von(int nummer) {
     switch (nummer) {
-        case ENOENT: return Fehler::fehlt;
-        case EEXIST: return Fehler::vorhanden;
-        case ELOOP: return Fehler::Schleife;
-        case ENAMETOOLONG: return Fehler::zu_lang;
-        case ENOTDIR: return Fehler::kein_Ordner;
-        default: return Fehler::anderer;
+        case ENOENT: return Grund::fehlt;
+        case EEXIST: return Grund::vorhanden;
+        case ELOOP: return Grund::Schleife;
+        case ENAMETOOLONG: return Grund::zu_lang;
+        case ENOTDIR: return Grund::kein_Ordner;
+        default: return Grund::anderer;
     }
 }
 
@@ -32,7 +32,7 @@ Eintrag Ansehen(const fs::path& p, bool folgen) {
     Eintrag e;
     struct stat s {};
     if ((folgen ? stat(p.c_str(), &s) : lstat(p.c_str(), &s)) != 0) {
-        if (errno != ENOENT) e.fehler = Fehler_von(errno);
+        if (errno != ENOENT) e.fehler = Grund_von(errno);
         return e;
     }
     e.art = S_ISLNK(s.st_mode)   ? Eintrag::Art::Verweis
@@ -85,9 +85,9 @@ Neue_Datei::~Neue_Datei() {
     if (griff_ >= 0) close(static_cast<int>(griff_));
 }
 
-Fehler Neue_Datei::anlegen(const fs::path& p) {
+Grund Neue_Datei::anlegen(const fs::path& p) {
     griff_ = open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    return griff_ >= 0 ? Fehler::keiner : Fehler_von(errno);
+    return griff_ >= 0 ? Grund::keiner : Grund_von(errno);
 }
 
 bool Neue_Datei::schreiben(std::string_view inhalt) {

@@ -34,18 +34,18 @@ Griff Oeffnen(const fs::path& p, DWORD zugriff, DWORD art) {
     return Griff(CreateFileW(p.c_str(), zugriff, alle_teilen, nullptr, OPEN_EXISTING, art, nullptr));
 }
 
-Fehler Fehler_von(DWORD nummer) {
+Grund Grund_von(DWORD nummer) {
     switch (nummer) {
         case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND: return Fehler::fehlt;
+        case ERROR_PATH_NOT_FOUND: return Grund::fehlt;
         case ERROR_FILE_EXISTS:
-        case ERROR_ALREADY_EXISTS: return Fehler::vorhanden;
-        case ERROR_CANT_RESOLVE_FILENAME: return Fehler::Schleife;
+        case ERROR_ALREADY_EXISTS: return Grund::vorhanden;
+        case ERROR_CANT_RESOLVE_FILENAME: return Grund::Schleife;
         case ERROR_FILENAME_EXCED_RANGE:
-        case ERROR_BUFFER_OVERFLOW: return Fehler::zu_lang;
-        case ERROR_DIRECTORY: return Fehler::kein_Ordner;
-        case ERROR_ACCESS_DENIED: return Fehler::Zugriff;
-        default: return Fehler::anderer;
+        case ERROR_BUFFER_OVERFLOW: return Grund::zu_lang;
+        case ERROR_DIRECTORY: return Grund::kein_Ordner;
+        case ERROR_ACCESS_DENIED: return Grund::Zugriff;
+        default: return Grund::anderer;
     }
 }
 
@@ -56,8 +56,8 @@ Eintrag Ansehen(const fs::path& p, bool folgen) {
     const DWORD art = FILE_FLAG_BACKUP_SEMANTICS | (folgen ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
     const Griff h = Oeffnen(p, FILE_READ_ATTRIBUTES, art);
     if (!h) {
-        const Fehler f = Fehler_von(GetLastError());
-        if (f != Fehler::fehlt) e.fehler = f;
+        const Grund f = Grund_von(GetLastError());
+        if (f != Grund::fehlt) e.fehler = f;
         return e;
     }
     // a device name (NUL, CON, COM1) opens the device in any folder
@@ -67,7 +67,7 @@ Eintrag Ansehen(const fs::path& p, bool folgen) {
         return e;
     }
     if (!GetFileInformationByHandleEx(*h, FileAttributeTagInfo, &info, sizeof info)) {
-        e.fehler = Fehler_von(GetLastError());
+        e.fehler = Grund_von(GetLastError());
         return e;
     }
     // A link or junction is refused: replacing it would replace the link, not write where it leads.
@@ -127,15 +127,15 @@ Neue_Datei::~Neue_Datei() {
     if (griff_ != -1) CloseHandle(reinterpret_cast<HANDLE>(griff_));
 }
 
-Fehler Neue_Datei::anlegen(const fs::path& p) {
+Grund Neue_Datei::anlegen(const fs::path& p) {
     const HANDLE h = CreateFileW(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
         griff_ = reinterpret_cast<std::intptr_t>(h);
-        return Fehler::keiner;
+        return Grund::keiner;
     }
-    const Fehler f = Fehler_von(GetLastError());
+    const Grund f = Grund_von(GetLastError());
     // a folder of that name answers "access denied": the name is taken, not the folder protected
-    if (f == Fehler::Zugriff && GetFileAttributesW(p.c_str()) != INVALID_FILE_ATTRIBUTES) return Fehler::vorhanden;
+    if (f == Grund::Zugriff && GetFileAttributesW(p.c_str()) != INVALID_FILE_ATTRIBUTES) return Grund::vorhanden;
     return f;
 }
 

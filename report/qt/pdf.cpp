@@ -26,11 +26,11 @@ std::string Pdf_erzeugen(const Bericht& b, const std::string& titel) {
     return puffer.data().toStdString();
 }
 
-std::optional<std::string> Pdf_schreiben(const Bericht& b, const std::filesystem::path& ziel) {
+Erfolg<> Pdf_schreiben(const Bericht& b, const std::filesystem::path& ziel) {
     const std::string bytes = Pdf_erzeugen(b, ziel.stem().string());
-    auto fehler = Datei_ersetzen(ziel, bytes);
-    if (fehler) *fehler += meldung::Projekt_unveraendert_Text;
-    return fehler;
+    const Erfolg<> geschrieben = Datei_ersetzen(ziel, bytes);
+    if (geschrieben) return {};
+    return Fehler{geschrieben.fehler().text + std::string(meldung::Projekt_unveraendert_Text)};
 }
 
 }  // namespace dkm::bericht

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
+#include "model/erfolg.h"
 #include "report/seite.h"
 
 namespace dkm::bericht {
@@ -14,6 +14,6 @@ namespace dkm::bericht {
 std::string Pdf_erzeugen(const Bericht& b, const std::string& titel);
 
 // Writes the file atomically; on failure the German message of a project save, the old file intact.
-std::optional<std::string> Pdf_schreiben(const Bericht& b, const std::filesystem::path& ziel);
+Erfolg<> Pdf_schreiben(const Bericht& b, const std::filesystem::path& ziel);
 
 }  // namespace dkm::bericht

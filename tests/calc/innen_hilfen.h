@@ -2,7 +2,7 @@
 // both ends; TS 1..n each 10 m × 10 m (3.00 l/s).
 #pragma once
 
-#include "calc/engine.h"
+#include "bedienung/neuberechnung.h"
 #include "calc/hydraulik.h"
 #include "traufe_hilfen.h"
 
@@ -19,9 +19,7 @@ int Tiefe_suchen_schrittweise(Genuegt&& genuegt, bool& grenze) {
 
 inline Formular Innenrinne(int segmente = 2) {
     Formular f = Startformular();
-    f[S::Option1] = false;
-    f[S::Option2] = true;
-    f.Rinnenart = "innenliegend";
+    Rinnenart_setzen(f, Rinne::innenliegend);
     f[T::Text2] = "300";
     f[T::Text3] = f[T::Text4] = "90";
     for (int i = 1; i <= segmente; ++i) Segment(f, i, "10", "10");
@@ -34,8 +32,8 @@ inline void Laengsseite(Formular& f, const std::string& anzahl) {
     f[T::Text30] = anzahl;
 }
 
-inline Aufzeichnung Rechnen(Formular& f) {
-    Aufzeichnung d;
+inline Skript_Dialoge Rechnen(Formular& f) {
+    Skript_Dialoge d;
     Neuberechnung(f, d);
     return d;
 }

@@ -81,12 +81,12 @@ TEST(Kostra_Standort, EveryFormOfALocationFindsItsCell) {
     };
     for (const auto& [text, index] : eingaben) {
         const Feldsuche s = Feld_fuer_Eingabe(text);
-        ASSERT_TRUE(s.feld) << text << ": " << s.meldung;
-        EXPECT_EQ(Feldnummer(*s.feld), index) << text;
+        ASSERT_TRUE(s) << text << ": " << s.fehler().text;
+        EXPECT_EQ(Feldnummer(*s), index) << text;
     }
     const Feldsuche ort = Feld_fuer_Ort("51,44617", "7.020153");
-    ASSERT_TRUE(ort.feld);
-    EXPECT_EQ(Feldnummer(*ort.feld), 129102);
+    ASSERT_TRUE(ort);
+    EXPECT_EQ(Feldnummer(*ort), 129102);
 }
 
 TEST(Kostra_Standort, WrongLocationsGetAClearMessage) {
@@ -116,11 +116,11 @@ TEST(Kostra_Standort, WrongLocationsGetAClearMessage) {
     };
     for (const auto& [text, meldung] : eingaben) {
         const Feldsuche s = Feld_fuer_Eingabe(text);
-        EXPECT_FALSE(s.feld) << text;
-        EXPECT_NE(s.meldung.find(meldung), std::string::npos) << text << ": " << s.meldung;
+        ASSERT_FALSE(s) << text;
+        EXPECT_NE(s.fehler().text.find(meldung), std::string::npos) << text << ": " << s.fehler().text;
     }
-    EXPECT_NE(Feld_fuer_Ort("abc", "7").meldung.find("ist weder ein Ort"), std::string::npos);
-    EXPECT_NE(Feld_fuer_Ort("", "7").meldung.find("Bitte geben Sie"), std::string::npos);
+    EXPECT_NE(Feld_fuer_Ort("abc", "7").fehler().text.find("ist weder ein Ort"), std::string::npos);
+    EXPECT_NE(Feld_fuer_Ort("", "7").fehler().text.find("Bitte geben Sie"), std::string::npos);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
-// Shared set-up of the engine tests: a window in its start state and a Dialoge
-// that records what the engine asks and tells.
+// Shared set-up of the engine tests: a window in its start state, and the scripted dialogs.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "common/skript_dialoge.h"
 #include "model/dialoge.h"
 #include "model/formular.h"
 #include "model/startzustand.h"
@@ -12,18 +12,6 @@
 namespace dkm::test {
 
 using Texte = std::vector<std::string>;
-
-struct Aufzeichnung : Dialoge {
-    Texte titel, texte, fragen;
-    bool antwort = true;
-    int pieptoene = 0;
-    void meldung(const std::string& t, const std::string& text) override { titel.push_back(t); texte.push_back(text); }
-    bool frage(const std::string& t, const std::string&) override {
-        fragen.push_back(t);
-        return antwort;
-    }
-    void piepton() override { ++pieptoene; }
-};
 
 // Start state with r(5,5) = 300 and r(5,100) = 600, C = 1, f = 1.
 inline Formular Startformular() {

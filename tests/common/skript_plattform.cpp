@@ -1,4 +1,4 @@
-// The scripted platform: answers from a queue, records what it was shown.
+// The scripted platform: answers from the script, records what it was shown.
 #include "skript_plattform.h"
 
 #include "report/text.h"
@@ -7,8 +7,7 @@ namespace dkm::ui {
 
 void Skript_Plattform::zeigen(Eintrag e) {
     vorher();
-    protokoll.push_back(e);
-    if (beim_zeigen) beim_zeigen(protokoll.back());
+    aufnehmen(std::move(e));
 }
 
 void Skript_Plattform::meldung(const std::string& titel, const std::string& text) {
@@ -17,10 +16,7 @@ void Skript_Plattform::meldung(const std::string& titel, const std::string& text
 
 bool Skript_Plattform::frage(const std::string& titel, const std::string& text, bool bei_abbruch) {
     zeigen({"frage", titel, text});
-    if (antworten.empty()) return true;
-    const std::optional<bool> a = antworten.front();
-    antworten.pop_front();
-    return a.value_or(bei_abbruch);
+    return antwort(bei_abbruch);
 }
 
 void Skript_Plattform::piepton() { zeigen({"piepton", "", ""}); }
@@ -52,17 +48,10 @@ std::optional<bericht::Druckerwahl> Skript_Plattform::drucker_waehlen() {
     return w;
 }
 
-std::optional<std::string> Skript_Plattform::drucken(const bericht::Bericht& b, const std::string& drucker) {
-    if (druckfehler) return druckfehler;
+Erfolg<> Skript_Plattform::drucken(const bericht::Bericht& b, const std::string& drucker) {
+    if (druckfehler) return Fehler{*druckfehler};
     auftraege.push_back({drucker, static_cast<int>(b.seiten.size()), b.schriftgroesse, bericht::Als_Text(b)});
-    return std::nullopt;
-}
-
-std::vector<std::string> Skript_Plattform::titel() const {
-    std::vector<std::string> v;
-    for (const Eintrag& e : protokoll)
-        if (e.art == "meldung" || e.art == "frage") v.push_back(e.titel);
-    return v;
+    return {};
 }
 
 }  // namespace dkm::ui

@@ -1,29 +1,22 @@
-// The platform of the tests and benchmarks: no window opens; questions are
-// answered from a queue and everything shown is recorded.
+// The window's platform in the tests and benchmarks: no window opens; questions are
+// answered from the script and everything shown is recorded (Skript_Aufnahme).
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "skript_dialoge.h"
 #include "ui/plattform.h"
 
 namespace dkm::ui {
 
-class Skript_Plattform : public Plattform {
+class Skript_Plattform : public Plattform, public test::Skript_Aufnahme {
 public:
-    struct Eintrag {
-        std::string art;  // "meldung", "frage", "piepton", "speichern", "oeffnen", "drucker"
-        std::string titel;
-        std::string text;
-    };
+    using Eintrag = test::Eintrag;
 
-    // Yes/No in order, nothing for Escape; Yes when empty.
-    std::deque<std::optional<bool>> antworten;
     std::deque<std::optional<std::string>> dateien;   // file dialogs; cancel when empty
-    std::vector<Eintrag> protokoll;
     // Printers: whether there is one, the printer dialog's answers (cancel when
     // empty), a failure every job reports, and the jobs printed.
     bool drucker_da = true;
@@ -36,7 +29,6 @@ public:
         std::string text;  // both pages as dkm-rechner prints them
     };
     std::vector<Auftrag> auftraege;
-    std::function<void(const Eintrag&)> beim_zeigen;  // sees each entry as it is shown
 
     using Plattform::frage;
     void meldung(const std::string& titel, const std::string& text) override;
@@ -46,13 +38,10 @@ public:
     std::optional<std::string> oeffnen(const Dateidialog& d) override;
     bool drucker_vorhanden() override { return drucker_da; }
     std::optional<bericht::Druckerwahl> drucker_waehlen() override;
-    std::optional<std::string> drucken(const bericht::Bericht& b, const std::string& drucker) override;
-
-    std::vector<std::string> titel() const;  // titles of messages and questions, in order
+    Erfolg<> drucken(const bericht::Bericht& b, const std::string& drucker) override;
 
 private:
     void zeigen(Eintrag e);
 };
-
 
 }  // namespace dkm::ui

@@ -57,7 +57,7 @@ TEST(Kaputt, DamagedFilesEndInDateiKontrolleAndTheWindowKeepsItsProject) {
                                        "eventuell ist sie beschädigt.");
         EXPECT_EQ(Dump(l.f, {}), Dump(vorher, {}));  // inputs, results, visibility, the file name
         EXPECT_TRUE(l.f.text == vorher.text && l.f.Sicherheitsfaktor == vorher.Sicherheitsfaktor &&
-                    l.f.Winkelfaktor == vorher.Winkelfaktor && l.f.Ladevorgang == nein && !l.f[V::Hilfe_Text]);
+                    l.f.Winkelfaktor == vorher.Winkelfaktor && !l.f.Ladevorgang && !l.f[V::Hilfe_Text]);
     }
     const Formular knapp = Laden(Volle_Datei({{19, "-1e-4"}, {20, "-9999999"}, {21, " 9999999"}})).f;  // just inside
     EXPECT_EQ(knapp[T::Text2] + knapp[T::Text3] + knapp[T::Text4], "-.0001-9999999 9999999");
@@ -78,13 +78,13 @@ TEST_F(Testordner, SavingRefusesWhatNoLoadWouldTakeBack) {
         Formular f = Start();
         f[T::Bemerkungen] = "Preis 12 €";
         f[c.feld] = c.text;
-        const auto fehler = Projekt_speichern(f, datei);
-        ASSERT_TRUE(fehler) << c.text;
-        EXPECT_NE(fehler->find(c.meldung), std::string::npos) << *fehler;
+        const Erfolg<> gespeichert = Projekt_speichern(f, datei);
+        ASSERT_FALSE(gespeichert) << c.text;
+        EXPECT_NE(gespeichert.fehler().text.find(c.meldung), std::string::npos) << gespeichert.fehler().text;
         EXPECT_EQ(Inhalt(datei), "alter Inhalt");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1) << "no temporary file left";
         f[c.feld] = "";
-        ASSERT_FALSE(Projekt_speichern(f, datei));
+        ASSERT_TRUE(Projekt_speichern(f, datei));
         EXPECT_EQ(Zeilen(Inhalt(datei))[6], "Preis 12 \x80");
     }
     // a UTF-8 file brings such a letter in; it shows as it is and is not saved silently changed
@@ -93,10 +93,9 @@ TEST_F(Testordner, SavingRefusesWhatNoLoadWouldTakeBack) {
     z[7] = "Gda\xC5\x84sk";
     const Lauf l = Laden(Datei(z));
     EXPECT_EQ(l.f[L::Combo_Wahl_Regensp].text, "Gdańsk");
-    Projektdaten p;
-    const auto fehler = Projektdaten_sammeln(l.f, p);
-    ASSERT_TRUE(fehler);
-    EXPECT_NE(fehler->find("´Wahl des Orts für die Regenmenge´ enthält das Zeichen „ń“"), std::string::npos);
+    const auto p = Projektdaten_sammeln(l.f);
+    ASSERT_FALSE(p);
+    EXPECT_NE(p.fehler().text.find("´Wahl des Orts für die Regenmenge´ enthält das Zeichen „ń“"), std::string::npos);
 }
 
 // A project with unsaved input: the user agreed to overwrite it, and the file's mode wins without asking
@@ -114,22 +113,24 @@ TEST(Projekt_laden, NoToTheOverwriteQuestionLeavesEverything) {
     Formular vorher = Laden(Volle_Datei()).f;
     vorher[T::Bauherr] = "Neu";
     Formular f = vorher;
-    Testdialoge nein(nullptr, false, "");
+    Skript_Dialoge nein;
+    nein.sonst = false;
     int gelesen = 0;
-    const auto lesen = [&] { return ++gelesen, std::optional<std::string>(Projektdatei_schreiben(Projektdaten{})); };
+    const auto lesen = [&] { return ++gelesen, Erfolg<std::string>(Projektdatei_schreiben(Projektdaten{})); };
     EXPECT_EQ(Projekt_laden(f, nein, "neu.Dkm", lesen), Ladeergebnis::abgelehnt);
     EXPECT_EQ(Dump(f, {}), Dump(vorher, {})) << "the name alt.Dkm included";
     EXPECT_EQ(gelesen, 0);
-    ASSERT_EQ(nein.meldungen.size(), 1u);
-    EXPECT_EQ(nein.meldungen[0].titel + ": " + nein.meldungen[0].text, "Daten aufrufen: "
+    ASSERT_EQ(nein.protokoll.size(), 1u);
+    EXPECT_EQ(nein.protokoll[0].titel + ": " + nein.protokoll[0].text, "Daten aufrufen: "
               "Eventuell im Formular eingegebene Daten werden überschrieben. In Ordnung?");
 
     // typed back as it was loaded (" 12.5" as "12.5"): nothing unsaved
     f[T::Bauherr] = Laden(Volle_Datei()).f[T::Bauherr];
     f[T::Laenge_1] = f[T::Laenge_1].substr(1);
-    Testdialoge still(nullptr, false);
+    Skript_Dialoge still;
+    still.sonst = false;
     EXPECT_EQ(Projekt_laden(f, still, "neu.Dkm", lesen), Ladeergebnis::geladen);
-    EXPECT_TRUE(still.meldungen.empty());
+    EXPECT_TRUE(still.protokoll.empty());
 }
 
 // The older layout has no total mode, overflow count or correction: they start as in a new window,

@@ -5,8 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "cli/dump.h"
+#include "common/skript_dialoge.h"
 #include "files/dateizugriff.h"
 #include "files/einstellungen.h"
 #include "files/einstellungsordner.h"
@@ -78,43 +80,33 @@ inline std::vector<std::string> Altzeilen() {
 }
 
 // Every box in order; questions get `antwort`, except the one titled `ja_zu`, which gets Yes.
-class Testdialoge : public Aufzeichnung {
-public:
-    explicit Testdialoge(const Formular* f = nullptr, bool antwort = true, std::string ja_zu = "Daten aufrufen")
-        : Aufzeichnung(f), antwort_(antwort), ja_zu_(std::move(ja_zu)) {}
-    bool frage(const std::string& titel, const std::string& text) override {
-        Aufzeichnung::frage(titel, text);
-        return antwort_ || titel == ja_zu_;
-    }
-
-private:
-    bool antwort_;
-    std::string ja_zu_;
-};
-
-struct Lauf { Formular f; Ladeergebnis ergebnis; std::vector<Meldung> boxen; Titel titel; };
-// `bytes` loaded into the window `vorher` as the file "alt.Dkm"; `nein` answers later questions No.
+struct Lauf { Formular f; Ladeergebnis ergebnis; std::vector<Eintrag> boxen; Titel titel; };
+// `bytes` loaded into the window `vorher` as the file "alt.Dkm"; `nein` answers Yes to overwriting
+// and No to any later question.
 inline Lauf Laden(const std::string& bytes, Formular vorher = Start(), bool nein = false) {
     Lauf l{std::move(vorher), {}, {}, {}};
-    Testdialoge d(&l.f, !nein);
+    Skript_Dialoge d(&l.f);
+    if (nein) d.antworten = {true}, d.sonst = false;
     l.ergebnis = Projekt_laden(l.f, d, "alt.Dkm", bytes);
-    l.boxen = d.meldungen;
-    for (const Meldung& m : d.meldungen) l.titel.push_back(m.titel);
+    l.boxen = d.protokoll;
+    l.titel = d.titel();
     return l;
 }
 // What saving the window writes.
 inline std::string Gespeichert(const Formular& f) {
-    Projektdaten p;
-    EXPECT_FALSE(Projektdaten_sammeln(f, p));
-    return Projektdatei_schreiben(p);
+    const auto p = Projektdaten_sammeln(f);
+    EXPECT_TRUE(p);
+    return p ? Projektdatei_schreiben(*p) : std::string();
 }
 
-// A fresh folder per test, named after the test.
+// A fresh folder per test, named after the test; a run of the same test elsewhere (another build, a
+// loop by hand) would otherwise clear it halfway.
 class Testordner : public ::testing::Test {
 protected:
     void SetUp() override {
         ordner = std::filesystem::temp_directory_path() /
-                 ("dkm-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("dkm-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                  std::to_string(std::random_device{}()));
         std::filesystem::remove_all(ordner);
         std::filesystem::create_directories(ordner);
         datei = ordner / "KandProj.Dkm";

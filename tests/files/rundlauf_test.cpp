@@ -16,6 +16,13 @@ Formular Wie_gelesen(Formular f, const Formular& gelesen) {
     return f;
 }
 
+// What the window shows: the dump without the numbers of the run, which a factor the file keeps
+// beside its check box (saved as the corner's) may change.
+std::string Fenster(const Formular& f) {
+    const std::string d = Dump(f, {});
+    return d.substr(0, d.find("\"werte\"")) + d.substr(d.find("\"meldungen\""));
+}
+
 struct Fall {
     std::string warum, bytes;
     Titel titel{};  // the boxes of the first load
@@ -85,10 +92,10 @@ TEST(Rundlauf, WhatLoadsSavesAndLoadsAgainToTheSameFileAndWindow) {
                {39, " 7 "}, {40, " 4 "}}),
          {}, {}, [](F l) {
              return l.f[L::Combo_Wahl_Regensp].text == "Frankfurt, Main" && l.f[S::Option2] && !l.f[S::Option1] &&
-                    l.f.Rinnenart == "innenliegend" && l.f.Sicherheitsfaktor == 3 &&
+                    Ist_innenliegend(l.f) && l.f.Sicherheitsfaktor == 3 &&
                     l.f[L::Combo_Schutzfaktor].index == 3 && l.f[S::Option5] && !l.f[S::Option3] &&
                     !l.f[S::Option4] && l.f[S::Check_Schutzkorb] && l.f[S::Check3] && l.f.Winkelfaktor[2] == 0.85f &&
-                    l.f[S::Option11] && !l.f[S::Option10] && l.f.Eingabe_Art == "gesamt" && l.f[S::Option8] &&
+                    l.f[S::Option11] && !l.f[S::Option10] && Ist_gesamt(l.f) && l.f[S::Option8] &&
                     !l.f[S::Option6] && !l.f[S::Option7] &&
                     l.f[L::Combo_Diff_Notueberl].text == "ohne Berechnungsregen" &&
                     l.f[L::Combo_Abfl_beiwert].text == "begr.extensiv <10cm (C=0.5)";
@@ -160,7 +167,7 @@ TEST(Rundlauf, WhatLoadsSavesAndLoadsAgainToTheSameFileAndWindow) {
 
         const Lauf wieder = Laden(datei, vorher);
         ASSERT_EQ(Gespeichert(wieder.f), datei);
-        ASSERT_EQ(Dump(wieder.f, {}), Dump(Wie_gelesen(erst.f, wieder.f), {}));
+        ASSERT_EQ(Fenster(wieder.f), Fenster(Wie_gelesen(erst.f, wieder.f)));
     }
 }
 

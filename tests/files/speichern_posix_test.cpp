@@ -72,10 +72,10 @@ TEST_F(Testordner, RefusedTargetsKeepEverything) {
         if (c.ziel.empty()) continue;
         const rlimit grenze{std::min(c.grenze, alt.rlim_max), alt.rlim_max};
         setrlimit(RLIMIT_FSIZE, &grenze);
-        const auto fehler = Datei_ersetzen(c.ziel, c.inhalt);
+        const Erfolg<> e = Datei_ersetzen(c.ziel, c.inhalt);
         setrlimit(RLIMIT_FSIZE, &alt);
-        ASSERT_TRUE(fehler) << c.ziel;
-        EXPECT_NE(fehler->find(c.meldung), std::string::npos) << *fehler;
+        ASSERT_FALSE(e) << c.ziel;
+        EXPECT_NE(e.fehler().text.find(c.meldung), std::string::npos) << e.fehler().text;
         EXPECT_EQ(Namen(ordner), vorher) << c.ziel << ": nothing left behind";
     }
     for (const fs::path& p : {datei, gesperrt, nurlesen / "KandProj.Dkm", voll / "KandProj.Dkm"})
@@ -84,11 +84,11 @@ TEST_F(Testordner, RefusedTargetsKeepEverything) {
     if (klein) umount(voll.c_str());
     chmod(nurlesen.c_str(), 0755);
     // the settings files alike, saying what they are for
-    const auto fehler = Druckwerte_schreiben(pipe, {11, 0, 0});
-    ASSERT_TRUE(fehler);
-    EXPECT_EQ(fehler->rfind("Die Druckereinstellungen konnten nicht gespeichert werden. \u201E" + pipe.string(), 0),
+    const Erfolg<> e = Druckwerte_schreiben(pipe, {11, 0, 0});
+    ASSERT_FALSE(e);
+    EXPECT_EQ(e.fehler().text.rfind("Die Druckereinstellungen konnten nicht gespeichert werden. \u201E" + pipe.string(), 0),
               0u);
-    EXPECT_TRUE(Eigene_Orte_schreiben(datei / "Regeneig.dat", {})) << "a file where the settings folder should be";
+    EXPECT_FALSE(Eigene_Orte_schreiben(datei / "Regeneig.dat", {})) << "a file where the settings folder should be";
 }
 
 TEST_F(Testordner, ALinkIsWrittenThroughAndStaysALink) {
@@ -96,7 +96,7 @@ TEST_F(Testordner, ALinkIsWrittenThroughAndStaysALink) {
     fs::create_symlink("ablage/neu.Dkm", ordner / "verweis.Dkm");  // relative, target not there yet
     fs::create_symlink(ordner / "verweis.Dkm", ordner / "zweiter.Dkm");
     for (const char* name : {"verweis.Dkm", "zweiter.Dkm"}) {
-        ASSERT_FALSE(Datei_ersetzen(ordner / name, name));
+        ASSERT_TRUE(Datei_ersetzen(ordner / name, name));
         EXPECT_TRUE(fs::is_symlink(ordner / name));
         EXPECT_EQ(Inhalt(ordner / "ablage" / "neu.Dkm"), name);
     }
@@ -107,13 +107,13 @@ TEST_F(Testordner, TheReplacedFileKeepsItsPermissionsAndOwner) {
     chmod(datei.c_str(), 0640);
     const bool verwalter = geteuid() == 0;  // an administrator saving another user's file leaves it that user's
     if (verwalter) chown(datei.c_str(), 4321, 4322);
-    ASSERT_FALSE(Datei_ersetzen(datei, "neu"));
+    ASSERT_TRUE(Datei_ersetzen(datei, "neu"));
     struct stat s {};
     stat(datei.c_str(), &s);
     EXPECT_EQ(fs::status(datei).permissions(), fs::perms(0640));
     EXPECT_TRUE(!verwalter || (s.st_uid == 4321 && s.st_gid == 4322));
     const mode_t maske = umask(0022);
-    ASSERT_FALSE(Datei_ersetzen(ordner / "frisch.Dkm", "x"));
+    ASSERT_TRUE(Datei_ersetzen(ordner / "frisch.Dkm", "x"));
     umask(maske);
     EXPECT_EQ(fs::status(ordner / "frisch.Dkm").permissions(), fs::perms(0644)) << "as any other program makes it";
 }
@@ -150,20 +150,20 @@ TEST_F(Testordner, LeftoversOfDeadSavesGoBeforeTheNextSave) {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit grenze{std::min<rlim_t>(1024, alt.rlim_max), alt.rlim_max};
     setrlimit(RLIMIT_FSIZE, &grenze);
-    EXPECT_TRUE(Datei_ersetzen(ordner / "A.Dkm", std::string(5000, 'a'))) << "too large for the limit";
+    EXPECT_FALSE(Datei_ersetzen(ordner / "A.Dkm", std::string(5000, 'a'))) << "too large for the limit";
     setrlimit(RLIMIT_FSIZE, &alt);
     EXPECT_EQ(Namen(ordner).size(), 4u) << "A's dead leftover went all the same";
     EXPECT_TRUE(fs::exists(laufend));
-    ASSERT_FALSE(Datei_ersetzen(ordner / "B.Dkm", "B"));
+    ASSERT_TRUE(Datei_ersetzen(ordner / "B.Dkm", "B"));
     fs::remove(laufend);
     EXPECT_EQ(Namen(ordner), (std::vector<std::string>{".dkm-fremd.tmp", "A.Dkm", "B.Dkm"}));
 
     // a dead process's leftover under this process's own id and counter 0: removed, not in the way;
     // where the name is still taken (a folder), the next counter serves
     Schreiben(Temp_Name(datei, getpid(), 0), "tot");
-    ASSERT_FALSE(Datei_ersetzen(datei, "eins"));
+    ASSERT_TRUE(Datei_ersetzen(datei, "eins"));
     fs::create_directory(Temp_Name(datei, getpid(), 0));
-    ASSERT_FALSE(Datei_ersetzen(datei, "zwei"));
+    ASSERT_TRUE(Datei_ersetzen(datei, "zwei"));
     EXPECT_EQ(Inhalt(datei), "zwei");
     EXPECT_EQ(Namen(ordner).size(), 5u) << "the folder stays, no temporary file beside it";
 }
@@ -184,7 +184,7 @@ TEST_F(Testordner, KilledSavesLeaveAWholeFile) {
         const std::string jetzt = Inhalt(datei);
         ASSERT_TRUE(jetzt == x || jetzt == y) << "round " << runde << ": " << jetzt.size() << " bytes";
     }
-    ASSERT_FALSE(Datei_ersetzen(datei, "fertig"));
+    ASSERT_TRUE(Datei_ersetzen(datei, "fertig"));
     EXPECT_EQ(Namen(ordner), std::vector<std::string>{"KandProj.Dkm"});
 }
 

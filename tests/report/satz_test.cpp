@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "bedienung/neuberechnung.h"
 #include "calc/traufe_hilfen.h"
 #include "report/bericht.h"
 #include "report/satz.h"
@@ -31,8 +32,9 @@ Formular Acht_Teilstrecken() {
 }
 
 Bericht Bericht_aus(Formular f, const Berichtsform& form) {
-    test::Aufzeichnung d;
-    return Bericht_erstellen(f, d, form).value();
+    test::Skript_Dialoge d;
+    Pruefen_und_berechnen(f, d);
+    return *Bericht_erstellen(f, form);
 }
 
 Satz Papier(Formular f, float S, float h = 0, float v = 0) {

@@ -93,19 +93,18 @@ TEST_F(Kostra_Fenster, TableChosenOnceValuesFoundAndTakenOverIntoCalculationAndR
     EXPECT_EQ(w<QComboBox>("Combo_Wahl_Regensp")->currentText().toStdString(), "KOSTRA 2020 Feld 049125");
     erwarte_texte({{"r5_5", " 310"}, {"r5_100", " 563.3"}, {"Text9", "KOSTRA 2020 Feld 049125"},
                    {"Belast_Teilrinne_1", "3.10 l/s"}});
-    Eigene_Orte orte{};
-    ASSERT_TRUE(Eigene_Orte_lesen(ordner / "Regeneig.dat", orte));
-    EXPECT_EQ(orte[0].name, "KOSTRA 2020 Feld 049125");
-    EXPECT_EQ(orte[0].r5_100, 563.3f);
+    const auto orte = Eigene_Orte_lesen(ordner / "Regeneig.dat", {});
+    ASSERT_TRUE(orte);
+    EXPECT_EQ((*orte)[0].name, "KOSTRA 2020 Feld 049125");
+    EXPECT_EQ((*orte)[0].r5_100, 563.3f);
 
     // the project state names the cell the values came from, and the report names the place as stored
     const Kostra_Ort* herkunft = Regen_aus_Rasterfeld(f());
     ASSERT_NE(herkunft, nullptr);
     EXPECT_EQ(herkunft->werte.feld, (Rasterfeld{49, 125}));
     EXPECT_EQ(herkunft->werte.uc5_5, 19);
-    Aufzeichnung d;
-    const auto seiten = bericht::Bericht_erstellen(f(), d, bericht::Vorschauform({}, "01.02.2026"));
-    ASSERT_TRUE(seiten.has_value());
+    const auto seiten = bericht::Bericht_erstellen(f(), bericht::Vorschauform({}, "01.02.2026"));
+    ASSERT_TRUE(seiten);
     const std::string bericht = bericht::Als_Text(*seiten);
     EXPECT_NE(bericht.find("    Niederschlagswerte für KOSTRA 2020 Feld 049125 mit:\n"), std::string::npos) << bericht;
 
@@ -156,33 +155,6 @@ TEST_F(Kostra_Fenster, WrongTableKeepsTheOneChosenBefore) {
     suchen("49125");
     EXPECT_EQ(ergebnis(), "Feld 049125 (aus Regenhöhen HN)\nr(5,5): 310 l/(s\u00B7ha) \u00B1 19 %\n"
                           "r(5,100): 563.3 l/(s\u00B7ha) \u00B1 22 %");
-}
-
-// All five rows hold places: the fifth is replaced only after Yes; a place of the same name is updated
-// in its own row without a question.
-TEST_F(Kostra_Fenster, FullRowsAskBeforeTheFifthIsReplaced) {
-    for (int k = 0; k < 5; ++k) f().eigene_orte[static_cast<size_t>(k)] = {"Ort " + std::to_string(k + 1), 300, 600};
-    f().eigene_orte[1].name = "KOSTRA 2020 Feld 049125";
-    oeffnen();
-    p.dateien = {tabelle.string()};
-    klick("Kostra_Tabelle_waehlen");
-    suchen("118111");
-    antworten({false});
-    klick("Kostra_Uebernehmen");
-    EXPECT_EQ(titel(), Titel{"Eigenen Ort ersetzen"});
-    EXPECT_TRUE(w("Frame9")->isVisible());
-    EXPECT_EQ(text("Text21"), "Ort 5");
-    EXPECT_FALSE(fs::exists(ordner / "Regeneig.dat"));
-    antworten({true});
-    klick("Kostra_Uebernehmen");
-    erwarte_texte({{"Text21", "KOSTRA 2020 Feld 118111"}, {"r5_5", " 370"}, {"r5_100", " 696.7"}});
-
-    oeffnen();
-    suchen("049125");
-    antworten({});
-    klick("Kostra_Uebernehmen");
-    EXPECT_TRUE(titel().empty());
-    erwarte_texte({{"Text12", "KOSTRA 2020 Feld 049125"}, {"Text13", " 310"}, {"Text21", "KOSTRA 2020 Feld 118111"}});
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <map>
 #include <regex>
 
+#include "bedienung/neuberechnung.h"
 #include "calc/traufe_hilfen.h"
 #include "common/befehl.h"
 #include "files/dateizugriff.h"
@@ -69,9 +70,9 @@ Seitenwoerter Woerter(const fs::path& pdf) {
 
 Formular Laden(const std::string& name) {
     Formular f = test::Startformular();
-    test::Aufzeichnung d;
+    test::Skript_Dialoge d;
     const std::string datei = std::string(DKM_EXAMPLES_DIR) + "/" + name;
-    Projekt_laden(f, d, datei, Datei_lesen(datei, Projektdatei_Hoechstgroesse).value_or(""));
+    Projekt_laden(f, d, datei, Datei_lesen(datei, Projektdatei_Hoechstgroesse).wert_oder(""));
     return f;
 }
 
@@ -86,11 +87,12 @@ struct Fall {
 };
 
 Fall Drucken(const std::string& name, Formular f, float S, float h = 0, float v = 0) {
-    test::Aufzeichnung d;
-    const auto b = Bericht_erstellen(f, d, Papierform(S, h, v, {"Dachbau Schmidt GmbH", "Werkstraße 3", "34117 Kassel",
-                                                                  "0561 123456"}, "01.02.2026"));
+    test::Skript_Dialoge d;
+    Pruefen_und_berechnen(f, d);
+    const auto b = Bericht_erstellen(f, Papierform(S, h, v, {"Dachbau Schmidt GmbH", "Werkstraße 3", "34117 Kassel",
+                                                               "0561 123456"}, "01.02.2026"));
     EXPECT_TRUE(b) << name;
-    Fall fall{name + " S=" + std::to_string(static_cast<int>(S)), b.value_or(Bericht{}), {}, {}};
+    Fall fall{name + " S=" + std::to_string(static_cast<int>(S)), b ? *b : Bericht{}, {}, {}};
     fall.satz = Bericht_setzen(fall.bericht);
     // a file of its own: ctest runs the tests of this folder side by side
     static int nummer = 0;
@@ -287,8 +289,7 @@ TEST(Papier, LongTextsStayOnTheSheet) {
 TEST(Vorschau, ExamplesInTheirBox) {
     for (const char* name : Beispiele) {
         Formular f = Laden(name);
-        test::Aufzeichnung d;
-        const auto b = Bericht_erstellen(f, d, Vorschauform({"Dachbau Schmidt GmbH", "Werkstraße 3", "34117 Kassel", ""}, "01.02.2026"));
+        const auto b = Bericht_erstellen(f, Vorschauform({"Dachbau Schmidt GmbH", "Werkstraße 3", "34117 Kassel", ""}, "01.02.2026"));
         ASSERT_TRUE(b) << name;
         const Satz satz = Bericht_setzen(*b);
         for (size_t p = 0; p < 2; ++p) {
