@@ -4,8 +4,9 @@
 # into build-win/, the window-free tests and the window's smoke test under Wine, dkm-rechner.exe
 # against the golden outputs, and the setup installed, started and uninstalled under Wine.
 # DKM_XVFB_ANZEIGE picks the display for the window (default :85).
-# Its steps on two cores: packages about 4 min, kit 31 min (once), libzip 1 min, cross build 6-7 min,
-# Wine 2 min; with the Linux part of .ci/run about 65 minutes on a fresh machine, under its 90.
+# Its steps on two cores: packages and sources about 4 min, kit 31-33 min (once), libzip and the Wine
+# prefix half a minute, cross build 3-6 min, Wine 2 min; with the Linux part of .ci/run about
+# 60-65 minutes on a fresh machine, under its 90.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 wurzel=$PWD
