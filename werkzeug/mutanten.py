@@ -1,15 +1,25 @@
 #!/usr/bin/env python3
 # Mutation check: plants one slip at a time from werkzeug/mutanten.txt into the sources, rebuilds
-# build-mutanten/ incrementally, runs ctest and reports which slips the suite did not notice.
+# build-mutanten/ incrementally, runs the test programs the slip can reach and reports which test caught
+# which slip. A slip counts as caught only when a test fails on one of its checks (a gtest assertion with
+# file and line); a crash, an exception, a timeout or a failure already there before the slip does not count.
 import argparse
+import json
 import os
+import re
+import shutil
 import signal
+import stat
 import subprocess
 import sys
 import time
 
 WURZEL = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 LISTE = os.path.join(WURZEL, "werkzeug", "mutanten.txt")
+
+# A test program reaches the code of its own layer and the layers below; a slip is run against the
+# programs at or above its layer, its own folder's first.
+RANG = {"model": 0, "calc": 1, "bedienung": 1, "files": 2, "report": 2, "cli": 2, "report_qt": 3, "ui": 4, "app": 4}
 
 
 class Abbruch(Exception):
@@ -61,9 +71,10 @@ def auswahl_lesen(text, anzahl):
     return sorted(nummern)
 
 
-def ausfuehren(befehl, zeitlimit, log):
-    """Runs a command in its own process group so a timeout or Ctrl+C ends all of it."""
-    p = subprocess.Popen(befehl, cwd=WURZEL, stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+def ausfuehren(befehl, zeitlimit, log, env=None, cwd=WURZEL):
+    """Runs a command in its own process group so a timeout or Ctrl+C ends all of it.
+    Returns the exit code (negative: ended by a signal) or None after the time limit."""
+    p = subprocess.Popen(befehl, cwd=cwd, stdout=log, stderr=subprocess.STDOUT, start_new_session=True, env=env)
     try:
         return p.wait(timeout=zeitlimit)
     except subprocess.TimeoutExpired:
@@ -74,6 +85,100 @@ def ausfuehren(befehl, zeitlimit, log):
         os.killpg(p.pid, signal.SIGKILL)
         p.wait()
         raise
+
+
+def programme_ermitteln(build):
+    """The gtest programs ctest knows, each once with its environment: a program runs all its tests in one
+    process here instead of one process per test. Scripts (package checks) are left out: no slip in the
+    sources reaches them."""
+    aus = subprocess.run(["ctest", "--test-dir", build, "--show-only=json-v1"], capture_output=True, text=True,
+                         check=True).stdout
+    programme = {}
+    for t in json.loads(aus)["tests"]:
+        befehl = t.get("command") or []
+        if not befehl or not os.path.basename(befehl[0]).startswith("test_"):
+            continue
+        props = {p["name"]: p["value"] for p in t.get("properties", [])}
+        env = tuple(props.get("ENVIRONMENT", []))
+        filter_ = [a for a in befehl[1:] if a.startswith("--gtest_filter=")]
+        # a discovered test names itself in its filter; a test added by hand keeps its own
+        eigen = filter_ if t["name"] not in (f.partition("=")[2] for f in filter_) else []
+        schluessel = (befehl[0], env, tuple(eigen))
+        if schluessel not in programme:
+            ziel = os.path.basename(befehl[0])
+            name = ziel if not eigen else t["name"]
+            programme[schluessel] = {"name": name, "ziel": ziel, "befehl": [befehl[0], *eigen],
+                                     "env": dict(e.split("=", 1) for e in env),
+                                     "cwd": props.get("WORKING_DIRECTORY", os.path.dirname(befehl[0])),
+                                     "ordner": ziel[len("test_"):]}
+    return list(programme.values())
+
+
+FEHLER_ZEILE = re.compile(r"^.+:\d+: Failure$")
+
+
+def auswerten(ausgabe):
+    """Tests that failed on a check ('datei:zeile: Failure' after their RUN line, before FAILED or a crash)."""
+    gefangen, laufend, pruefung = [], None, False
+    for zeile in ausgabe.splitlines():
+        if zeile.startswith("[ RUN      ] "):
+            laufend, pruefung = zeile[13:].strip(), False
+        elif laufend and FEHLER_ZEILE.match(zeile):
+            pruefung = True
+        elif zeile.startswith("[  FAILED  ] ") and laufend and zeile[13:].startswith(laufend + " "):
+            if pruefung:
+                gefangen.append(laufend)
+            laufend = None
+        elif zeile.startswith("[       OK ] ") or zeile.startswith("[  SKIPPED ] "):
+            laufend = None
+    # a check that failed before the program crashed has caught the slip all the same
+    if laufend and pruefung:
+        gefangen.append(laufend)
+    return gefangen
+
+
+def programm_laufen(p, zeitlimit, log, build):
+    """(result, tests that failed on a check): result is 'ok', 'Prüfung', 'Absturz', 'Fehler' or 'Zeitlimit'."""
+    ausgabe_pfad = os.path.join(build, "mutant-ausgabe.txt")
+    env = dict(os.environ, **p["env"])
+    with open(ausgabe_pfad, "w+", encoding="utf-8", errors="replace") as aus:
+        rc = ausfuehren(p["befehl"], zeitlimit, aus, env=env, cwd=p["cwd"])
+        aus.seek(0)
+        ausgabe = aus.read()
+    gefangen = auswerten(ausgabe)
+    if rc != 0:
+        log.write(ausgabe[-20000:])
+    if gefangen:
+        return "Prüfung", gefangen
+    if rc is None:
+        return "Zeitlimit", []
+    if rc < 0 or rc > 128:
+        return "Absturz", []
+    return ("ok" if rc == 0 else "Fehler"), []
+
+
+def aufraeumen(build):
+    """What a failed run leaves: small file systems mounted for the full-disk tests, and the test folders
+    (some of them write-protected) in the build's temporary folder."""
+    tmp = os.path.join(build, "tests", "tmp")
+    with open("/proc/self/mountinfo", encoding="utf-8") as d:
+        punkte = [z.split()[4].replace("\\040", " ") for z in d]
+    for punkt in sorted(punkte, key=len, reverse=True):
+        if punkt.startswith(build + os.sep):
+            subprocess.run(["umount", "-l", punkt], stderr=subprocess.DEVNULL)
+    if not os.path.isdir(tmp):
+        return
+    for ordner, unter, _ in os.walk(tmp):
+        for u in unter:
+            pfad = os.path.join(ordner, u)
+            if not os.path.islink(pfad):
+                os.chmod(pfad, stat.S_IRWXU)
+    for eintrag in os.listdir(tmp):
+        pfad = os.path.join(tmp, eintrag)
+        if os.path.isdir(pfad) and not os.path.islink(pfad):
+            shutil.rmtree(pfad, ignore_errors=True)
+        else:
+            os.remove(pfad)
 
 
 def sicherung_zurueckspielen(sicherung):
@@ -88,13 +193,21 @@ def sicherung_zurueckspielen(sicherung):
     print(f"Zurückgespielt aus einem abgebrochenen Lauf: {pfad.decode()}")
 
 
+def programme_fuer(datei, programme, dauer):
+    ordner = datei.split("/")[0] if not datei.startswith("report/qt/") else "report_qt"
+    rang = RANG.get(ordner, 0)
+    passend = [p for p in programme if RANG.get(p["ordner"], 4) >= rang]
+    return sorted(passend, key=lambda p: (p["ordner"] != ordner, dauer.get(p["name"], 0)))
+
+
 def main():
-    ap = argparse.ArgumentParser(description="Mutationsprüfung: eine Änderung nach der anderen, je Build und ctest.")
+    ap = argparse.ArgumentParser(description="Mutationsprüfung: eine Änderung nach der anderen, je Build und Tests.")
     ap.add_argument("--nur", help="nur diese Nummern, z. B. 3,7,10-14")
     ap.add_argument("--liste", action="store_true", help="Änderungen nur auflisten und prüfen, nichts bauen")
     ap.add_argument("--build", default="build-mutanten", help="Build-Ordner (Standard: build-mutanten)")
-    ap.add_argument("--zeitlimit", type=int, default=600, help="Sekunden für ctest insgesamt (Standard: 600)")
-    ap.add_argument("--jobs", type=int, default=2, help="parallele Jobs für Build und ctest (Standard: 2)")
+    ap.add_argument("--zeitlimit", type=int, default=300, help="Sekunden je Testprogramm (Standard: 300)")
+    ap.add_argument("--jobs", type=int, default=2, help="parallele Jobs für den Build (Standard: 2)")
+    ap.add_argument("--bericht", help="Bericht hierhin statt nach <build>/mutanten-bericht.txt")
     args = ap.parse_args()
 
     mutanten = liste_lesen(LISTE)
@@ -131,18 +244,27 @@ def main():
                            cwd=WURZEL, stdout=subprocess.DEVNULL)
         if r.returncode != 0:
             sys.exit("cmake-Konfiguration fehlgeschlagen")
-    os.makedirs(build, exist_ok=True)
     sicherung_zurueckspielen(sicherung)
     log_pfad = os.path.join(build, "mutanten.log")
+    bericht_pfad = args.bericht or os.path.join(build, "mutanten-bericht.txt")
     bauen = ["cmake", "--build", build, f"-j{args.jobs}"]
-    testen = ["ctest", "--test-dir", build, f"-j{args.jobs}", "--timeout", "180", "--stop-on-failure",
-              "--output-on-failure"]
 
-    ergebnisse = {}  # nr -> "erkannt" | "kompiliert nicht" | "übersehen" | "Zeitlimit"
+    ergebnisse, faenger = {}, {}  # nr -> "erkannt" | "übersehen" | "Absturz" | "Zeitlimit" | "kompiliert nicht"
     with open(log_pfad, "w", encoding="utf-8") as log:
         print("Ausgangsstand bauen und testen ...", flush=True)
-        if ausfuehren(bauen, 3600, log) != 0 or ausfuehren(testen, args.zeitlimit, log) != 0:
-            sys.exit(f"Der unveränderte Stand baut oder besteht die Tests nicht: siehe {log_pfad}")
+        if ausfuehren(bauen, 3600, log) != 0:
+            sys.exit(f"Der unveränderte Stand baut nicht: siehe {log_pfad}")
+        programme = programme_ermitteln(build)
+        dauer = {}
+        aufraeumen(build)
+        for p in programme:
+            beginn = time.monotonic()
+            ergebnis, _ = programm_laufen(p, args.zeitlimit, log, build)
+            dauer[p["name"]] = time.monotonic() - beginn
+            aufraeumen(build)
+            if ergebnis != "ok":
+                sys.exit(f"Der unveränderte Stand besteht {p['name']} nicht ({ergebnis}): siehe {log_pfad}")
+        print("  " + ", ".join(f"{p['name']} {dauer[p['name']]:.0f} s" for p in programme), flush=True)
         try:
             for nr in nummern:
                 m = mutanten[nr - 1]
@@ -158,17 +280,30 @@ def main():
                 try:
                     with open(pfad, "wb") as d:
                         d.write(geaendert)
-                    if ausfuehren(bauen, 1800, log) != 0:
-                        ergebnis = "kompiliert nicht"
-                    else:
-                        rc = ausfuehren(testen, args.zeitlimit, log)
-                        ergebnis = "Zeitlimit" if rc is None else "übersehen" if rc == 0 else "erkannt"
+                    # each program is built just before it runs: most slips are caught by the first
+                    ergebnis, gebaut = "übersehen", set()
+                    for p in programme_fuer(m["datei"], programme, dauer):
+                        ziele = {p["ziel"]} | ({"dkm-rechner"} if p["ordner"] in ("cli", "ui") else set())
+                        if ziele - gebaut and ausfuehren(bauen[:3] + ["--target", *sorted(ziele - gebaut)] + bauen[3:],
+                                                         1800, log) != 0:
+                            ergebnis = "kompiliert nicht"
+                            break
+                        gebaut |= ziele
+                        art, gefangen = programm_laufen(p, args.zeitlimit, log, build)
+                        aufraeumen(build)
+                        if gefangen:
+                            ergebnis, faenger[nr] = "erkannt", gefangen
+                            break
+                        if art in ("Absturz", "Zeitlimit"):
+                            ergebnis = art  # noticed, but by no check: not counted as caught
                 finally:
                     with open(pfad, "wb") as d:
                         d.write(original)
                     os.remove(sicherung)
+                    aufraeumen(build)
                 ergebnisse[nr] = ergebnis
-                print(f"[{nr:3}] {ergebnis:16} {time.monotonic() - beginn:5.0f} s  {m['datei']}: {m['was']}",
+                wer = f"  <- {', '.join(faenger[nr][:2])}" if nr in faenger else ""
+                print(f"[{nr:3}] {ergebnis:16} {time.monotonic() - beginn:5.0f} s  {m['datei']}: {m['was']}{wer}",
                       flush=True)
         except (KeyboardInterrupt, Abbruch):
             print("\nAbgebrochen; die zuletzt geänderte Datei ist wiederhergestellt.")
@@ -178,27 +313,32 @@ def main():
 
     if not ergebnisse:
         return 1
-    # a change that cannot alter anything a user sees is run but not counted
+    # a change that cannot alter anything a user sees is run but not counted, nor one that does not compile
     gleich = [nr for nr in ergebnisse if "gleichwertig" in mutanten[nr - 1]]
-    zaehlen = {nr: e for nr, e in ergebnisse.items() if nr not in gleich}
-    erkannt = [nr for nr, e in zaehlen.items() if e != "übersehen"]
+    ungueltig = [nr for nr, e in ergebnisse.items() if e == "kompiliert nicht"]
+    zaehlen = {nr: e for nr, e in ergebnisse.items() if nr not in gleich and nr not in ungueltig}
+    erkannt = [nr for nr, e in zaehlen.items() if e == "erkannt"]
     anteil = f"{100 * len(erkannt) / len(zaehlen):.0f} %" if zaehlen else "-"
-    print(f"\nErkannt: {len(erkannt)} von {len(zaehlen)} verhaltensändernden ({anteil})"
-          + (f", {len(nummern) - len(ergebnisse)} nicht gelaufen" if len(ergebnisse) < len(nummern) else ""))
+    zeilen = [f"Erkannt: {len(erkannt)} von {len(zaehlen)} verhaltensändernden ({anteil})"
+              + (f", {len(nummern) - len(ergebnisse)} nicht gelaufen" if len(ergebnisse) < len(nummern) else "")]
     for nr in gleich:
-        print(f"Gleichwertig, nicht gezählt: [{nr:3}] {ergebnisse[nr]}: {mutanten[nr - 1]['gleichwertig']}")
-    for art in ("kompiliert nicht", "Zeitlimit"):
-        liste = [nr for nr, e in ergebnisse.items() if e == art]
-        if liste:
-            print(f"Davon {art} (zählt als erkannt): {', '.join(map(str, liste))}")
-    uebersehen = [nr for nr, e in zaehlen.items() if e == "übersehen"]
-    if uebersehen:
-        print("Übersehen:")
-        for nr in uebersehen:
+        zeilen.append(f"Gleichwertig, nicht gezählt: [{nr:3}] {ergebnisse[nr]}: {mutanten[nr - 1]['gleichwertig']}")
+    if ungueltig:
+        zeilen.append(f"Kompiliert nicht, Liste berichtigen (nicht gezählt): {', '.join(map(str, ungueltig))}")
+    nicht = [nr for nr, e in zaehlen.items() if e != "erkannt"]
+    if nicht:
+        zeilen.append("Nicht erkannt (Absturz und Zeitlimit ohne fehlgeschlagene Prüfung zählen nicht):")
+        zeilen += [f"[{nr:3}] {zaehlen[nr]}: {mutanten[nr - 1]['datei']}: {mutanten[nr - 1]['was']}" for nr in nicht]
+    print("\n" + "\n".join(zeilen))
+    with open(bericht_pfad, "w", encoding="utf-8") as d:
+        for nr, e in ergebnisse.items():
             m = mutanten[nr - 1]
-            print(f"[{nr:3}] {m['datei']}: {m['was']}")
-    print(f"Protokoll: {log_pfad}")
-    return 1 if uebersehen else 0
+            d.write(f"[{nr:3}] {e}: {m['datei']}: {m['was']}\n")
+            for t in faenger.get(nr, []):
+                d.write(f"        {t}\n")
+        d.write("\n" + "\n".join(zeilen) + "\n")
+    print(f"Bericht (welcher Test welche Änderung fängt): {bericht_pfad}\nProtokoll: {log_pfad}")
+    return 1 if nicht else 0
 
 
 if __name__ == "__main__":

@@ -102,25 +102,6 @@ TEST(Neuberechnung, RainAndFactors) {
     EXPECT_EQ(f.Sicherheitsfaktor, 3.0f);
 }
 
-TEST(Neuberechnung, IncompleteSegmentsStopTheRun) {
-    Skript_Dialoge d;
-    Formular f = Startformular();
-    Segment(f, 1, "6", "10");
-    Pruefen_und_berechnen(f, d);
-    Segment(f, 3, "5", "");
-    f[L::Combo_Abfl_beiwert] = {"Kiesdach (C=0.5)", 1};
-    Pruefen_und_berechnen(f, d);
-    EXPECT_EQ(d.titel(), Texte{"Maße fehlen!"});
-    EXPECT_EQ(d.texte(), Texte{"Bei einer - oder mehreren - Teilstrecken fehlen Maßangaben."});
-    EXPECT_EQ(f[T::Belast_Teilrinne_1], "1.80 l/s");
-    Segment(f, 3, "", "", "7");
-    Eingabepruefung(f);
-    const bool ohne_laenge = f.Masse_vollstaendig;
-    Segment(f, 3, "-3", "", "7");  // a length with only an additional area; negative values pass
-    Eingabepruefung(f);
-    EXPECT_TRUE(!ohne_laenge && f.Masse_vollstaendig);
-}
-
 TEST(Neuberechnung, OverflowingInputsAreRefusedWithoutChange) {
     const std::pair<const char*, std::function<void(Formular&)>> faelle[] = {
         {"length", [](Formular& f) { f[T::Laenge_1] = "1e39"; }},

@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <memory>
 #include <random>
 
 #include "projekt_hilfen.h"
@@ -40,6 +41,9 @@ TEST_F(Testordner, RefusedTargetsKeepEverything) {
     for (const fs::path& p : {nurlesen, voll}) fs::create_directories(p), Schreiben(p / "KandProj.Dkm", "alt");
     chmod(nurlesen.c_str(), 0555);
     const bool klein = mount("dkm-test", voll.c_str(), "tmpfs", 0, "size=64k") == 0;  // not in every container
+    // gone however the test ends: a mount left behind would fail every later test of the folder
+    const std::unique_ptr<const fs::path, void (*)(const fs::path*)> aushaengen(
+        klein ? &voll : nullptr, [](const fs::path* p) { umount(p->c_str()); });
     Schreiben(voll / "KandProj.Dkm", "alt");
     Schreiben(voll / "fuellung", std::string(40 * 1024, 'f'));
     const auto ist = [](const fs::path& p) { return "\u201E" + p.string() + "\u201C ist "; };
@@ -81,7 +85,6 @@ TEST_F(Testordner, RefusedTargetsKeepEverything) {
     for (const fs::path& p : {datei, gesperrt, nurlesen / "KandProj.Dkm", voll / "KandProj.Dkm"})
         EXPECT_EQ(Inhalt(p), "alt") << p;
     EXPECT_TRUE(fs::is_symlink(ordner / "ins_leere.Dkm") && fs::is_character_file("/dev/null") && fs::is_fifo(pipe));
-    if (klein) umount(voll.c_str());
     chmod(nurlesen.c_str(), 0755);
     // the settings files alike, saying what they are for
     const Erfolg<> e = Druckwerte_schreiben(pipe, {11, 0, 0});

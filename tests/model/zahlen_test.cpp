@@ -11,7 +11,8 @@ TEST(Zahl_lesen, LeadingNumberRule) {
     // a tab comes with a number pasted from a table; d/D is an exponent like e/E
     const std::pair<const char*, double> faelle[] = {
         {"", 0},     {"abc", 0},     {" 12.5", 12.5}, {".625", 0.625}, {"2.5.3", 2.5}, {"-4x", -4},
-        {"1e3", 1000}, {"\t12", 12}, {"1d2", 100},   {"1D2", 100},     {"7e", 7},      {".", 0}, {"1e-999", 0}};
+        {"1e3", 1000}, {"\t12", 12}, {"1d2", 100},   {"1D2", 100},     {"7e", 7},      {".", 0}, {"1e-999", 0},
+        {"-1e-999", 0}, {"-1e999", -HUGE_VAL}};
     for (const auto& [text, wert] : faelle) EXPECT_EQ(Zahl_lesen(text), wert) << text;
     EXPECT_TRUE(std::isinf(Zahl_lesen("1e999")));
     EXPECT_FALSE(Zahl_gueltig(Zahl_lesen("1e39")));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -263,8 +264,15 @@ TEST(Bericht, ColumnsOriginsAndFontSizes) {
     EXPECT_EQ((std::vector{Tabspalte(5, 1.4, 5), Tabspalte(35, 1.4, 5), Tabspalte(80, 1.4, 5), Tabspalte(80, 1, 0)}),
               (std::vector{12, 54, 117, 80}));
 
-    const Ursprung u = Schema_Ursprung(Papierform(10, 0, 0, {}, ""), 1);
-    EXPECT_EQ(std::tie(u.x, u.y, u.segmentbreite), std::make_tuple(3000, 11300, 1000));
+    // the schematic's origin on paper at each font size, unshifted: x, y on page 1, y on page 2
+    const std::array<int, 4> ursprung[] = {{8, 2400, 9200, 4800},   {9, 2700, 10300, 5700},  {10, 3000, 11300, 5960},
+                                           {11, 3300, 12400, 6500}, {12, 3600, 13500, 7100}};
+    for (const auto& [s, x, y1, y2] : ursprung) {
+        const Berichtsform form = Papierform(static_cast<float>(s), 0, 0, {}, "");
+        EXPECT_EQ(std::make_tuple(Schema_Ursprung(form, 1).x, Schema_Ursprung(form, 1).y, Schema_Ursprung(form, 2).y),
+                  std::make_tuple(x, y1, y2)) << s;
+    }
+    EXPECT_EQ(Schema_Ursprung(Papierform(10, 0, 0, {}, ""), 1).segmentbreite, 1000);
     EXPECT_EQ(Schema_Ursprung(Papierform(10, 2, 0, {}, ""), 1).x, 3000 + 114);
     EXPECT_EQ(Schema_Ursprung(Papierform(12, 0, -2, {}, ""), 2).y, 7100 - 114);
     EXPECT_EQ(Querschnitt_Ursprung(Papierform(8, 1, 0, {}, "")).x, 2057);

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <filesystem>
 #include <memory>
+#include <random>
 
 #include "skript_plattform.h"
 #include "ui/form1.h"
@@ -31,7 +32,8 @@ class Fenster : public ::testing::Test {
 protected:
     void SetUp() override {
         ordner = std::filesystem::temp_directory_path() /
-                 ("dkm_ui_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("dkm_ui_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+                  std::to_string(std::random_device{}()));  // a run of the same test elsewhere clears its own
         std::filesystem::remove_all(ordner);
         std::filesystem::create_directories(ordner);
         fenster = std::make_unique<Form1>(p, Startformular(ordner / "Regeneig.dat"));
