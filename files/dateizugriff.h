@@ -18,7 +18,7 @@ std::string Pfadtext(const std::filesystem::path& p);
 Erfolg<std::string> Datei_lesen(const std::filesystem::path& datei, size_t hoechstens);
 
 // Writes `inhalt` to a temporary file beside `datei`, syncs it to the disk and
-// renames it over `datei`; a link is followed and stays. A target that is no
+// renames it over `datei`; a link is followed and stays (on Windows it is refused). A target that is no
 // regular file, is write-protected or has no folder is refused untouched. On
 // failure `datei` is as it was and the German sentence says why, naming it.
 // What earlier saves of the same target left behind when their process died is removed first.

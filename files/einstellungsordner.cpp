@@ -1,11 +1,11 @@
 #include "files/einstellungsordner.h"
 
-#include <cstdlib>
 #include <string_view>
 #include <system_error>
 
 #include "files/dateizugriff.h"
 #include "files/einstellungen.h"
+#include "files/plattform/plattform.h"
 #include "model/meldungen.h"
 
 namespace dkm {
@@ -22,7 +22,7 @@ fs::path Einstellungsordner(const char* xdg_config_home, const char* home) {
     return (basis / Programmname).lexically_normal();
 }
 
-fs::path Einstellungsordner() { return Einstellungsordner(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")); }
+fs::path Einstellungsordner() { return plattform::Einstellungsordner(); }
 
 Erfolg<> Einstellungen_uebernehmen(const fs::path& ordner, const fs::path& arbeitsordner) {
     Erfolg<> alle;

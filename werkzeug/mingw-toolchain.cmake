@@ -26,10 +26,22 @@ if(EXISTS "${DKM_QT_MINGW}/lib/cmake/Qt6")
   set(QT_HOST_PATH /usr CACHE PATH "")
   set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "")
 endif()
+# libzip from werkzeug/libzip-mingw.sh, found by pkg-config like on Linux; pkg-config must
+# never hand out the host's libraries.
+if(NOT DEFINED DKM_LIBZIP_MINGW)
+  if(DEFINED ENV{DKM_LIBZIP_MINGW})
+    set(DKM_LIBZIP_MINGW "$ENV{DKM_LIBZIP_MINGW}")
+  else()
+    set(DKM_LIBZIP_MINGW "$ENV{HOME}/.cache/dachkandelmesser/libzip-mingw")
+  endif()
+endif()
+list(APPEND CMAKE_FIND_ROOT_PATH "${DKM_LIBZIP_MINGW}")
+set(ENV{PKG_CONFIG_LIBDIR} "${DKM_LIBZIP_MINGW}/lib/pkgconfig:/usr/${DKM_MINGW_TRIPLET}/lib/pkgconfig")
+set(ENV{PKG_CONFIG_PATH} "")
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # try_compile projects see the same settings.
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES DKM_QT_MINGW)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES DKM_QT_MINGW DKM_LIBZIP_MINGW)

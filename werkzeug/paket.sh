@@ -23,9 +23,11 @@ bauen() {  # build folder; prints the package's path
   # From scratch: generated files of an earlier build (the icons' resource file with its file times) would stay.
   # CMake reads no CPPFLAGS. The build folder's name must not reach the debug notes, whose hash is the build ID.
   rm -rf "$1"
-  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=None -DDKM_TESTS=OFF -DDKM_BENCH=OFF -DDKM_DEBIAN=ON \
+  # The prefix of the package: its private library goes to /usr/lib/<architecture>/dachkandelmesser.
+  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=None -DDKM_TESTS=OFF -DDKM_BENCH=OFF -DDKM_DEBIAN=ON -DCMAKE_INSTALL_PREFIX=/usr \
     "-DDKM_BILDER_URL=${DKM_BILDER_URL:-}" \
-    "-DCMAKE_CXX_FLAGS=$CPPFLAGS $CXXFLAGS -ffile-prefix-map=$PWD/$1=." "-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS" >/dev/null
+    "-DCMAKE_CXX_FLAGS=$CPPFLAGS $CXXFLAGS -ffile-prefix-map=$PWD/$1=." "-DCMAKE_EXE_LINKER_FLAGS=$LDFLAGS" \
+    "-DCMAKE_MODULE_LINKER_FLAGS=$LDFLAGS" >/dev/null
   if ! cmake --build "$1" -j"$(nproc)" >"$1/bauen.log" 2>&1; then
     tail -n 40 "$1/bauen.log" >&2
     exit 1
@@ -45,10 +47,11 @@ abh=$(dpkg-deb -f "$deb" Depends)
 inhalt=$(mktemp -d)
 trap 'rm -rf "$inhalt"' EXIT
 dpkg-deb -x "$deb" "$inhalt"
-for p in dachkandelmesser dkm-rechner; do
-  hardening-check --nocfprotection "$inhalt/usr/bin/$p" >/dev/null ||
-    { hardening-check --nocfprotection "$inhalt/usr/bin/$p"; fehler "$p nicht gehärtet"; }
-  if readelf -S "$inhalt/usr/bin/$p" | grep -q '\.comment'; then fehler "$p hat einen Abschnitt .comment"; fi
+pdf_bibliothek=$(cd "$inhalt/usr" && find lib -name dkm-pdf.so)
+for p in bin/dachkandelmesser bin/dkm-rechner "$pdf_bibliothek"; do
+  hardening-check --nocfprotection "$inhalt/usr/$p" >/dev/null ||
+    { hardening-check --nocfprotection "$inhalt/usr/$p"; fehler "$p nicht gehärtet"; }
+  if readelf -S "$inhalt/usr/$p" | grep -q '\.comment'; then fehler "$p hat einen Abschnitt .comment"; fi
 done
 
 # Anything lintian says fails; the program is not a Debian upload, so no source package checks.

@@ -25,3 +25,19 @@ pakete_installieren() {
   "${als_root[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq "${empfehlungen[@]}" "${fehlend[@]}"
 }
+
+# The deb-src entry that apt-get source needs (werkzeug/qt-mingw.sh, werkzeug/libzip-mingw.sh).
+quellpakete_einrichten() {
+  apt-cache showsrc "$1" 2>/dev/null | grep -q "^Package: $1" && return 0
+  local als_root=()
+  [ "$(id -u)" -eq 0 ] || als_root=(sudo)
+  echo "Trage die Debian-Quellpakete (deb-src bookworm) ein"
+  "${als_root[@]}" tee /etc/apt/sources.list.d/dkm-bookworm-src.sources >/dev/null <<'QUELLEN'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+QUELLEN
+  "${als_root[@]}" apt-get update -qq
+}

@@ -40,9 +40,6 @@ if [ -f "$stempel" ] && [ "$(cat "$stempel")" = "$kennung" ]; then
   exit 0
 fi
 
-als_root=()
-[ "$(id -u)" -eq 0 ] || als_root=(sudo)
-
 source "$hier/pakete.sh"
 pakete_installieren g++-mingw-w64-x86-64-posix ninja-build cmake perl patch xz-utils \
   dpkg-dev qt6-base-dev qt6-base-dev-tools
@@ -54,18 +51,7 @@ case "$debian_version" in
   *) echo "Erwartet wird Debians Qt $version, installiert ist $debian_version." >&2; exit 1 ;;
 esac
 
-# apt-get source needs a deb-src entry.
-if ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Package: qt6-base'; then
-  echo "Trage die Debian-Quellpakete (deb-src bookworm) ein"
-  "${als_root[@]}" tee /etc/apt/sources.list.d/dkm-bookworm-src.sources >/dev/null <<'QUELLEN'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-QUELLEN
-  "${als_root[@]}" apt-get update -qq
-fi
+quellpakete_einrichten qt6-base
 
 # Only a folder of ours is ever wiped: a kit (stamp) or a build that broke off (mark).
 if [ -d "$kit" ] && [ -n "$(ls -A "$kit")" ] && [ ! -f "$stempel" ] && [ ! -f "$kit/.dkm-kit-im-bau" ]; then

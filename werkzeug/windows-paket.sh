@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# Draft: the Windows delivery from the cross build (werkzeug/windows-ci.sh):
+# The Windows delivery from the cross build (werkzeug/windows-ci.sh):
 #   paket-build/windows/Dachkandelmesser/                      the program folder
 #   paket-build/windows/Dachkandelmesser-<version>-win64-setup.exe   NSIS setup
 #   paket-build/windows/Dachkandelmesser-<version>-win64.zip   same folder, no admin rights needed
 # Aufruf: werkzeug/windows-paket.sh [Baufolder, sonst build-win] [--pruefen]
-#   --pruefen  installs and uninstalls the setup silently in a fresh Wine prefix.
+#   --pruefen  installs the setup silently in a fresh Wine prefix, starts the installed window with an
+#              example (in Xvfb, DKM_XVFB_ANZEIGE, default :85) and the installed dkm-rechner with --pdf,
+#              and uninstalls it again.
 # DKM_WINDOWS_PROGRAMME (list of .exe) packs other programs, e.g. a probe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 wurzel=$PWD
 
 source werkzeug/pakete.sh
-pakete_installieren nsis icoutils zip binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix fonts-liberation2
+pakete_installieren nsis icoutils zip binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix fonts-liberation2 libzip4 \
+  libz-mingw-w64-dev \
+  qt6-translations-l10n xvfb x11-utils xdotool
 
 bau=build-win
 pruefen=
@@ -28,20 +32,24 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$bau/CMakeCache.txt")
 aus=$wurzel/paket-build/windows
 ordner=$aus/Dachkandelmesser
 rm -rf "$ordner"
-mkdir -p "$ordner"/{platforms,styles,schriften,lizenzen}
+mkdir -p "$ordner"/{platforms,styles,schriften,lizenzen,translations}
 
 # --- the folder ---------------------------------------------------------------------------------
-read -r -a programme <<< "${DKM_WINDOWS_PROGRAMME:-$bau/dachkandelmesser.exe $bau/dkm-rechner.exe}"
+# dkm-pdf.dll: dkm-rechner's PDF writer, loaded by --pdf only
+read -r -a programme <<< "${DKM_WINDOWS_PROGRAMME:-$bau/dachkandelmesser.exe $bau/dkm-rechner.exe $bau/dkm-pdf.dll}"
 cp "${programme[@]}" "$ordner/"
 for teil in Core Gui Widgets PrintSupport; do cp "$kit/bin/Qt6$teil.dll" "$ordner/"; done
-cp "$kit/plugins/platforms/qwindows.dll" "$ordner/platforms/"
+# dkm-rechner's PDF writer needs no screen: the offscreen platform
+cp "$kit/plugins/platforms/qwindows.dll" "$kit/plugins/platforms/qoffscreen.dll" "$ordner/platforms/"
 cp "$kit/plugins/styles/qwindowsvistastyle.dll" "$ordner/styles/"
 laufzeit=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 cp "$laufzeit/libstdc++-6.dll" "$laufzeit/libgcc_s_seh-1.dll" "$ordner/"
 cp "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)" "$ordner/"
 # The plugins come from this folder, never from the kit's recorded prefix
 # (which exists on the build machine and would hide a missing plugin under Wine).
-printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\n' > "$ordner/qt.conf"
+printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' > "$ordner/qt.conf"
+# the German texts of the toolkit's own dialog buttons ("Ja", "Abbrechen")
+cp /usr/share/qt6/translations/qtbase_de.qm "$ordner/translations/"
 cp /usr/share/fonts/truetype/liberation2/LiberationSans-{Regular,Bold,Italic,BoldItalic}.ttf "$ordner/schriften/"
 
 symbole=()
@@ -58,6 +66,8 @@ windows_text /usr/share/common-licenses/GPL-3 > "$ordner/lizenzen/GPL-3.txt"
 windows_text /usr/share/doc/gcc-mingw-w64-base/copyright > "$ordner/lizenzen/gcc-laufzeit.txt"
 windows_text /usr/share/doc/mingw-w64-common/copyright > "$ordner/lizenzen/mingw-w64.txt"
 windows_text /usr/share/doc/fonts-liberation2/copyright > "$ordner/lizenzen/Liberation.txt"
+windows_text /usr/share/doc/libzip4/copyright > "$ordner/lizenzen/libzip.txt"
+windows_text /usr/share/doc/libz-mingw-w64-dev/copyright > "$ordner/lizenzen/zlib.txt"
 
 find "$ordner" \( -name '*.exe' -o -name '*.dll' \) -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 
@@ -103,6 +113,37 @@ if [ -n "$pruefen" ]; then
   [ -f "$menue" ] || { echo "Setup: kein Eintrag im Startmenü." >&2; exit 1; }
   env -u DISPLAY "$wine_programm" reg query 'HKLM\Software\Classes\.Dkm' 2>/dev/null | grep -q Dachkandelmesser.Projekt \
     || { echo "Setup: .Dkm ist nicht dem Dachkandelmesser zugeordnet." >&2; exit 1; }
+  # The installed programs run from their folder alone (no DLL path into the kit or MinGW): dkm-rechner
+  # writes the report through its PDF library with the fonts that travel along, and the window opens an
+  # example and names it in its title.
+  export DKM_WINE_NUR_ORDNER=1
+  probe=$(mktemp -d)
+  trap 'rm -rf "$probe"; wine_ende' EXIT
+  (cd "$probe" && wine_konsole "$programme_c/dkm-rechner.exe" --pdf probe.pdf "$wurzel/examples/traufe_einzel.Dkm")
+  # the two report pages and the record's two
+  [ "$(grep -ac '/Type /Page$' "$probe/probe.pdf")" = 4 ] || { echo "Installiert: kein PDF mit vier Seiten." >&2; exit 1; }
+  grep -aq 'LiberationSans' "$probe/probe.pdf" || { echo "Installiert: PDF ohne die mitgelieferte Schrift." >&2; exit 1; }
+  # a server left running without a display would keep the window off the screen
+  "${wine_programm%/*}/wineserver" -w
+  wine_xvfb
+  wine_fenster "$programme_c/dachkandelmesser.exe" "$wurzel/examples/traufe_einzel.Dkm" &
+  fenster=$!
+  anzeige=${DKM_XVFB_ANZEIGE:-:85}
+  gefunden=
+  # a fresh prefix builds its font cache on the first start of a window program: up to a minute
+  for _ in $(seq 240); do
+    if DISPLAY=$anzeige xdotool search --name 'traufe_einzel\.Dkm' >/dev/null 2>&1; then gefunden=1; break; fi
+    sleep 0.5
+  done
+  if [ -z "$gefunden" ]; then
+    echo "Installiert: kein Fenster mit dem Beispiel im Titel; Fenster:" >&2
+    DISPLAY=$anzeige xdotool search --name . getwindowname %@ >&2 || true
+    DISPLAY=$anzeige import -window root "$aus/fenster-fehlt.png" 2>/dev/null || true
+  fi
+  "${wine_programm%/*}/wineserver" -k 2>/dev/null || true
+  # the window only: the Xvfb started above is a child of this shell as well
+  wait "$fenster" || true
+  [ -n "$gefunden" ] || exit 1
   # A file of the user's in the program folder survives the uninstaller.
   echo x > "$programme_c/eigene Notiz.txt"
   wine_konsole "$programme_c/Deinstallieren.exe" /S

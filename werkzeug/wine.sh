@@ -10,7 +10,8 @@
 #
 # Settings: DKM_WINEPREFIX (prefix folder; default: the build folder of the
 # program, found through its CMakeCache.txt), DKM_QT_MINGW (Qt kit, its DLLs are
-# found through WINEPATH), DKM_XVFB_ANZEIGE (Xvfb display, default :85).
+# found through WINEPATH), DKM_XVFB_ANZEIGE (Xvfb display, default :85), DKM_WINE_NUR_ORDNER (no
+# WINEPATH: a program finds its DLLs in its own folder only).
 
 wine_programm=/usr/lib/wine/wine64
 # Without wine32 the `wine` wrapper nags on every start; the 64-bit loader is enough.
@@ -63,8 +64,9 @@ wine_praefix() {
   # No Mono/Gecko download dialogs, and no menu entries or file associations
   # leaking from a test installation into the user's desktop.
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  export WINEPATH
-  WINEPATH=$(wine_dll_pfad)
+  # DKM_WINE_NUR_ORDNER: an installed program finds its DLLs in its own folder or not at all
+  export WINEPATH=
+  [ -n "${DKM_WINE_NUR_ORDNER:-}" ] || WINEPATH=$(wine_dll_pfad)
   [ -f "$praefix/.dkm-fertig" ] && return 0
   mkdir -p "$praefix"
   (
@@ -94,29 +96,40 @@ wine_konsole() {
   env -u DISPLAY "$wine_programm" "$@"
 }
 
-# Window program inside Xvfb (started here if it is not running yet; wine_ende
-# stops it again).
+# Xvfb on DKM_XVFB_ANZEIGE, started here if it is not running yet (wine_ende stops it again).
 wine_xvfb_pid=
+wine_xvfb() {
+  local anzeige=${DKM_XVFB_ANZEIGE:-:85}
+  xdpyinfo -display "$anzeige" >/dev/null 2>&1 && return 0
+  Xvfb "$anzeige" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+  wine_xvfb_pid=$!
+  for _ in $(seq 50); do
+    xdpyinfo -display "$anzeige" >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+}
+
+# Window program inside Xvfb. (Started in the background, call wine_xvfb first, so that
+# wine_ende knows the Xvfb.) A prefix whose server already runs without a display keeps
+# its windows there: start window programs in a prefix of their own or after wineserver -w.
 wine_fenster() {
   wine_praefix_fuer "$1"
   wine_umgebung
-  local anzeige=${DKM_XVFB_ANZEIGE:-:85}
-  if ! xdpyinfo -display "$anzeige" >/dev/null 2>&1; then
-    Xvfb "$anzeige" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
-    wine_xvfb_pid=$!
-    for _ in $(seq 50); do
-      xdpyinfo -display "$anzeige" >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-  fi
-  DISPLAY=$anzeige "$wine_programm" "$@"
+  wine_xvfb
+  DISPLAY=${DKM_XVFB_ANZEIGE:-:85} "$wine_programm" "$@"
 }
 
-# Ends the programs still running in the prefix and an Xvfb started above.
+# Ends the programs still running in the prefix, waits until its server is gone (a program
+# started while it goes cannot reach it), and ends an Xvfb started above.
 wine_ende() {
-  if [ -n "${WINEPREFIX:-}" ]; then "${wine_programm%/*}/wineserver" -k 2>/dev/null || true; fi
+  if [ -n "${WINEPREFIX:-}" ]; then
+    "${wine_programm%/*}/wineserver" -k 2>/dev/null || true
+    "${wine_programm%/*}/wineserver" -w 2>/dev/null || true
+  fi
   if [ -n "$wine_xvfb_pid" ]; then
     kill "$wine_xvfb_pid" 2>/dev/null || true
+    # gone, display and lock file, before another may take the number
+    wait "$wine_xvfb_pid" 2>/dev/null || true
     wine_xvfb_pid=
   fi
   return 0
@@ -126,7 +139,8 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   set -euo pipefail
   [ $# -ge 1 ] || { echo "Aufruf: $0 programm.exe [Argumente]" >&2; exit 2; }
   if [ -n "${DKM_WINE_FENSTER:-}" ]; then
-    trap '[ -z "$wine_xvfb_pid" ] || kill "$wine_xvfb_pid" 2>/dev/null || true' EXIT
+    # the window tests' prefix ends with each test: the next one starts a server of its own
+    trap wine_ende EXIT
     wine_fenster "$@"
   else
     wine_konsole "$@"

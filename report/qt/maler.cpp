@@ -1,6 +1,8 @@
 // Painting report pages on a QPainter in twips, and the font the layout measures.
 #include "report/qt/maler.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -16,8 +18,17 @@ namespace {
 
 constexpr int Twips_je_Punkt = 20;
 
+// The fonts that travel with the program in its folder (on Windows, which has no Liberation Sans),
+// so that pages look the same on every system.
+void Mitgelieferte_Schriften_laden() {
+    const QDir ordner(QCoreApplication::applicationDirPath() + QStringLiteral("/schriften"));
+    for (const QString& name : ordner.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(ordner.filePath(name));
+}
+
 QString Schriftfamilie() {
     static const QString familie = [] {
+        Mitgelieferte_Schriften_laden();
         const QStringList vorhanden = QFontDatabase::families();
         for (const char* name : {"Liberation Sans", "Arial", "DejaVu Sans"})
             if (vorhanden.contains(QString::fromLatin1(name))) return QString::fromLatin1(name);

@@ -57,5 +57,9 @@ pruefe grep -q '<sub-class-of type="text/plain"/>' "$ziel/share/mime/application
 pruefe test "$(typ "$proben/Projekt.Dkl")" = application/x-dachkandelmesser-alt
 pruefe grep -q 'Dachkandelmesser-Projekt (ältere Version)' "$ziel/share/mime/application/x-dachkandelmesser-alt.xml"
 
+# the installed dkm-rechner finds its PDF library; the plain calls need none of the toolkit
+pruefe "$ziel/bin/dkm-rechner" --pdf "$ziel/probe.pdf" "$beispiel"
+pruefe grep -q '^%PDF' "$ziel/probe.pdf"
+if ldd "$ziel/bin/dkm-rechner" | grep -q libQt6; then echo "FEHLER: dkm-rechner lädt Qt"; fehler=1; fi
 "$ziel/bin/dachkandelmesser" --version | grep -q '^Dachkandelmesser [0-9]' || { echo "FEHLER: --version"; fehler=1; }
 exit $fehler
