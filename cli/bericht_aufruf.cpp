@@ -105,7 +105,7 @@ Rechnerlauf Bericht_ausgeben(const Rechneraufruf& a, const Formular& f, int stat
     if (a.art == Rechneraufruf::Pdf && status != 0) return Nichts_geschrieben(a);
     bericht::Berichtsform form = bericht::Vorschauform(f.aussteller, datum);
     if (a.art == Rechneraufruf::Pdf) {
-        if (!pdf) return Abgelehnt(2, "Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.");
+        if (!pdf) return Abgelehnt(2, std::string(meldung::Kein_Pdf_Schreiber_Text));
         const Druckwerte w = Druckwerte_lesen(einstellungsordner / Druckwrt_Dateiname, Druckwerte{10, 0, 0})
                                  .wert_oder(Druckwerte{10, 0, 0});
         form = bericht::Papierform(w.Schriftgroesse, w.Verschiebung_horizontal, w.Verschiebung_vertikal, f.aussteller,

@@ -8,6 +8,7 @@
 #include "files/einstellungen.h"
 #include "files/einstellungsordner.h"
 #include "files/laden.h"
+#include "model/meldungen.h"
 #include "model/startzustand.h"
 #include "model/version.h"
 #include "cli/bericht_aufruf.h"
@@ -178,8 +179,9 @@ constexpr std::string_view Hilfe =
     "Zahlen der Berechnung (\"werte\", ungerundet, Einheit im Namen) und alle Meldungen als\n"
     "JSON-Objekt (UTF-8) aus. Fragen werden mit ´Ja´ beantwortet.\n"
     "\n"
-    "Eigene Regenspenden kommen aus Regeneig.dat im Einstellungsordner des Programms\n"
-    "($XDG_CONFIG_HOME/Dachkandelmesser, sonst ~/.config/Dachkandelmesser), wenn die Datei\n"
+    "Eigene Regenspenden kommen aus Regeneig.dat im Einstellungsordner des Programms (unter Linux\n"
+    "$XDG_CONFIG_HOME/Dachkandelmesser, sonst ~/.config/Dachkandelmesser; unter Windows\n"
+    "%LOCALAPPDATA%\\Dachkandelmesser), wenn die Datei\n"
     "vorhanden ist. Fehlt sie dort, liegt aber im Arbeitsordner, wird sie einmalig dorthin übernommen.\n"
     "Das Dezimaltrennzeichen der Ergebnisse folgt LC_ALL, LC_NUMERIC oder LANG\n"
     "(de_DE: Komma, sonst Punkt).\n"
@@ -225,7 +227,7 @@ Rechnerlauf Rechner(const std::vector<std::string>& argumente, const std::string
     if (a.art == Rechneraufruf::Hilfe) return {0, std::string(Hilfe), ""};
     if (a.art == Rechneraufruf::Version) return {0, "dkm-rechner " + std::string(Programmversion) + "\n", ""};
     if (a.art == Rechneraufruf::Pdf && !pdf)
-        return {2, "", "dkm-rechner: Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.\n"};
+        return {2, "", "dkm-rechner: " + std::string(meldung::Kein_Pdf_Schreiber_Text) + "\n"};
 
     const std::string& datei = a.datei;
     if (a.art == Rechneraufruf::Speichern || a.art == Rechneraufruf::Pdf)

@@ -1,5 +1,6 @@
 #include "cli/pdf_modul.h"
 #include "cli/plattform/plattform.h"
+#include "model/meldungen.h"
 
 namespace dkm {
 
@@ -12,7 +13,7 @@ Pdf_Ausgabe Pdf_bei_Bedarf() {
             schreiben = reinterpret_cast<Pdf_Funktion>(Funktion_laden(wo / DKM_PDF_DATEI, Pdf_Funktionsname));
             if (schreiben) break;
         }
-        if (!schreiben) return Fehler{"Diese Ausgabe des Programms kann keine PDF-Dateien schreiben."};
+        if (!schreiben) return Fehler{std::string(meldung::Kein_Pdf_Schreiber_Text)};
         std::string fehler;
         if (schreiben(b, ziel, fehler)) return {};
         return Fehler{std::move(fehler)};

@@ -319,6 +319,9 @@ inline std::string Eingesetzt(std::string_view text, std::string_view eins, std:
 
 // --- report: printing, PDF export and the issuer settings ------------------------------------------------------
 inline constexpr std::string_view Pdf_Fehler_Titel = "Als PDF speichern";
+// dkm-rechner without its PDF library beside it
+inline constexpr std::string_view Kein_Pdf_Schreiber_Text =
+    "Diese Ausgabe des Programms kann keine PDF-Dateien schreiben.";
 
 inline constexpr std::string_view Standarddrucker_Titel = "Standard-Drucker ändern.";
 inline constexpr std::string_view Standarddrucker_Text =
