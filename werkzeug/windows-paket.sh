@@ -126,9 +126,12 @@ if [ -n "$pruefen" ]; then
   # a server left running without a display would keep the window off the screen
   "${wine_programm%/*}/wineserver" -w
   wine_xvfb
-  # on the screen, whatever platform the calling shell names (CI runs with the offscreen one, which the
-  # folder carries for dkm-rechner's PDF writer)
-  (unset QT_QPA_PLATFORM; wine_fenster "$programme_c/dachkandelmesser.exe" "$wurzel/examples/traufe_einzel.Dkm") &
+  # on the screen, whatever platform the calling shell names: CI runs with the offscreen one (the folder
+  # carries it for dkm-rechner's PDF writer), which the console call above handed on as WINEQT_QPA_PLATFORM
+  (
+    unset QT_QPA_PLATFORM WINEQT_QPA_PLATFORM
+    wine_fenster "$programme_c/dachkandelmesser.exe" "$wurzel/examples/traufe_einzel.Dkm"
+  ) &
   fenster=$!
   anzeige=${DKM_XVFB_ANZEIGE:-:85}
   gefunden=
